@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <functional>
+#include <memory>
+
+#include "chart/surface.h"
+
+namespace rorovovo::chart {
+
+// A surface over an off-screen image, drawn with QPainter. Picture controls show its image.
+class QImageSurface : public Surface {
+public:
+    // A white image of the given size.
+    QImageSurface(int width, int height);
+    ~QImageSurface() override;
+
+    const QImage& image() const;
+    // Replaces the image with a white one of the new size; pen, brush and font are kept.
+    void resize(int width, int height);
+    // Called after every drawing call, so a control can schedule a repaint.
+    void setChangedCallback(std::function<void()> callback);
+
+    int width() const override;
+    int height() const override;
+    void setPenColor(Rgb color) override;
+    void setPenStyle(PenStyle style) override;
+    void setPenWidth(int width) override;
+    void setBrushColor(Rgb color) override;
+    void setBrushStyle(BrushStyle style) override;
+    void setFont(const FontSpec& font) override;
+    FontSpec font() const override;
+    void setFontColor(Rgb color) override;
+    void fillRect(int left, int top, int right, int bottom) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) override;
+    void pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) override;
+    void ellipse(int left, int top, int right, int bottom) override;
+    void textOut(int x, int y, const std::string& utf8) override;
+    int textWidth(const std::string& utf8) override;
+    int textHeight(const std::string& utf8) override;
+
+private:
+    struct State;
+    std::unique_ptr<State> d_;
+};
+
+}  // namespace rorovovo::chart

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+#include <functional>
+
+namespace rorovovo::platform {
+
+// The program's one source of "now" (local time). Tests replace it to fix the date and time.
+QDateTime now();
+void setClock(std::function<QDateTime()> clock);
+void resetClock();
+
+// A date and time as a date value: days since 30 December 1899, the time of day as the fraction.
+double toDateValue(const QDateTime& dateTime);
+
+}  // namespace rorovovo::platform

@@ -1,0 +1,9 @@
+#include "platform/guard.h"
+
+#include <QString>
+
+namespace rorovovo::platform {
+
+void reportUncaught(const std::exception& error) { showError(QString::fromUtf8(error.what())); }
+
+}  // namespace rorovovo::platform
