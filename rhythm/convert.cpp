@@ -46,6 +46,12 @@ std::optional<std::int32_t> tryStrToInt(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
+std::string zeroPadded(std::int32_t value, int precision) {
+    std::string digits = std::to_string(value < 0 ? -static_cast<std::int64_t>(value) : value);
+    if (static_cast<int>(digits.size()) < precision) digits.insert(0, precision - digits.size(), '0');
+    return value < 0 ? "-" + digits : digits;
+}
+
 std::int32_t strToInt(std::string_view text) {
     if (auto v = tryStrToInt(text)) return *v;
     throw ConvertError(std::string(text));

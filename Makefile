@@ -1,0 +1,36 @@
+# Two commands: `make run` and `make test`. Both install what is missing, then build.
+BUILD   ?= build
+JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# Debian 12 packages the build, the program and its tests need.
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev fp-utils fonts-liberation fonts-dejavu-core xvfb xauth xdotool x11-utils \
+            x11-apps imagemagick python3 python3-pyatspi at-spi2-core dbus-x11
+
+.PHONY: run test build deps bench clean
+
+run: build
+	cd $(BUILD)/program && ./Rorovovo
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j2
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD)

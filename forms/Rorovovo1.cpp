@@ -1,0 +1,599 @@
+#include "forms/Rorovovo1.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "forms/QuorvitAbout.h"
+#include "forms/widgets.h"
+#include "platform/app_info.h"
+#include "platform/clock.h"
+#include "platform/guard.h"
+#include "platform/metrics.h"
+#include "platform/system_menu.h"
+#include "profiles/ini_store.h"
+#include "profiles/paths.h"
+#include "rhythm/convert.h"
+#include "rhythm/rhythms.h"
+
+namespace rorovovo::forms {
+
+double BirthDate = 0;
+int TodayX = 0;
+int ChartHeight = 0;
+int ArcTop = 0;
+std::unique_ptr<profiles::IniStore> IniFile;
+
+TForm1* Form1 = nullptr;
+TFormAbout* FormAbout = nullptr;
+TFormEditor* FormEditor = nullptr;
+TFormInterpret* FormInterpret = nullptr;
+
+namespace {
+
+constexpr int kAboutCommand = 1025;
+constexpr int kDesignClientWidth = 654;
+constexpr int kDesignClientHeight = 328;
+
+QString zeroPadded(int value, int digits) { return QString::fromStdString(rhythm::zeroPadded(value, digits)); }
+
+QFont pixelFont(int pixelHeight, bool bold = false) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+template <class W>
+W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1) {
+    widget->setObjectName(QLatin1String(name));
+    if (width < 0) {
+        widget->adjustSize();
+        width = widget->width();
+        height = widget->height();
+    }
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
+    auto* l = new QLabel(text, parent);
+    return place(l, name, left, top);
+}
+
+void setTextColor(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Text, color);
+    w->setPalette(p);
+}
+
+QToolButton* flatButton(QWidget* parent, const char* name, const QString& icon, const QString& hint, int left,
+                        int top, int width, int height) {
+    auto* b = new QToolButton(parent);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    if (!icon.isEmpty()) {
+        b->setIcon(QIcon(icon));
+        b->setIconSize(QSize(20, 20));
+    }
+    b->setToolTip(hint);
+    return place(b, name, left, top, width, height);
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+
+QAction* separator(QMenu* menu, const char* name) {
+    QAction* a = menu->addSeparator();
+    a->setObjectName(QLatin1String(name));
+    return a;
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral(" Biorhythms"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon48.png")));
+    setFont(pixelFont(12));
+    // A sizable frame with a minimize box but no maximize box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    createMenus();
+    createControls();
+    connectHandlers();
+    resize(kDesignClientWidth, kDesignClientHeight + MainMenu1->sizeHint().height());
+    move(193, 127);
+    applySizeLimits();
+    Form1 = this;
+    platform::guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+    platform::removeMessageHook();
+    if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::createMenus() {
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuBar(MainMenu1);
+
+    MenuProgram = MainMenu1->addMenu(QStringLiteral("Program"));
+    MenuProgram->setObjectName(QStringLiteral("MenuProgram"));
+    MenuAddNew = menuItem(MenuProgram, "MenuAddNew", QStringLiteral("Add new profile..."));
+    MenuDelete = menuItem(MenuProgram, "MenuDelete", QStringLiteral("Delete profile..."));
+    MenuSep4 = separator(MenuProgram, "MenuSep4");
+    MenuProgramDrawBio = menuItem(MenuProgram, "MenuProgramDrawBio", QStringLiteral("Draw biorhythms"));
+    MenuProgramDrawExtra = menuItem(MenuProgram, "MenuProgramDrawExtra", QStringLiteral("Draw extra* rythms"));
+    MenuProgramIterpret =
+        menuItem(MenuProgram, "MenuProgramIterpret", QStringLiteral("Biorhythms interpretation..."));
+    MenuSep6 = separator(MenuProgram, "MenuSep6");
+    MenuProgramExit = menuItem(MenuProgram, "MenuProgramExit", QStringLiteral("Exit"));
+
+    MenuProfiles = MainMenu1->addMenu(QStringLiteral("Profiles"));
+    MenuProfiles->setObjectName(QStringLiteral("MenuProfiles"));
+    MenuProfilePersonal = MenuProfiles->addMenu(QStringLiteral("Personal"));
+    MenuProfilePersonal->setObjectName(QStringLiteral("MenuProfilePersonal"));
+    MenuSep5 = separator(MenuProfiles, "MenuSep5");
+    MenuProfileCelebrity = MenuProfiles->addMenu(QStringLiteral("Celebrity"));
+    MenuProfileCelebrity->setObjectName(QStringLiteral("MenuProfileCelebrity"));
+    PersonalGroup = new QActionGroup(this);
+    PersonalGroup->setExclusive(true);
+
+    MenuOptions = MainMenu1->addMenu(QStringLiteral("Options"));
+    MenuOptions->setObjectName(QStringLiteral("MenuOptions"));
+    MenuOptionsSize = menuItem(MenuOptions, "MenuOptionsSize", QStringLiteral("Save window's size"));
+    MenuOptionsSize->setCheckable(true);
+    MenuOptionsPosit = menuItem(MenuOptions, "MenuOptionsPosit", QStringLiteral("Save window's position"));
+    MenuOptionsPosit->setCheckable(true);
+    MenuSep7 = separator(MenuOptions, "MenuSep7");
+    MenuOptionsShowRhytms = MenuOptions->addMenu(QStringLiteral("Default rhythms to show..."));
+    MenuOptionsShowRhytms->setObjectName(QStringLiteral("MenuOptionsShowRhytms"));
+    QAction** rhythmItems[] = {&MenuOptionsShowPhysical,     &MenuOptionsShowEmotional, &MenuOptionsShowIntellectual,
+                               &MenuOptionsShowIntuitional, &MenuOptionsShowSpiritual, &MenuOptionsShowAesthetics};
+    for (const auto& rhythm : rhythm::Rhythms) {
+        if (rhythm.Number == 5) MenuSep8 = separator(MenuOptionsShowRhytms, "MenuSep8");
+        QAction* item = menuItem(MenuOptionsShowRhytms, std::string(rhythm.OptionItem).c_str(),
+                                 QString::fromUtf8(rhythm.OptionCaption.data(), int(rhythm.OptionCaption.size())));
+        item->setCheckable(true);
+        item->setChecked(rhythm.ShownByDefault);
+        item->setData(rhythm.Number);  // the tag: the rhythm's number and its digit in the saved setting
+        *rhythmItems[rhythm.Number - 1] = item;
+    }
+
+    MenuSep1 = MainMenu1->addAction(QStringLiteral("|"));
+    MenuSep1->setObjectName(QStringLiteral("MenuSep1"));
+
+    MenuHelp = MainMenu1->addMenu(QStringLiteral("Help"));
+    MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
+    MenuHelpHelp = menuItem(MenuHelp, "MenuHelpHelp", QStringLiteral("Help..."));
+    MenuSep2 = separator(MenuHelp, "MenuSep2");
+    MenuHelpNews = menuItem(MenuHelp, "MenuHelpNews", QStringLiteral("Software news..."));
+    MenuHelpNewVersions = menuItem(MenuHelp, "MenuHelpNewVersions", QStringLiteral("Check new versions *"));
+    MenuSep3 = separator(MenuHelp, "MenuSep3");
+    MenuHelpDonations = menuItem(MenuHelp, "MenuHelpDonations", QStringLiteral("Donations..."));
+    MenuHelpAbout = menuItem(MenuHelp, "MenuHelpAbout", QStringLiteral("About..."));
+
+    // Window-wide shortcuts: they work whichever control has the keyboard.
+    for (QAction* a : {MenuProgramExit, MenuHelpHelp, MenuHelpAbout}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+    }
+}
+
+void TForm1::createControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+    client->installEventFilter(this);
+
+    // The chart window: the wide strip slides inside it.
+    PanelBio = place(new BevelPanel(client, BevelPanel::Style::SingleBorder), "PanelBio", 24, 20, 513, 202);
+    ImageBio = place(new PictureBox(PanelBio), "ImageBio", 0, 0, 509, 181);
+    ImageBio->setStretch(true);
+    ScrollBar1 = place(new QScrollBar(Qt::Horizontal, PanelBio), "ScrollBar1", 0, 182, 509, 16);
+    ScrollBar1->setSingleStep(10);
+    ScrollBar1->setPageStep(300);
+    ScrollBar1->raise();
+
+    // The cycle-day panel with the legend.
+    Panel2 = place(new BevelPanel(client, BevelPanel::Style::None), "Panel2", 542, 18, 105, 203);
+    const QColor rhythmColors[] = {QColor(0xFF0000), QColor(0xFF00FF), QColor(0x008000), QColor(0x0000FF)};
+    QLabel** dayLabels[] = {&Label11, &Label12, &Label13, &Label14};
+    QLineEdit** dayBoxes[] = {&Edit2, &Edit3, &Edit4, &Edit5};
+    const char* dayLabelNames[] = {"Label11", "Label12", "Label13", "Label14"};
+    const char* dayBoxNames[] = {"Edit2", "Edit3", "Edit4", "Edit5"};
+    const int periods[] = {23, 28, 33, 38};
+    for (int i = 0; i < 4; ++i) {
+        QLabel* l = label(Panel2, dayLabelNames[i], QStringLiteral("Day         of %1").arg(periods[i]), 8, 10 + 24 * i);
+        setTextColor(l, palette().color(QPalette::Disabled, QPalette::WindowText));
+        *dayLabels[i] = l;
+        auto* box = place(new QLineEdit(QString::number(i + 2), Panel2), dayBoxNames[i], 31, 8 + 24 * i, 21, 19);
+        box->setReadOnly(true);
+        box->setFrame(false);
+        box->setFont(pixelFont(12));
+        box->setAlignment(Qt::AlignCenter);
+        setTextColor(box, rhythmColors[i]);
+        *dayBoxes[i] = box;
+    }
+    LineShape** legendShapes[] = {&Shape1, &Shape2, &Shape3, &Shape4};
+    QLabel** legendLabels[] = {&Label6, &Label7, &Label8, &Label9};
+    const char* shapeNames[] = {"Shape1", "Shape2", "Shape3", "Shape4"};
+    const char* legendNames[] = {"Label6", "Label7", "Label8", "Label9"};
+    const char* legendTexts[] = {"Physical", "Emotional", "Intellectual", "Intuitional"};
+    for (int i = 0; i < 4; ++i) {
+        *legendShapes[i] = place(new LineShape(Panel2, rhythmColors[i], 2), shapeNames[i], 8, 118 + 14 * i, 26, 2);
+        *legendLabels[i] = label(Panel2, legendNames[i], QLatin1String(legendTexts[i]), 42, 112 + 14 * i);
+    }
+    Shape5 = place(new LineShape(Panel2, QColor(0x00FFFF), 2), "Shape5", 8, 178, 12, 2);
+    Shape7 = place(new LineShape(Panel2, QColor(0x00FFFF), 2), "Shape7", 22, 178, 12, 2);
+    Shape6 = place(new LineShape(Panel2, QColor(0x808000), 2), "Shape6", 8, 192, 12, 2);
+    Shape8 = place(new LineShape(Panel2, QColor(0x808000), 2), "Shape8", 22, 192, 12, 2);
+    Label16 = label(Panel2, "Label16", QStringLiteral("Spiritual"), 42, 172);
+    Label17 = label(Panel2, "Label17", QStringLiteral("Aesthetics"), 42, 186);
+
+    // The person panel.
+    Panel1 = place(new BevelPanel(client, BevelPanel::Style::RaisedInLoweredOut), "Panel1", 24, 228, 513, 89);
+    Label10 = label(Panel1, "Label10", QStringLiteral("name"), 18, 6);
+    Label1 = label(Panel1, "Label1", QStringLiteral("day"), 129, 6);
+    Label2 = label(Panel1, "Label2", QStringLiteral("month"), 152, 6);
+    Label3 = label(Panel1, "Label3", QStringLiteral("year"), 190, 6);
+    Edit_name = place(new QLineEdit(Panel1), "Edit_name", 16, 20, 105, 21);
+    Edit_day = place(new QLineEdit(Panel1), "Edit_day", 128, 20, 20, 21);
+    Edit_day->setMaxLength(2);
+    Edit_month = place(new QLineEdit(Panel1), "Edit_month", 155, 20, 20, 21);
+    Edit_month->setMaxLength(2);
+    Edit_year = place(new QLineEdit(Panel1), "Edit_year", 182, 20, 35, 21);
+    Edit_year->setMaxLength(4);
+    for (QLineEdit* e : {Edit_name, Edit_day, Edit_month, Edit_year}) e->setTextMargins(0, 0, 0, 0);
+    Label4 = label(Panel1, "Label4", QStringLiteral("="), 224, 24);
+    Label4->setFont(pixelFont(13, true));
+    Label4->adjustSize();
+    Label5 = label(Panel1, "Label5", QStringLiteral("total days"), 244, 6);
+    Label5->setFont(pixelFont(11));
+    Label5->adjustSize();
+    Edit6 = place(new QLineEdit(Panel1), "Edit6", 240, 20, 57, 21);
+    Edit6->setEnabled(false);
+    Label15 = label(Panel1, "Label15", QStringLiteral("years"), 304, 6);
+    Label15->setFont(pixelFont(11));
+    Label15->adjustSize();
+    for (QLabel* l : {Label4, Label5, Label15}) setTextColor(l, Qt::black);
+    Edit_age = place(new QLineEdit(Panel1), "Edit_age", 302, 20, 33, 21);
+    Edit_age->setEnabled(false);
+    Button_addnew = place(new QPushButton(QStringLiteral("add new"), Panel1), "Button_addnew", 344, 20, 57, 22);
+    Label_Sign = place(new QLabel(QStringLiteral("zodiac"), Panel1), "Label_Sign", 452, 5, 45, 13);
+    Label_Sign->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ImageSign = place(new PictureBox(Panel1), "ImageSign", 450, 26, 49, 49);
+    ImageSign->setStretch(true);
+    ImageSign->setTransparent(true);
+    ButtonAddNew = flatButton(Panel1, "ButtonAddNew", QStringLiteral(":/images/glyph_add.png"),
+                              QStringLiteral(" add new profile "), 16, 52, 28, 26);
+    ButtonDrawBio = flatButton(Panel1, "ButtonDrawBio", QString(), QStringLiteral(" draw biorhythm "), 48, 52, 57, 26);
+    ButtonDrawBio->setText(QStringLiteral("draw bio"));
+    ButtonAbout = flatButton(Panel1, "ButtonAbout", QStringLiteral(":/images/glyph_about.png"),
+                             QStringLiteral(" about "), 116, 52, 28, 26);
+    ButtonHelp = flatButton(Panel1, "ButtonHelp", QStringLiteral(":/images/glyph_help.png"), QStringLiteral(" help "),
+                            148, 52, 28, 26);
+    ButtonClose = flatButton(Panel1, "ButtonClose", QStringLiteral(":/images/glyph_close.png"),
+                             QStringLiteral(" close "), 188, 52, 28, 26);
+    ComboBox1 = new QComboBox(Panel1);
+    ComboBox1->setEditable(false);
+    ComboBox1->setToolTip(QStringLiteral(" select profile "));
+    place(ComboBox1, "ComboBox1", 240, 54, 162, 21);
+    SpeedButton1 = flatButton(Panel1, "SpeedButton1", QStringLiteral(":/images/glyph_interpret.png"),
+                              QStringLiteral(" biorhythm today's interpretation "), 408, 54, 25, 21);
+
+    // Back to today, and the date at the view's left edge.
+    Button_now = place(new QPushButton(QStringLiteral("!"), client), "Button_now", 8, 92, 16, 25);
+    Image_date = place(new PictureBox(client), "Image_date", 8, 124, 17, 73);
+
+    // The ring indicators.
+    Panel3 = place(new BevelPanel(client, BevelPanel::Style::None), "Panel3", 542, 228, 105, 89);
+    PictureBox** indicators[] = {&Image_Physical, &Image_Emotional, &Image_Intellectual, &Image_Intuitional};
+    const char* indicatorNames[] = {"Image_Physical", "Image_Emotional", "Image_Intellectual", "Image_Intuitional"};
+    const QPoint indicatorPlaces[] = {{7, 1}, {55, 1}, {7, 46}, {55, 46}};
+    for (int i = 0; i < 4; ++i) {
+        auto* image = place(new PictureBox(Panel3), indicatorNames[i], indicatorPlaces[i].x(), indicatorPlaces[i].y(),
+                            40, 40);
+        image->setTransparent(true);
+        image->canvas();  // white at first, so fully transparent until the first draw
+        *indicators[i] = image;
+    }
+
+    // The zodiac pictures, never shown: the sign picture is copied out of this strip.
+    myImageList = place(new PictureBox(client), "myImageList", 16, 392, 576, 48);
+    myImageList->setTransparent(true);
+    myImageList->setPicture(QImage(QStringLiteral(":/images/zodiac_strip.png")));
+
+    // Tab order: the person panel first (year, month, day, add new, name, list), then the chart, then "!".
+    QWidget::setTabOrder(Edit_year, Edit_month);
+    QWidget::setTabOrder(Edit_month, Edit_day);
+    QWidget::setTabOrder(Edit_day, Button_addnew);
+    QWidget::setTabOrder(Button_addnew, Edit_name);
+    QWidget::setTabOrder(Edit_name, ComboBox1);
+    QWidget::setTabOrder(ComboBox1, ScrollBar1);
+    QWidget::setTabOrder(ScrollBar1, Edit2);
+    QWidget::setTabOrder(Edit2, Edit3);
+    QWidget::setTabOrder(Edit3, Edit4);
+    QWidget::setTabOrder(Edit4, Edit5);
+    QWidget::setTabOrder(Edit5, Button_now);
+}
+
+void TForm1::connectHandlers() {
+    auto on = [this](auto* sender, auto signal, auto handler) {
+        connect(sender, signal, this, [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); });
+    };
+    on(MenuProgramExit, &QAction::triggered, &TForm1::ButtonCloseClick);
+    on(ButtonClose, &QToolButton::clicked, &TForm1::ButtonCloseClick);
+    on(MenuOptionsSize, &QAction::triggered, &TForm1::MenuOptionsSizeClick);
+    on(MenuOptionsPosit, &QAction::triggered, &TForm1::MenuOptionsPositClick);
+    on(MenuProgramDrawBio, &QAction::triggered, &TForm1::ButtonDrawBioClick);
+    on(ButtonDrawBio, &QToolButton::clicked, &TForm1::ButtonDrawBioClick);
+    connect(MenuProgramDrawExtra, &QAction::triggered, this,
+            [this] { platform::guarded([this] { MenuProgramDrawExtraClick(MenuProgramDrawExtra); }); });
+    for (QAction* item : MenuOptionsShowRhytms->actions()) {
+        if (item->isSeparator()) continue;
+        connect(item, &QAction::triggered, this,
+                [this, item] { platform::guarded([this, item] { MenuOptionsShowCyclesClick(item); }); });
+    }
+    for (QLineEdit* box : {Edit2, Edit3, Edit4, Edit5})
+        connect(box, &QLineEdit::textChanged, this, [this, box] { platform::guarded([this, box] { Edit2Change(box); }); });
+    on(ScrollBar1, &QScrollBar::valueChanged, &TForm1::ScrollBar1Change);
+    on(Button_now, &QPushButton::clicked, &TForm1::Button_nowClick);
+    for (QLineEdit* box : {Edit_day, Edit_month, Edit_year}) box->installEventFilter(this);
+    for (QLineEdit* box : {Edit_name, Edit2, Edit3, Edit4, Edit5}) box->installEventFilter(this);
+    on(Edit_name, &QLineEdit::textChanged, &TForm1::Edit_nameChange);
+    on(Button_addnew, &QPushButton::clicked, &TForm1::Button_addnewClick);
+    connect(ComboBox1, &QComboBox::activated, this, [this] { platform::guarded([this] { ComboBox1Change(); }); });
+    on(MenuAddNew, &QAction::triggered, &TForm1::MenuAddNewClick);
+    on(ButtonAddNew, &QToolButton::clicked, &TForm1::MenuAddNewClick);
+    on(MenuDelete, &QAction::triggered, &TForm1::MenuDeleteClick);
+    on(MenuProgramIterpret, &QAction::triggered, &TForm1::MenuProgramIterpretClick);
+    on(SpeedButton1, &QToolButton::clicked, &TForm1::MenuProgramIterpretClick);
+    on(MenuHelpHelp, &QAction::triggered, &TForm1::MenuHelpHelpClick);
+    on(ButtonHelp, &QToolButton::clicked, &TForm1::MenuHelpHelpClick);
+    on(MenuHelpNews, &QAction::triggered, &TForm1::MenuHelpNewsClick);
+    on(MenuHelpDonations, &QAction::triggered, &TForm1::MenuHelpDonationsClick);
+    on(MenuHelpNewVersions, &QAction::triggered, &TForm1::MenuHelpNewVersionsClick);
+    on(MenuHelpAbout, &QAction::triggered, &TForm1::MenuHelpAboutClick);
+    on(ButtonAbout, &QToolButton::clicked, &TForm1::MenuHelpAboutClick);
+}
+
+void TForm1::FormCreate() {
+    // 1. The system command of the "&About..." entry opens the About box.
+    platform::installMessageHook([this](QObject* receiver, QEvent* event) { return AppMessage(receiver, event); });
+    // 2. The system menu loses Maximize and gains "&About..." between separators.
+    platform::getSystemMenu(this, false)->removeMenu(5);
+    platform::getSystemMenu(this, false)->removeMenu(4);
+    platform::getSystemMenu(this, false)->insertMenu(4, true, 0, QString());
+    platform::getSystemMenu(this, false)->insertMenu(5, false, kAboutCommand, QStringLiteral("&About..."));
+    platform::getSystemMenu(this, false)->insertMenu(6, true, 0, QString());
+    // 3. Today's date in the date boxes.
+    Edit_year->setText(zeroPadded(platform::now().date().year(), 4));
+    Edit_month->setText(zeroPadded(platform::now().date().month(), 2));
+    Edit_day->setText(zeroPadded(platform::now().date().day(), 2));
+    // 4. The zodiac strip goes out of sight.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        myImageList->move(myImageList->x(), screen->geometry().height() + 100);
+    // 5. The chart strip: as wide as its window plus 3000 pixels, opening at today.
+    ImageBio->resize(PanelBio->width() + 3000, ImageBio->height());
+    ScrollBar1->setMaximum(3000);
+    TodayX = ScrollBar1->maximum() / 5;
+    ScrollBar1->setValue(TodayX);
+    ImageBio->move(-TodayX, ImageBio->y());
+    ImageBio->canvas().setPenWidth(1);
+    DrawChartFrame();
+    ArcTop = 0;
+    ChartHeight = ImageBio->height();
+    // 6. Shortcuts.
+    MenuProgramExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    MenuHelpAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    MenuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    // 7. The settings file beside the executable, kept open for the whole run.
+    IniFile = std::make_unique<profiles::IniStore>(platform::executableFolder() + profiles::settingsFileName());
+    // 8. Window size.
+    if (IniFile->readBool(QStringLiteral("Preferences"), QStringLiteral("WindowSize"), false)) {
+        resize(IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinWidth"), frameGeometry().width()) -
+                   (frameGeometry().width() - width()),
+               height());
+        resize(width(), IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinHeight"),
+                                             frameGeometry().height()) -
+                            (frameGeometry().height() - height()));
+        MenuOptionsSize->setChecked(true);
+    }
+    // 9. Window position.
+    if (IniFile->readBool(QStringLiteral("Preferences"), QStringLiteral("WindowPosit"), false)) {
+        move(x(), IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinTop"), y()));
+        move(IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinLeft"), x()), y());
+        MenuOptionsPosit->setChecked(true);
+    }
+    // 10. Celebrities.
+    LoadCelebrities();
+    // 11. Default rhythms, then the obsolete section of that name goes.
+    const auto marks = rhythm::parseShownRhythms(
+        IniFile->readString(QStringLiteral("Preferences"), QStringLiteral("Rhytms"), QStringLiteral("111100"))
+            .toStdString());
+    const auto items = MenuOptionsShowRhytms->actions();
+    for (QAction* item : items)
+        if (!item->isSeparator()) item->setChecked(marks[item->data().toInt() - 1]);
+    IniFile->eraseSection(QStringLiteral("Rhytms"));
+    // 12-13. Personal profiles; the last selected one is drawn.
+    LoadProfiles();
+}
+
+void TForm1::FormResize() {
+    const int cw = centralWidget()->width();
+    const int ch = centralWidget()->height();
+    PanelBio->resize(cw - 141, PanelBio->height());
+    ScrollBar1->resize(PanelBio->width() - 4, ScrollBar1->height());
+    PanelBio->resize(PanelBio->width(), ch - 126);
+    ImageBio->resize(ImageBio->width(), PanelBio->height() - 21);
+    ScrollBar1->move(ScrollBar1->x(), ch - 146);
+    Panel2->move(cw - 106, Panel2->y());
+    Panel3->move(Panel2->x(), Panel3->y());
+    Panel1->move(Panel1->x(), ch - 100);
+    Panel3->move(Panel3->x(), Panel1->y());
+    Image_date->move(Image_date->x(), ch - 204);
+    Button_now->move(Button_now->x(), ch - 236);
+}
+
+QSize TForm1::minimumClientSize() const {
+    using platform::SystemMetric;
+    // The outer minimum is the designed client area plus frame, caption, edge and menu bar; what the frame and
+    // caption add comes off again for the window's own area.
+    const int menu = platform::getSystemMetrics(SystemMetric::CyMenu, this);
+    const int edge = platform::getSystemMetrics(SystemMetric::CyEdge, this);
+    return {kDesignClientWidth, 326 + edge + menu};
+}
+
+QSize TForm1::maximumClientSize() const {
+    using platform::SystemMetric;
+    const int frameX = platform::getSystemMetrics(SystemMetric::CxFrame, this);
+    const int frameY = platform::getSystemMetrics(SystemMetric::CyFrame, this);
+    const int caption = platform::getSystemMetrics(SystemMetric::CyCaption, this);
+    const QSize outer(platform::getSystemMetrics(SystemMetric::CxScreen, this) - 600,
+                      platform::getSystemMetrics(SystemMetric::CyScreen, this) - 500);
+    const QSize inner(outer.width() - 2 * frameX, outer.height() - 2 * frameY - caption);
+    return inner.expandedTo(minimumClientSize());
+}
+
+void TForm1::applySizeLimits() {
+    setMinimumSize(minimumClientSize());
+    setMaximumSize(maximumClientSize());
+}
+
+void TForm1::FormClose() {
+    if (closed_) return;
+    closed_ = true;
+    if (IniFile) {
+        // The window closes even when its settings cannot be written; the failure is still reported.
+        platform::guarded([this] {
+            profiles::IniStore::Batch batch(*IniFile);
+            if (MenuOptionsSize->isChecked()) {
+                IniFile->writeInteger(QStringLiteral("Preferences"), QStringLiteral("WinHeight"),
+                                      frameGeometry().height());
+                IniFile->writeInteger(QStringLiteral("Preferences"), QStringLiteral("WinWidth"),
+                                      frameGeometry().width());
+            }
+            if (MenuOptionsPosit->isChecked()) {
+                IniFile->writeInteger(QStringLiteral("Preferences"), QStringLiteral("WinTop"), frameGeometry().y());
+                IniFile->writeInteger(QStringLiteral("Preferences"), QStringLiteral("WinLeft"), frameGeometry().x());
+            }
+            rhythm::ShownRhythms marks{};
+            for (QAction* item : MenuOptionsShowRhytms->actions())
+                if (!item->isSeparator()) marks[item->data().toInt() - 1] = item->isChecked();
+            IniFile->writeString(QStringLiteral("Preferences"), QStringLiteral("Rhytms"),
+                                 QString::fromStdString(rhythm::shownRhythmsValue(marks)));
+            batch.commit();
+        });
+        IniFile.reset();
+    }
+}
+
+void TForm1::ButtonCloseClick() { close(); }
+
+void TForm1::MenuOptionsSizeClick() {
+    // The item's mark has already flipped as it was chosen; the new state is what is stored.
+    IniFile->writeBool(QStringLiteral("Preferences"), QStringLiteral("WindowSize"), MenuOptionsSize->isChecked());
+}
+
+void TForm1::MenuOptionsPositClick() {
+    IniFile->writeBool(QStringLiteral("Preferences"), QStringLiteral("WindowPosit"), MenuOptionsPosit->isChecked());
+}
+
+bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
+    if (event->type() == platform::SysCommandEvent::eventType()) {
+        const int command = static_cast<platform::SysCommandEvent*>(event)->command();
+        if (command == kAboutCommand && receiver == this) {
+            if (FormAbout) FormAbout->exec();
+        } else if (receiver == this) {
+            platform::defaultSysCommand(this, command);
+        }
+    }
+    return false;
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    applySizeLimits();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        platform::guarded([this] { FormResize(); });
+        return false;
+    }
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box) return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The window's shortcuts win over the edit boxes' own keys (Ctrl+X is Exit, Ctrl+A is About).
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (QAction* a : {MenuProgramExit, MenuHelpAbout, MenuHelpHelp})
+            if (!a->shortcut().isEmpty() && a->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        return false;
+    }
+    const bool dateBox = box == Edit_day || box == Edit_month || box == Edit_year;
+    if (!dateBox) return false;
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const QString text = key->text();
+            if (text.isEmpty() || key->key() == Qt::Key_Delete) return false;  // keys that type nothing
+            bool keep = true;
+            for (QChar c : text) {
+                QChar ch = c;
+                platform::guarded([&] { keep = Edit_dateKeyPress(box, ch) && keep; });
+            }
+            return !keep;
+        }
+        case QEvent::MouseButtonRelease: {
+            // The box handles the click first, then its handler selects the whole text.
+            box->event(event);
+            platform::guarded([&] {
+                if (box == Edit_day) Edit_dayClick();
+                else if (box == Edit_month) Edit_monthClick();
+                else Edit_yearClick();
+            });
+            return true;
+        }
+        case QEvent::FocusOut: {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // Leaving the box for another control of the window, not the window losing the keyboard.
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+            platform::guarded([&] {
+                if (box == Edit_year) Edit_yearExit(box);
+                else Edit_dayExit(box);
+            });
+            return false;
+        }
+        default: return false;
+    }
+}
+
+}  // namespace rorovovo::forms

@@ -1,0 +1,170 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+class QToolButton;
+
+namespace rorovovo::profiles {
+class IniStore;
+}
+
+namespace rorovovo::forms {
+
+class BevelPanel;
+class LineShape;
+class PictureBox;
+class TFormAbout;
+class TFormEditor;
+class TFormInterpret;
+
+// The main window. It holds only its controls; the state its handlers share lives in the variables below.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Controls, named as the program knows them.
+    BevelPanel* PanelBio;
+    PictureBox* ImageBio;
+    QScrollBar* ScrollBar1;
+    BevelPanel* Panel2;
+    QLabel *Label11, *Label12, *Label13, *Label14;
+    QLineEdit *Edit2, *Edit3, *Edit4, *Edit5;
+    LineShape *Shape1, *Shape2, *Shape3, *Shape4, *Shape5, *Shape6, *Shape7, *Shape8;
+    QLabel *Label6, *Label7, *Label8, *Label9, *Label16, *Label17;
+    BevelPanel* Panel1;
+    QLabel *Label10, *Label1, *Label2, *Label3, *Label4, *Label5, *Label15;
+    QLineEdit *Edit_name, *Edit_day, *Edit_month, *Edit_year, *Edit6, *Edit_age;
+    QPushButton* Button_addnew;
+    QLabel* Label_Sign;
+    PictureBox* ImageSign;
+    QToolButton *ButtonAddNew, *ButtonDrawBio, *ButtonAbout, *ButtonHelp, *ButtonClose, *SpeedButton1;
+    QComboBox* ComboBox1;
+    QPushButton* Button_now;
+    PictureBox* Image_date;
+    BevelPanel* Panel3;
+    PictureBox *Image_Physical, *Image_Emotional, *Image_Intellectual, *Image_Intuitional;
+    PictureBox* myImageList;
+
+    // Menus.
+    QMenuBar* MainMenu1;
+    QMenu* MenuProgram;
+    QAction *MenuAddNew, *MenuDelete, *MenuSep4, *MenuProgramDrawBio, *MenuProgramDrawExtra, *MenuProgramIterpret,
+        *MenuSep6, *MenuProgramExit;
+    QMenu* MenuProfiles;
+    QMenu* MenuProfilePersonal;
+    QAction* MenuSep5;
+    QMenu* MenuProfileCelebrity;
+    QMenu* MenuOptions;
+    QAction *MenuOptionsSize, *MenuOptionsPosit, *MenuSep7;
+    QMenu* MenuOptionsShowRhytms;
+    QAction *MenuOptionsShowPhysical, *MenuOptionsShowEmotional, *MenuOptionsShowIntellectual,
+        *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
+    QAction* MenuSep1;
+    QMenu* MenuHelp;
+    QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
+        *MenuHelpAbout;
+    QActionGroup* PersonalGroup;
+
+    // Window handlers.
+    void FormCreate();
+    void FormResize();
+    void FormClose();
+    void ButtonCloseClick();
+    void MenuOptionsSizeClick();
+    void MenuOptionsPositClick();
+    // Handles the system command of the system menu's "&About..." entry; never swallows a message.
+    bool AppMessage(QObject* receiver, QEvent* event);
+
+    // The chart and the cycle-day panel.
+    bool CheckBirthDate();
+    int ShowCycleDay(int period);
+    void DrawChartFrame();
+    void DrawRhythmCurve(int period, int offset);
+    void ButtonDrawBioClick();
+    void MenuProgramDrawExtraClick(QObject* sender);
+    void MenuOptionsShowCyclesClick(QAction* sender);
+    void Edit2Change(QLineEdit* sender);
+    void ClearIndicator(PictureBox* image);
+    void DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color);
+    void ShowZodiacSign(double date);
+
+    // Moving through time.
+    void ScrollBar1Change();
+    void Button_nowClick();
+    void DrawVerticalText(PictureBox* image, const QString& text);
+
+    // The date boxes.
+    bool Edit_dateKeyPress(QLineEdit* sender, QChar& key);
+    void Edit_dayClick();
+    void Edit_monthClick();
+    void Edit_yearClick();
+    void Edit_dayExit(QLineEdit* sender);
+    void Edit_yearExit(QLineEdit* sender);
+
+    // Profiles.
+    QAction* AddProfileMenuItem(QMenu* parent, const QString& caption, void (TForm1::*handler)(QAction*),
+                                const QString& hint);
+    void MenuPersonalItemClick(QAction* item);
+    void MenuCelebrityItemClick(QAction* item);
+    void ComboBox1Change();
+    void Edit_nameChange();
+    void Button_addnewClick();
+    void MenuAddNewClick();
+    void MenuDeleteClick();
+    void LoadCelebrities();
+    void LoadProfiles();
+
+    // Interpretation.
+    void MenuProgramIterpretClick();
+    void ShowInterpretation();
+
+    // Help, web links, About box and version check.
+    void MenuHelpHelpClick();
+    void MenuHelpNewsClick();
+    void MenuHelpDonationsClick();
+    void MenuHelpAboutClick();
+    void MenuHelpNewVersionsClick();
+
+    // The size limits of the window's client area, worked out from the frame and screen metrics.
+    QSize minimumClientSize() const;
+    QSize maximumClientSize() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+    void applySizeLimits();
+    bool closed_ = false;
+};
+
+// The program-wide state shared by the main window's handlers, zero until start-up sets it.
+extern double BirthDate;
+extern int TodayX;
+extern int ChartHeight;
+extern int ArcTop;
+extern std::unique_ptr<profiles::IniStore> IniFile;
+
+// The four windows; all live for the whole run.
+extern TForm1* Form1;
+extern TFormAbout* FormAbout;
+extern TFormEditor* FormEditor;
+extern TFormInterpret* FormInterpret;
+
+}  // namespace rorovovo::forms

@@ -1,0 +1,204 @@
+// The chart, the cycle-day panel, the zodiac sign, moving through time and the date boxes.
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScrollBar>
+
+#include "chart/chart_drawing.h"
+#include "chart/colors.h"
+#include "chart/indicator.h"
+#include "chart/vertical_text.h"
+#include "forms/Rorovovo1.h"
+#include "forms/widgets.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "rhythm/convert.h"
+#include "rhythm/dates.h"
+#include "rhythm/daycount.h"
+#include "rhythm/zodiac.h"
+
+namespace rorovovo::forms {
+
+namespace {
+
+using chart::kAqua, chart::kBlue, chart::kFuchsia, chart::kGreen, chart::kOlive, chart::kRed;
+// The desktop colours the indicators and the date marker are drawn in.
+constexpr chart::Rgb kInactiveBorder = 0xD4D0C8, kWindowText = 0x000000, kButtonHighlight = 0xFFFFFF;
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+QString padded(const QString& text, int precision) {
+    return QString::fromStdString(rhythm::zeroPadded(rhythm::strToInt(utf8(text)), precision));
+}
+
+chart::Rgb buttonFace(const QWidget* w) { return w->palette().color(QPalette::Window).rgb() & 0xFFFFFF; }
+
+}  // namespace
+
+bool TForm1::CheckBirthDate() {
+    if (rhythm::checkBirthDate(utf8(Edit_day->text()), utf8(Edit_month->text()), utf8(Edit_year->text())))
+        return true;
+    platform::showMessage(QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(),
+                                            int(rhythm::InvalidBirthDateMessage.size())));
+    Edit_day->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+int TForm1::ShowCycleDay(int period) {
+    const int lived = rhythm::daysLived(BirthDate, platform::toDateValue(platform::now()));
+    Edit6->setText(QString::number(lived));
+    QLineEdit* box = nullptr;
+    switch (period) {
+        case 23: box = Edit2; break;
+        case 28: box = Edit3; break;
+        case 33: box = Edit4; break;
+        case 38: box = Edit5; break;
+        default: break;
+    }
+    if (box) box->setText(QString::number(rhythm::cycleDay(lived, period)));
+    return rhythm::leftEdgeCycleDay(lived, TodayX, period);
+}
+
+void TForm1::DrawChartFrame() { chart::drawChartFrame(ImageBio->canvas(), TodayX, ImageBio->width(), ImageBio->height()); }
+
+void TForm1::DrawRhythmCurve(int period, int offset) {
+    chart::drawRhythmCurve(ImageBio->canvas(), period, offset, ChartHeight, ArcTop, ImageBio->width());
+}
+
+void TForm1::ButtonDrawBioClick() {
+    if (!CheckBirthDate()) return;
+    Panel2->resize(Panel2->width(), Label9->y() + 20);
+    BirthDate = rhythm::encodeDate(rhythm::strToInt(utf8(Edit_year->text())), rhythm::strToInt(utf8(Edit_month->text())),
+                                   rhythm::strToInt(utf8(Edit_day->text())));
+    auto& canvas = ImageBio->canvas();
+    canvas.setPenStyle(chart::PenStyle::Solid);
+    DrawChartFrame();
+    const struct {
+        QAction* item;
+        int period;
+        chart::Rgb color;
+    } solid[] = {{MenuOptionsShowPhysical, 23, kRed},
+                 {MenuOptionsShowEmotional, 28, kFuchsia},
+                 {MenuOptionsShowIntellectual, 33, kGreen}};
+    for (const auto& r : solid) {
+        if (!r.item->isChecked()) continue;
+        canvas.setPenColor(r.color);
+        const int offset = ShowCycleDay(r.period);
+        DrawRhythmCurve(r.period, offset);
+    }
+    if (MenuOptionsShowIntuitional->isChecked()) {
+        canvas.setPenColor(kBlue);
+        canvas.setPenStyle(chart::PenStyle::DashDotDot);
+        const int offset = ShowCycleDay(38);
+        DrawRhythmCurve(38, offset);
+    }
+    Edit_age->setText(QString::fromStdString(
+        rhythm::formatAge(rhythm::ageYears(BirthDate, platform::toDateValue(platform::now())))));
+    ShowZodiacSign(BirthDate);
+    for (PictureBox* image : {Image_Physical, Image_Emotional, Image_Intellectual, Image_Intuitional})
+        ClearIndicator(image);
+    DrawPhaseIndicator(Image_Physical, rhythm::strToInt(utf8(Edit2->text())), 23, kRed);
+    DrawPhaseIndicator(Image_Emotional, rhythm::strToInt(utf8(Edit3->text())), 28, kFuchsia);
+    DrawPhaseIndicator(Image_Intellectual, rhythm::strToInt(utf8(Edit4->text())), 33, kGreen);
+    DrawPhaseIndicator(Image_Intuitional, rhythm::strToInt(utf8(Edit5->text())), 38, kBlue);
+}
+
+void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
+    auto& canvas = ImageBio->canvas();
+    canvas.setPenStyle(chart::PenStyle::DashDotDot);
+    if (MenuOptionsShowSpiritual->isChecked() || sender == MenuProgramDrawExtra) {
+        canvas.setPenColor(kAqua);
+        const int offset = ShowCycleDay(53);
+        DrawRhythmCurve(53, offset);
+    }
+    if (MenuOptionsShowAesthetics->isChecked() || sender == MenuProgramDrawExtra) {
+        canvas.setPenColor(kOlive);
+        const int offset = ShowCycleDay(48);
+        DrawRhythmCurve(48, offset);
+    }
+    Panel2->resize(Panel2->width(), Label17->y() + 18);
+}
+
+void TForm1::MenuOptionsShowCyclesClick(QAction* sender) {
+    // The toolkit flips a checkable item's mark as it is chosen; nothing is redrawn until the next draw.
+    Q_UNUSED(sender);
+}
+
+void TForm1::Edit2Change(QLineEdit* sender) {
+    const QString text = padded(sender->text(), 2);
+    // Writing the same text again notifies nobody, which ends the chain of change notifications.
+    if (text != sender->text()) sender->setText(text);
+}
+
+void TForm1::ClearIndicator(PictureBox* image) { chart::clearIndicator(image->canvas()); }
+
+void TForm1::DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color) {
+    const std::string hint = chart::drawPhaseIndicator(image->canvas(), dayNo, period, color, kInactiveBorder, kWindowText);
+    image->setToolTip(QString::fromStdString(hint));
+}
+
+void TForm1::ShowZodiacSign(double date) {
+    const auto ymd = rhythm::decodeDate(date);
+    const int n = rhythm::zodiacSignNumber(ymd.Month, ymd.Day);
+    const auto& sign = rhythm::ZodiacSigns[n - 1];
+    Label_Sign->setText(QString::fromUtf8(sign.Name.data(), int(sign.Name.size())));
+    ImageSign->clearPicture();
+    const QImage& strip = myImageList->picture();
+    QImage picture(ImageSign->size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    if (!strip.isNull()) {
+        const QImage cell = strip.copy(48 * (n - 1), 0, 48, strip.height());
+        picture = cell.scaled(ImageSign->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      .convertToFormat(QImage::Format_RGB32);
+    }
+    ImageSign->setPicture(picture);
+    ImageSign->setToolTip(QString::fromStdString(rhythm::zodiacHint(n)));
+}
+
+void TForm1::ScrollBar1Change() {
+    ImageBio->move(-ScrollBar1->value(), ImageBio->y());
+    // Truncating toward zero keeps the marker on the day whose column is at the view's left edge.
+    const int k = (ImageBio->x() + TodayX) / 10;
+    const QDate date = platform::now().date().addDays(-k);
+    DrawVerticalText(Image_date, QLocale().toString(date, QLocale::ShortFormat));
+}
+
+void TForm1::Button_nowClick() {
+    ScrollBar1->setValue(TodayX);
+    if (QWidget* focused = focusWidget()) focused->clearFocus();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::DrawVerticalText(PictureBox* image, const QString& text) {
+    image->setTransparent(false);
+    auto& canvas = image->canvas();
+    const std::string t = utf8(text);
+    const auto extent = chart::setVerticalTextFont(canvas, t);
+    // The control stands the text on end: as wide as a line is high, as high as the text is long.
+    image->resize(extent.height, extent.width);
+    canvas.resize(extent.height, extent.width);
+    chart::drawVerticalText(canvas, t, extent.width, buttonFace(this), kButtonHighlight);
+}
+
+bool TForm1::Edit_dateKeyPress(QLineEdit* sender, QChar& key) {
+    Q_UNUSED(sender);
+    if (key.unicode() == 8 || (key >= QLatin1Char('0') && key <= QLatin1Char('9'))) return true;
+    key = QChar(0);
+    return false;
+}
+
+void TForm1::Edit_dayClick() { Edit_day->selectAll(); }
+
+void TForm1::Edit_monthClick() { Edit_month->selectAll(); }
+
+void TForm1::Edit_yearClick() { Edit_year->selectAll(); }
+
+void TForm1::Edit_dayExit(QLineEdit* sender) {
+    sender->setText(padded(sender->text(), 2));
+}
+
+void TForm1::Edit_yearExit(QLineEdit* sender) {
+    sender->setText(padded(sender->text(), 4));
+}
+
+}  // namespace rorovovo::forms

@@ -1,0 +1,137 @@
+#include "forms/widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+namespace rorovovo::forms {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+
+PictureBox::~PictureBox() = default;
+
+chart::QImageSurface& PictureBox::canvas() {
+    if (!surface_) {
+        surface_ = std::make_unique<chart::QImageSurface>(std::max(1, width()), std::max(1, height()));
+        surface_->setChangedCallback([this] { pictureChanged(); });
+    }
+    return *surface_;
+}
+
+const QImage& PictureBox::picture() const {
+    static const QImage none;
+    return surface_ ? surface_->image() : none;
+}
+
+void PictureBox::setPicture(const QImage& image) {
+    auto& s = canvas();
+    s.resize(image.width(), image.height());
+    // Copy the pixels through the surface so later drawing continues on the same picture.
+    const_cast<QImage&>(s.image()) = image.convertToFormat(QImage::Format_RGB32);
+    pictureChanged();
+}
+
+void PictureBox::clearPicture() {
+    surface_.reset();
+    pictureChanged();
+}
+
+void PictureBox::setStretch(bool stretch) {
+    stretch_ = stretch;
+    update();
+}
+
+void PictureBox::setTransparent(bool transparent) {
+    transparent_ = transparent;
+    pictureChanged();
+}
+
+void PictureBox::pictureChanged() {
+    maskedValid_ = false;
+    update();
+}
+
+const QImage& PictureBox::shownImage() {
+    const QImage& image = surface_->image();
+    if (!transparent_ || image.isNull()) return image;
+    if (!maskedValid_) {
+        masked_ = image.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = image.pixel(0, image.height() - 1) | 0xFF000000u;
+        for (int y = 0; y < masked_.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(masked_.scanLine(y));
+            for (int x = 0; x < masked_.width(); ++x)
+                if ((line[x] | 0xFF000000u) == key) line[x] = 0;
+        }
+        maskedValid_ = true;
+    }
+    return masked_;
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    if (!surface_) return;
+    const QImage& image = shownImage();
+    if (image.isNull()) return;
+    QPainter p(this);
+    if (!stretch_) {
+        p.drawImage(event->rect().topLeft(), image, event->rect());
+        return;
+    }
+    // Only the exposed part is scaled, so a wide chart strip costs no more than the visible window onto it.
+    const QRect target = event->rect();
+    const double sx = double(image.width()) / width();
+    const double sy = double(image.height()) / height();
+    const QRectF source(target.x() * sx, target.y() * sy, target.width() * sx, target.height() * sy);
+    p.drawImage(QRectF(target), image, source);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit clicked();
+    QWidget::mousePressEvent(event);
+}
+
+LineShape::LineShape(QWidget* parent, const QColor& color, int penWidth)
+    : QWidget(parent), color_(color), penWidth_(penWidth) {}
+
+void LineShape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const int top = (height() - penWidth_) / 2;
+    p.fillRect(0, top, width(), penWidth_, color_);
+}
+
+BevelPanel::BevelPanel(QWidget* parent, Style style) : QFrame(parent), style_(style) {}
+
+void BevelPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (style_ == Style::None) return;
+    QPainter p(this);
+    const QPalette& pal = palette();
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    auto bevel = [&](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(box.topLeft(), box.topRight());
+        p.drawLine(box.topLeft(), box.bottomLeft());
+        p.setPen(bottomRight);
+        p.drawLine(box.bottomLeft(), box.bottomRight());
+        p.drawLine(box.topRight(), box.bottomRight());
+    };
+    switch (style_) {
+        case Style::SingleBorder:
+            p.setPen(pal.color(QPalette::WindowText));
+            p.drawRect(r);
+            break;
+        case Style::RaisedInLoweredOut:
+            bevel(r, pal.color(QPalette::Dark), pal.color(QPalette::Light));
+            bevel(r.adjusted(1, 1, -1, -1), pal.color(QPalette::Light), pal.color(QPalette::Dark));
+            break;
+        case Style::LoweredInner:
+            bevel(r, pal.color(QPalette::Dark), pal.color(QPalette::Light));
+            break;
+        case Style::Frame:
+            bevel(r, pal.color(QPalette::Dark), pal.color(QPalette::Light));
+            bevel(r.adjusted(1, 1, -1, -1), pal.color(QPalette::Light), pal.color(QPalette::Dark));
+            break;
+        case Style::None: break;
+    }
+}
+
+}  // namespace rorovovo::forms

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+#include "chart/qimage_surface.h"
+
+namespace rorovovo::forms {
+
+// A picture control: shows its off-screen picture, stretched to the control or at its own size, and may treat
+// the colour of the picture's bottom-left pixel as transparent so the parent shows through.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    // The drawing surface of the picture; the first use creates a white picture at the control's current size.
+    chart::QImageSurface& canvas();
+    bool hasPicture() const { return surface_ != nullptr; }
+    const QImage& picture() const;
+    // Gives the control a new picture, or none.
+    void setPicture(const QImage& image);
+    void clearPicture();
+
+    void setStretch(bool stretch);
+    void setTransparent(bool transparent);
+    bool transparent() const { return transparent_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void pictureChanged();
+    const QImage& shownImage();
+
+    std::unique_ptr<chart::QImageSurface> surface_;
+    QImage masked_;
+    bool maskedValid_ = false;
+    bool stretch_ = false;
+    bool transparent_ = false;
+};
+
+// A straight horizontal line of a given colour and pen width, centred in the control.
+class LineShape : public QWidget {
+    Q_OBJECT
+public:
+    LineShape(QWidget* parent, const QColor& color, int penWidth);
+    QColor color() const { return color_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor color_;
+    int penWidth_;
+};
+
+// A panel with the classic raised and lowered bevels, or a single-line border.
+class BevelPanel : public QFrame {
+    Q_OBJECT
+public:
+    enum class Style { None, SingleBorder, RaisedInLoweredOut, LoweredInner, Frame };
+    BevelPanel(QWidget* parent, Style style);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Style style_;
+};
+
+}  // namespace rorovovo::forms
