@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <memory>
+
+namespace rorovovo::profiles {
+
+// The steps of replacing a file safely, one call each, so that a test can make any one of them fail as a full
+// disk, a lost medium or a read-only folder would. Every call reports success; none throws.
+class FileOps {
+  public:
+    virtual ~FileOps() = default;
+
+    // Creates and opens for writing a new, empty file in the folder of `target`, with a name of its own.
+    virtual bool createTemp(const QString& target, QFile& file) = 0;
+    virtual bool write(QFile& file, const QByteArray& bytes) = 0;
+    virtual bool flush(QFile& file) = 0;
+    // Makes the written bytes durable before the rename makes them visible.
+    virtual bool sync(QFile& file) = 0;
+    virtual bool close(QFile& file) = 0;
+    // Puts `from` in the place of `to` in one step; readers see the old file or the new one, never a mix.
+    virtual bool replace(const QString& from, const QString& to) = 0;
+    virtual bool remove(const QString& path) = 0;
+};
+
+// The real file system.
+class SystemFileOps : public FileOps {
+  public:
+    bool createTemp(const QString& target, QFile& file) override;
+    bool write(QFile& file, const QByteArray& bytes) override;
+    bool flush(QFile& file) override;
+    bool sync(QFile& file) override;
+    bool close(QFile& file) override;
+    bool replace(const QString& from, const QString& to) override;
+    bool remove(const QString& path) override;
+
+    static std::shared_ptr<FileOps> instance();
+};
+
+}  // namespace rorovovo::profiles

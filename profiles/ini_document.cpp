@@ -1,0 +1,256 @@
+#include "profiles/ini_document.h"
+
+#include "profiles/text_codec.h"
+
+namespace rorovovo::profiles {
+
+namespace {
+
+qsizetype firstNonBlank(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace()) ++i;
+    return i;
+}
+
+// A header line: its first non-blank character is "[". The name runs to the first "]" or, when there is
+// none, to the end of the line.
+bool isHeader(QStringView text, QString* name) {
+    const qsizetype start = firstNonBlank(text);
+    if (start >= text.size() || text[start] != QLatin1Char('[')) return false;
+    QStringView rest = text.mid(start + 1);
+    const qsizetype close = rest.indexOf(QLatin1Char(']'));
+    if (close >= 0) rest = rest.left(close);
+    *name = rest.trimmed().toString();
+    return true;
+}
+
+int hexDigit(char16_t c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+QString IniDocument::fold(QStringView name) { return name.trimmed().toString().toCaseFolded(); }
+
+QString IniDocument::keyOf(const Line& line) { return fold(QStringView(line.text).left(line.valueAt - 1)); }
+
+void IniDocument::Section::reindex() {
+    keys.clear();
+    for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
+        if (lines[i].valueAt < 0) continue;
+        const QString key = keyOf(lines[i]);
+        if (!keys.contains(key)) keys.insert(key, i);
+    }
+}
+
+qsizetype IniDocument::Section::insertPosition() const {
+    for (qsizetype i = qsizetype(lines.size()) - 1; i >= 0; --i) {
+        if (lines[i].valueAt >= 0) return i + 1;
+    }
+    return 0;
+}
+
+IniDocument IniDocument::parse(const QByteArray& bytes) {
+    IniDocument doc;
+    doc.bom_ = startsWithUtf8Bom(bytes);
+    const QString text = decodeUtf8OrWindows1252(bytes);
+    const qsizetype firstBreak = text.indexOf(QLatin1Char('\n'));
+    if (firstBreak >= 0) doc.crlf_ = firstBreak > 0 && text[firstBreak - 1] == QLatin1Char('\r');
+
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0) end = text.size();
+        qsizetype lineEnd = end;
+        if (lineEnd > start && text[lineEnd - 1] == QLatin1Char('\r')) --lineEnd;
+        const QStringView lineText = QStringView(text).mid(start, lineEnd - start);
+        start = end + 1;
+
+        QString name;
+        if (isHeader(lineText, &name)) {
+            Section section;
+            section.header = lineText.toString();
+            section.name = name;
+            const QString folded = name.toCaseFolded();
+            if (!doc.sectionIndex_.contains(folded)) doc.sectionIndex_.insert(folded, qsizetype(doc.sections_.size()));
+            doc.sections_.push_back(std::move(section));
+            continue;
+        }
+        Line line{lineText.toString(), -1};
+        const qsizetype blank = firstNonBlank(lineText);
+        const bool comment = blank < lineText.size() && lineText[blank] == QLatin1Char(';');
+        const qsizetype eq = comment ? -1 : lineText.indexOf(QLatin1Char('='));
+        if (eq >= 0) line.valueAt = eq + 1;
+        if (doc.sections_.empty()) {
+            doc.preamble_.push_back(std::move(line));
+            continue;
+        }
+        Section& section = doc.sections_.back();
+        if (line.valueAt >= 0) {
+            const QString key = keyOf(line);
+            if (!section.keys.contains(key)) section.keys.insert(key, qsizetype(section.lines.size()));
+        }
+        section.lines.push_back(std::move(line));
+    }
+    return doc;
+}
+
+QByteArray IniDocument::serialize() const {
+    const QLatin1String eol(crlf_ ? "\r\n" : "\n");
+    QString text;
+    qsizetype size = 0;
+    for (const Line& line : preamble_) size += line.text.size() + 2;
+    for (const Section& section : sections_) {
+        size += section.header.size() + 2;
+        for (const Line& line : section.lines) size += line.text.size() + 2;
+    }
+    text.reserve(size);
+    for (const Line& line : preamble_) text.append(line.text).append(eol);
+    for (const Section& section : sections_) {
+        text.append(section.header).append(eol);
+        for (const Line& line : section.lines) text.append(line.text).append(eol);
+    }
+    QByteArray bytes = text.toUtf8();
+    if (bom_) bytes.prepend("\xEF\xBB\xBF");
+    return bytes;
+}
+
+const IniDocument::Section* IniDocument::findSection(const QString& name) const {
+    const auto it = sectionIndex_.constFind(fold(name));
+    return it == sectionIndex_.cend() ? nullptr : &sections_[*it];
+}
+
+std::optional<QString> IniDocument::value(const QString& section, const QString& key) const {
+    const Section* s = findSection(section);
+    if (!s) return std::nullopt;
+    const auto it = s->keys.constFind(fold(key));
+    if (it == s->keys.cend()) return std::nullopt;
+    const Line& line = s->lines[*it];
+    return QStringView(line.text).mid(line.valueAt).trimmed().toString();
+}
+
+void IniDocument::setValue(const QString& section, const QString& key, const QString& value) {
+    const QString sectionName = section.trimmed();
+    const QString keyName = key.trimmed();
+    const QString foldedSection = sectionName.toCaseFolded();
+    auto sit = sectionIndex_.constFind(foldedSection);
+    if (sit == sectionIndex_.cend()) {
+        Section fresh;
+        fresh.header = QLatin1Char('[') + sectionName + QLatin1Char(']');
+        fresh.name = sectionName;
+        sit = sectionIndex_.insert(foldedSection, qsizetype(sections_.size()));
+        sections_.push_back(std::move(fresh));
+    }
+    Section& s = sections_[*sit];
+    const QString foldedKey = keyName.toCaseFolded();
+    const auto kit = s.keys.constFind(foldedKey);
+    if (kit != s.keys.cend()) {
+        Line& line = s.lines[*kit];
+        // Keeps the key's spelling and the spacing around "=" as the user wrote them.
+        qsizetype keep = line.valueAt;
+        while (keep < line.text.size() && line.text[keep].isSpace()) ++keep;
+        if (keep == line.text.size()) keep = line.valueAt;  // an empty value: no trailing blanks to keep
+        line.text = line.text.left(keep) + value;
+        return;
+    }
+    const qsizetype at = s.insertPosition();
+    s.lines.insert(s.lines.begin() + at, Line{keyName + QLatin1Char('=') + value, keyName.size() + 1});
+    if (at + 1 == qsizetype(s.lines.size())) {
+        s.keys.insert(foldedKey, at);
+    } else {
+        s.reindex();
+    }
+}
+
+void IniDocument::removeKey(const QString& section, const QString& key) {
+    const auto sit = sectionIndex_.constFind(fold(section));
+    if (sit == sectionIndex_.cend()) return;
+    Section& s = sections_[*sit];
+    const QString folded = fold(key);
+    if (!s.keys.contains(folded)) return;
+    const auto wanted = [&](const Line& line) { return line.valueAt >= 0 && keyOf(line) == folded; };
+    const qsizetype first = s.keys.value(folded);
+    s.lines.erase(std::remove_if(s.lines.begin() + first, s.lines.end(), wanted), s.lines.end());
+    if (first == qsizetype(s.lines.size())) {
+        s.keys.remove(folded);  // the last line went: nothing else moved
+    } else {
+        s.reindex();
+    }
+}
+
+void IniDocument::removeSection(const QString& section) {
+    const QString folded = fold(section);
+    if (!sectionIndex_.contains(folded)) return;
+    sections_.erase(std::remove_if(sections_.begin(), sections_.end(),
+                                   [&](const Section& s) { return s.name.toCaseFolded() == folded; }),
+                    sections_.end());
+    sectionIndex_.clear();
+    for (qsizetype i = qsizetype(sections_.size()) - 1; i >= 0; --i) {
+        sectionIndex_.insert(sections_[i].name.toCaseFolded(), i);
+    }
+}
+
+QStringList IniDocument::sectionNames() const {
+    QStringList names;
+    for (qsizetype i = 0; i < qsizetype(sections_.size()); ++i) {
+        if (sectionIndex_.value(sections_[i].name.toCaseFolded()) == i) names << sections_[i].name;
+    }
+    return names;
+}
+
+QStringList IniDocument::keyNames(const QString& section) const {
+    QStringList names;
+    const Section* s = findSection(section);
+    if (!s) return names;
+    for (qsizetype i = 0; i < qsizetype(s->lines.size()); ++i) {
+        const Line& line = s->lines[i];
+        if (line.valueAt >= 0 && s->keys.value(keyOf(line)) == i) {
+            names << QStringView(line.text).left(line.valueAt - 1).trimmed().toString();
+        }
+    }
+    return names;
+}
+
+std::optional<int> parseIniInteger(QStringView text) {
+    bool hex = false;
+    qsizetype i = 0;
+    if (text.startsWith(QLatin1Char('$'))) {
+        hex = true;
+        i = 1;
+    } else if (text.size() > 2 && text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        hex = true;
+        i = 2;
+    }
+    if (hex) {
+        if (i >= text.size()) return std::nullopt;
+        quint64 value = 0;
+        for (; i < text.size(); ++i) {
+            const int digit = hexDigit(text[i].unicode());
+            if (digit < 0) return std::nullopt;
+            value = value * 16 + quint64(digit);
+            if (value > 0xFFFFFFFFull) return std::nullopt;
+        }
+        return int(quint32(value));
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    if (i >= text.size()) return std::nullopt;
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > 2147483648LL) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > 2147483647LL) return std::nullopt;
+    return int(value);
+}
+
+}  // namespace rorovovo::profiles

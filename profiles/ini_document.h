@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace rorovovo::profiles {
+
+// The text of a settings (INI) file held in memory line by line, so that a rewrite keeps whatever the user
+// wrote by hand: comments (first non-blank character ";"), blank lines, lines without "=", the spacing around
+// "=" and the letter case of names. Section and key names are compared without regard to case and with blanks
+// at their ends ignored; when a section or a key appears twice, the first one counts and is the one rewritten.
+// Lines before the first section header belong to no section and are only carried along.
+class IniDocument {
+  public:
+    // Never fails: every byte sequence is some document. Text is UTF-8 when valid, Windows-1252 otherwise;
+    // a UTF-8 byte-order mark is remembered and written back. Lines end with LF or CR LF.
+    static IniDocument parse(const QByteArray& bytes);
+    // UTF-8, with the byte-order mark if the parsed file had one, and the line break style the file used
+    // (CR LF for a new file on Windows, LF elsewhere). The last line ends with a line break.
+    QByteArray serialize() const;
+
+    // The value with blanks at both ends removed, full length; nothing when the section or key is missing.
+    std::optional<QString> value(const QString& section, const QString& key) const;
+
+    // Replaces the value in place, or adds the key after the last key of its section, or adds the section
+    // at the end of the file. Names must already be acceptable (see IniStore); they are not checked here.
+    void setValue(const QString& section, const QString& key, const QString& value);
+    // Removes every line of the key in the section; nothing happens when either is missing.
+    void removeKey(const QString& section, const QString& key);
+    // Removes every section of that name with all its lines (comments inside included).
+    void removeSection(const QString& section);
+
+    // The names that count, in file order, as written in the file (trimmed).
+    QStringList sectionNames() const;
+    QStringList keyNames(const QString& section) const;
+
+    bool hasByteOrderMark() const { return bom_; }
+    bool empty() const { return preamble_.empty() && sections_.empty(); }
+
+  private:
+    struct Line {
+        QString text;            // the line as it stands in the file, without its line break
+        qsizetype valueAt = -1;  // for a key line, the position just after its first "="; -1 otherwise
+    };
+    struct Section {
+        QString header;  // the header line as it stands
+        QString name;
+        std::vector<Line> lines;
+        QHash<QString, qsizetype> keys;  // folded key name -> line of its first occurrence
+        void reindex();
+        qsizetype insertPosition() const;
+    };
+
+    static QString fold(QStringView name);
+    static QString keyOf(const Line& line);
+    const Section* findSection(const QString& name) const;
+
+    std::vector<Line> preamble_;
+    std::vector<Section> sections_;
+    QHash<QString, qsizetype> sectionIndex_;  // folded section name -> first occurrence
+    bool bom_ = false;
+#ifdef Q_OS_WIN
+    bool crlf_ = true;
+#else
+    bool crlf_ = false;
+#endif
+};
+
+// Reads a stored number: decimal with an optional sign, or hexadecimal after "$" or after "0x" (x in either
+// case, at least one digit), taken as a 32-bit pattern ("$FFFFFFFF" is -1). Decimal must fit in 32 bits.
+// Nothing when the text is anything else.
+std::optional<int> parseIniInteger(QStringView text);
+
+}  // namespace rorovovo::profiles

@@ -1,0 +1,312 @@
+#include "profiles/ini_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace rorovovo::profiles {
+
+namespace {
+
+constexpr qsizetype kMaxValueLength = 2047;
+// Another copy of the program holds the lock only for the few milliseconds of one action's write.
+constexpr int kLockWaitMs = 5000;
+
+bool breaksLine(QChar c) {
+    switch (c.unicode()) {
+        case 0x0000:
+        case 0x000A:
+        case 0x000B:
+        case 0x000C:
+        case 0x000D:
+        case 0x0085:
+        case 0x2028:
+        case 0x2029:
+            return true;
+        default:
+            return false;
+    }
+}
+
+[[noreturn]] void refuse(const QString& text, const char* reason) {
+    QString shown = text.size() > 60 ? text.left(60) + QStringLiteral("...") : text;
+    for (QChar& c : shown) {
+        if (breaksLine(c)) c = QLatin1Char(' ');
+    }
+    throw AppError(QStringLiteral("'%1' cannot be stored in the settings file: %2")
+                       .arg(shown, QLatin1String(reason))
+                       .toStdString());
+}
+
+void checkNoLineBreak(const QString& text, const char* what) {
+    for (QChar c : text) {
+        if (breaksLine(c)) refuse(text, what);
+    }
+}
+
+// Anything that would read back as a different line structure is refused, so no typed or pasted text can
+// add keys or sections of its own.
+void checkSection(const QString& section) {
+    checkNoLineBreak(section, "a section name cannot hold a line break or a NUL character");
+    if (section.contains(QLatin1Char(']'))) refuse(section, "a section name cannot contain \"]\"");
+}
+
+void checkKey(const QString& key) {
+    checkNoLineBreak(key, "a key name cannot hold a line break or a NUL character");
+    const QString trimmed = key.trimmed();
+    if (trimmed.isEmpty()) refuse(key, "a key name cannot be empty");
+    if (trimmed.startsWith(QLatin1Char('['))) refuse(key, "a key name cannot start with \"[\"");
+    if (trimmed.startsWith(QLatin1Char(';'))) refuse(key, "a key name cannot start with \";\"");
+    if (trimmed.contains(QLatin1Char('='))) refuse(key, "a key name cannot contain \"=\"");
+}
+
+void checkValue(const QString& value) {
+    checkNoLineBreak(value, "a value cannot hold a line break or a NUL character");
+}
+
+}  // namespace
+
+WriteError::WriteError(const QString& fullPath) : AppError(("Unable to write to " + fullPath).toStdString()) {}
+
+bool IniStore::Stamp::operator==(const Stamp& o) const {
+    return exists == o.exists && size == o.size && modified == o.modified && changed == o.changed && inode == o.inode;
+}
+
+IniStore::IniStore(const QString& path, std::shared_ptr<FileOps> ops)
+    : path_(QFileInfo(path).absoluteFilePath()), ops_(ops ? std::move(ops) : SystemFileOps::instance()) {
+    stamp_ = stampNow();
+    QByteArray bytes;
+    bool exists = false;
+    if (readDisk(&bytes, &exists)) {
+        doc_ = IniDocument::parse(bytes);
+        diskBytes_ = bytes;
+        diskExists_ = exists;
+    }
+}
+
+IniStore::~IniStore() = default;
+
+IniStore::Stamp IniStore::stampNow() const {
+    Stamp s;
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(path_).constData(), &st) != 0) return s;
+    s.exists = true;
+    s.size = st.st_size;
+    s.inode = st.st_ino;
+#ifdef Q_OS_LINUX
+    s.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    s.changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+#else
+    s.modified = st.st_mtime;
+    s.changed = st.st_ctime;
+#endif
+#else
+    const QFileInfo info(path_);
+    if (!info.exists()) return s;
+    s.exists = true;
+    s.size = info.size();
+    s.modified = info.lastModified(QTimeZone::UTC).toMSecsSinceEpoch();
+#endif
+    return s;
+}
+
+bool IniStore::readDisk(QByteArray* bytes, bool* exists) const {
+    bytes->clear();
+    *exists = QFile::exists(path_);
+    if (!*exists) return true;
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    *bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+void IniStore::refreshIfChanged() {
+    const Stamp now = stampNow();
+    if (now == stamp_) return;
+    stamp_ = now;
+    QByteArray bytes;
+    bool exists = false;
+    if (!readDisk(&bytes, &exists)) return;  // keep what we have rather than forget every setting
+    if (exists == diskExists_ && bytes == diskBytes_) return;
+    doc_ = IniDocument::parse(bytes);
+    diskBytes_ = bytes;
+    diskExists_ = exists;
+}
+
+QString IniStore::readString(const QString& section, const QString& key, const QString& def) {
+    if (!inBatch_) refreshIfChanged();
+    std::optional<QString> value = doc_.value(section, key);
+    if (!value) return def;
+    if (value->size() > kMaxValueLength) {
+        qsizetype length = kMaxValueLength;
+        if (value->at(length - 1).isHighSurrogate()) --length;  // never half a character
+        value->truncate(length);
+    }
+    return *value;
+}
+
+int IniStore::readInteger(const QString& section, const QString& key, int def) {
+    if (!inBatch_) refreshIfChanged();
+    const std::optional<QString> value = doc_.value(section, key);
+    if (!value) return def;
+    return parseIniInteger(*value).value_or(def);
+}
+
+bool IniStore::readBool(const QString& section, const QString& key, bool def) {
+    return readInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void IniStore::writeString(const QString& section, const QString& key, const QString& value) {
+    checkSection(section);
+    checkKey(key);
+    checkValue(value);
+    apply({OpKind::Set, section, key, value});
+}
+
+void IniStore::writeInteger(const QString& section, const QString& key, int value) {
+    writeString(section, key, QString::number(value));
+}
+
+void IniStore::writeBool(const QString& section, const QString& key, bool value) {
+    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void IniStore::deleteKey(const QString& section, const QString& key) { apply({OpKind::DeleteKey, section, key, {}}); }
+
+void IniStore::eraseSection(const QString& section) { apply({OpKind::EraseSection, section, {}, {}}); }
+
+void IniStore::applyTo(IniDocument& doc, const Op& op) {
+    switch (op.kind) {
+        case OpKind::Set:
+            doc.setValue(op.section, op.key, op.value);
+            break;
+        case OpKind::DeleteKey:
+            doc.removeKey(op.section, op.key);
+            break;
+        case OpKind::EraseSection:
+            doc.removeSection(op.section);
+            break;
+    }
+}
+
+void IniStore::apply(const Op& op) {
+    if (inBatch_) {
+        applyTo(doc_, op);
+        pending_.push_back(op);
+        return;
+    }
+    Batch batch(*this);
+    apply(op);
+    batch.commit();
+}
+
+QString IniStore::targetPath() const {
+    // Replacing a symbolic link would cut it; the file it points to is the one to replace.
+    const QFileInfo info(path_);
+    if (!info.isSymLink()) return path_;
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+}
+
+void IniStore::throwWriteError() const { throw WriteError(QDir::toNativeSeparators(path_)); }
+
+void IniStore::beginBatch() {
+    inBatch_ = true;
+    lock_ = std::make_unique<QLockFile>(targetPath() + QStringLiteral(".lock"));
+    if (!lock_->tryLock(kLockWaitMs)) lock_.reset();
+    refreshIfChanged();
+    before_ = doc_;
+    pending_.clear();
+}
+
+void IniStore::discardBatch() {
+    doc_ = std::move(before_);
+    before_ = IniDocument();
+    pending_.clear();
+    lock_.reset();
+    inBatch_ = false;
+}
+
+void IniStore::commitBatch() {
+    if (pending_.empty()) {
+        discardBatch();
+        return;
+    }
+    if (!lock_) {
+        lock_ = std::make_unique<QLockFile>(targetPath() + QStringLiteral(".lock"));
+        if (!lock_->tryLock(kLockWaitMs)) lock_.reset();
+    }
+    QByteArray current;
+    bool exists = false;
+    if (!readDisk(&current, &exists)) {
+        discardBatch();
+        throwWriteError();  // replacing a file we cannot read would lose what it holds
+    }
+
+    IniDocument base;
+    IniDocument result;
+    if (exists == diskExists_ && current == diskBytes_) {
+        base = std::move(before_);
+        result = std::move(doc_);
+    } else {
+        // Someone else wrote the file since we read it: their state is the base, ours goes on top.
+        base = IniDocument::parse(current);
+        result = base;
+        for (const Op& op : pending_) applyTo(result, op);
+    }
+    const QByteArray bytes = result.serialize();
+    const bool needed = exists ? bytes != current : !result.empty();
+    bool written = false;
+    if (needed && lock_) {
+        try {
+            writeAtomically(targetPath(), bytes);
+            written = true;
+        } catch (const WriteError&) {
+        }
+    }
+    const bool failed = needed && !written;
+    doc_ = failed ? std::move(base) : std::move(result);
+    diskBytes_ = written ? bytes : current;
+    diskExists_ = written || exists;
+    stamp_ = stampNow();
+    before_ = IniDocument();
+    pending_.clear();
+    lock_.reset();
+    inBatch_ = false;
+    if (failed) throwWriteError();
+}
+
+void IniStore::writeAtomically(const QString& target, const QByteArray& bytes) {
+    QFile file;
+    if (!ops_->createTemp(target, file)) throwWriteError();
+    const QString temp = file.fileName();
+    const bool ok = ops_->write(file, bytes) && ops_->flush(file) && ops_->sync(file) && ops_->close(file) &&
+                    ops_->replace(temp, target);
+    if (!ok) {
+        if (file.isOpen()) file.close();
+        ops_->remove(temp);
+        throwWriteError();
+    }
+}
+
+IniStore::Batch::Batch(IniStore& store) : store_(store), outer_(!store.inBatch_) {
+    if (outer_) store_.beginBatch();
+}
+
+IniStore::Batch::~Batch() {
+    if (!done_ && outer_) store_.discardBatch();
+}
+
+void IniStore::Batch::commit() {
+    if (done_) return;
+    done_ = true;
+    if (outer_) store_.commitBatch();
+}
+
+}  // namespace rorovovo::profiles

@@ -1,0 +1,36 @@
+#include "profiles/profile_entry.h"
+
+namespace rorovovo::profiles {
+
+namespace {
+
+// "%.*d": at least `width` digits, a minus sign in front of the zeros.
+QString zeroPadded(int value, int width) {
+    const qint64 wide = value;  // the minimum int has no positive counterpart
+    QString digits = QString::number(wide < 0 ? -wide : wide).rightJustified(width, QLatin1Char('0'));
+    return wide < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+}  // namespace
+
+ProfileEntry parseProfileEntry(const QString& entry) {
+    const qsizetype bar = entry.indexOf(QLatin1Char('|'));
+    if (bar < 0) return {QString(), entry};
+    return {entry.left(bar), entry.mid(bar + 1)};
+}
+
+QString entryDay(const QString& datePart) { return datePart.mid(0, 2); }
+
+QString entryMonth(const QString& datePart) { return datePart.mid(3, 2); }
+
+QString entryYear(const QString& datePart) { return datePart.mid(6, 4); }
+
+QString buildProfileEntry(const QString& name, int day, int month, int year) {
+    return buildProfileEntry(name, zeroPadded(day, 2), zeroPadded(month, 2), zeroPadded(year, 4));
+}
+
+QString buildProfileEntry(const QString& name, const QString& day, const QString& month, const QString& year) {
+    return name + QLatin1Char('|') + day + QLatin1Char('.') + month + QLatin1Char('.') + year;
+}
+
+}  // namespace rorovovo::profiles

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace rorovovo::profiles {
+
+// One stored person: the name, "|" and the birth date as DD.MM.YYYY.
+struct ProfileEntry {
+    QString name;
+    QString datePart;
+};
+
+// Splits at the first "|". Without one, the name is empty and the whole text is the date part.
+ProfileEntry parseProfileEntry(const QString& entry);
+
+// The fixed positions of the date part: day 1-2, month 4-5, year 7-10 (counted from 1). A short or damaged
+// date part gives fewer characters, possibly none; the caller's date check reports it.
+QString entryDay(const QString& datePart);
+QString entryMonth(const QString& datePart);
+QString entryYear(const QString& datePart);
+
+// name|DD.MM.YYYY with day and month of at least two digits and the year of at least four, zeros in front.
+QString buildProfileEntry(const QString& name, int day, int month, int year);
+// The same from three texts already brought to their widths; they are used as they stand.
+QString buildProfileEntry(const QString& name, const QString& day, const QString& month, const QString& year);
+
+}  // namespace rorovovo::profiles
