@@ -1,0 +1,113 @@
+// Cost of a full chart redraw on the design-size strip, against the least any redraw must do: clear the strip and
+// draw its day grid.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+
+#include "chart/chart_drawing.h"
+#include "chart/colors.h"
+#include "chart/qimage_surface.h"
+
+using namespace rorovovo::chart;
+
+namespace {
+
+constexpr int kWidth = 3513;
+constexpr int kHeight = 181;
+constexpr int kTodayX = 600;
+
+struct Rhythm {
+    int period;
+    Rgb color;
+    PenStyle style;
+};
+constexpr Rhythm kRhythms[] = {
+    {23, kRed, PenStyle::Solid},       {28, kFuchsia, PenStyle::Solid},   {33, kGreen, PenStyle::Solid},
+    {38, kBlue, PenStyle::DashDotDot}, {53, kAqua, PenStyle::DashDotDot}, {48, kOlive, PenStyle::DashDotDot},
+};
+
+void drawChart(QImageSurface& s, int curves) {
+    s.setPenStyle(PenStyle::Solid);
+    drawChartFrame(s, kTodayX, kWidth, kHeight);
+    for (int i = 0; i < curves; ++i) {
+        const Rhythm& r = kRhythms[i];
+        s.setPenColor(r.color);
+        s.setPenStyle(r.style);
+        drawRhythmCurve(s, r.period, (24000 - kTodayX / 10) % r.period, kHeight, 0, kWidth);
+    }
+}
+
+void BM_Floor_FillAndGrid(benchmark::State& state) {
+    QImageSurface s(kWidth, kHeight);
+    for (auto _ : state) {
+        s.setBrushColor(kWhite);
+        s.fillRect(0, 0, kWidth, kHeight);
+        s.setPenColor(kSilver);
+        for (int x = 0; x <= kWidth; x += 10) {
+            s.moveTo(x, 0);
+            s.lineTo(x, kHeight);
+        }
+        benchmark::DoNotOptimize(s.image().constBits());
+    }
+}
+BENCHMARK(BM_Floor_FillAndGrid);
+
+void BM_FrameAndFourBaseCurves(benchmark::State& state) {
+    QImageSurface s(kWidth, kHeight);
+    for (auto _ : state) {
+        drawChart(s, 4);
+        benchmark::DoNotOptimize(s.image().constBits());
+    }
+}
+BENCHMARK(BM_FrameAndFourBaseCurves);
+
+void BM_FrameAndSixCurves(benchmark::State& state) {
+    QImageSurface s(kWidth, kHeight);
+    for (auto _ : state) {
+        drawChart(s, 6);
+        benchmark::DoNotOptimize(s.image().constBits());
+    }
+}
+BENCHMARK(BM_FrameAndSixCurves);
+
+// Keeps each benchmark's CPU time per iteration (the median when repeated) so the ratios to the floor can be printed
+// at the end. CPU time, because the machine is shared and wall time swings with the load.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            const std::string name = r.run_name.function_name;
+            if (r.run_type == Run::RT_Iteration && !medians.count(name)) times[name] = r.GetAdjustedCPUTime();
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
+                times[name] = r.GetAdjustedCPUTime();
+                medians.insert(name);
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+    std::set<std::string> medians;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double floor = reporter.times["BM_Floor_FillAndGrid"];
+    if (floor > 0) {
+        for (const char* name : {"BM_FrameAndFourBaseCurves", "BM_FrameAndSixCurves"}) {
+            const auto it = reporter.times.find(name);
+            if (it != reporter.times.end()) std::printf("%s / floor (CPU time) = %.2f\n", name, it->second / floor);
+        }
+    }
+    benchmark::Shutdown();
+    return 0;
+}

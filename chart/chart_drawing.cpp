@@ -1,0 +1,64 @@
+#include "chart/chart_drawing.h"
+
+#include <string>
+
+#include "chart/colors.h"
+#include "rhythm/errors.h"
+
+namespace rorovovo::chart {
+
+void drawChartFrame(Surface& s, int todayX, int controlWidth, int controlHeight) {
+    const int height = s.height();
+    const int axisY = height / 2;
+
+    s.setPenColor(kSilver);
+    s.setBrushStyle(BrushStyle::Solid);
+    s.setBrushColor(kWhite);
+    s.fillRect(0, 0, s.width(), height);
+
+    s.moveTo(0, axisY);
+    s.lineTo(controlWidth, axisY);
+
+    for (int x = 0; x <= controlWidth; x += 10) {
+        s.moveTo(x, 0);
+        s.lineTo(x, controlHeight);
+    }
+
+    // Together with the grid lines at todayX and todayX + 10 this paints today's whole column.
+    for (int i = 1; i <= 9; ++i) {
+        s.moveTo(todayX + i, height);
+        s.lineTo(todayX + i, -1);
+    }
+
+    s.setFontColor(kWhite);
+    s.setBrushStyle(BrushStyle::Clear);
+    s.textOut(todayX + 2, height - 16, "o");
+}
+
+void drawRhythmCurve(Surface& s, int period, int offset, int chartHeight, int arcTop, int controlWidth) {
+    // Bounds keep every coordinate below well inside int.
+    if (period < 1 || period > 100000) throw AppError("Rhythm period " + std::to_string(period) + " is out of range");
+    if (offset < 0 || offset >= period)
+        throw AppError("Cycle day " + std::to_string(offset) + " is outside a cycle of " + std::to_string(period) +
+                       " days");
+    if (chartHeight < 1 || chartHeight > 100000)
+        throw AppError("Chart height " + std::to_string(chartHeight) + " is out of range");
+
+    const int h = chartHeight;
+    const int y0 = h / 2;
+    // 88 % of the period widens each ellipse so that it crosses the axis at the ends of its half cycle.
+    const int m = (88 * period) / 100;
+    const int w = 5 * period;
+    int a = -10 * offset;
+    int b = 0;
+    do {
+        b = a + w;
+        s.arc(a - m, arcTop, b + m, 3 * h, b, y0, a, y0);
+        a = b;
+        b = a + w;
+        s.arc(a - m, arcTop - 2 * h, b + m, h, a, y0, b, y0);
+        a += w;
+    } while (b <= controlWidth);
+}
+
+}  // namespace rorovovo::chart

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "chart/surface.h"
+
+namespace rorovovo::chart {
+
+// Repaints the whole chart: white background, silver axis, day grid and today's band, and the white "o" mark.
+// Leaves the pen silver (its style untouched) and the brush clear.
+void drawChartFrame(Surface& s, int todayX, int controlWidth, int controlHeight);
+
+// One rhythm as a chain of crest and trough arcs over the whole width, in the pen the caller set.
+// offset is the cycle day at the left edge (0..period-1); chartHeight the vertical scale, arcTop the crests' top.
+// Throws AppError for a period below 1 or an offset outside the cycle.
+void drawRhythmCurve(Surface& s, int period, int offset, int chartHeight, int arcTop, int controlWidth);
+
+}  // namespace rorovovo::chart

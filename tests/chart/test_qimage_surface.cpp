@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include "chart/qimage_surface.h"
+#include "pixels.h"
+
+namespace rorovovo::chart {
+namespace {
+
+using testing::at;
+using testing::countInRect;
+
+constexpr Rgb kRed = 0xFF0000;
+constexpr Rgb kBlue = 0x0000FF;
+constexpr Rgb kWhite = 0xFFFFFF;
+
+TEST(QImageSurface, newAndResizedImages_areWhite_andResizeKeepsThePen) {
+    QImageSurface s(30, 20);
+    EXPECT_EQ(s.width(), 30);
+    EXPECT_EQ(s.height(), 20);
+    EXPECT_EQ(s.image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(countInRect(s.image(), kWhite, 0, 0, 30, 20), 600);
+
+    s.setPenColor(kRed);
+    s.moveTo(0, 0);
+    s.lineTo(10, 0);
+    s.resize(12, 8);
+    EXPECT_EQ(s.image().size(), QSize(12, 8));
+    EXPECT_EQ(countInRect(s.image(), kWhite, 0, 0, 12, 8), 96);
+    s.moveTo(0, 3);
+    s.lineTo(5, 3);
+    EXPECT_EQ(at(s.image(), 2, 3), kRed);
+}
+
+TEST(QImageSurface, lineTo_leavesOutItsEndPointInEveryDirection) {
+    QImageSurface s(20, 20);
+    s.moveTo(0, 5);
+    s.lineTo(5, 5);
+    s.moveTo(10, 0);
+    s.lineTo(10, 4);
+    s.moveTo(15, 4);
+    s.lineTo(15, 0);
+    s.moveTo(0, 10);
+    s.lineTo(4, 14);
+    const QImage& img = s.image();
+    EXPECT_EQ(countInRect(img, 0, 0, 5, 20, 6), 5);
+    EXPECT_EQ(at(img, 5, 5), kWhite);
+    EXPECT_EQ(at(img, 10, 3), 0u);
+    EXPECT_EQ(at(img, 10, 4), kWhite);
+    EXPECT_EQ(at(img, 15, 1), 0u);
+    EXPECT_EQ(at(img, 15, 0), kWhite);
+    EXPECT_EQ(at(img, 3, 13), 0u);
+    EXPECT_EQ(at(img, 4, 14), kWhite);
+}
+
+TEST(QImageSurface, dashDotDotPen_breaksTheLineIntoShortRuns) {
+    QImageSurface s(200, 3);
+    s.setPenStyle(PenStyle::DashDotDot);
+    s.moveTo(0, 1);
+    s.lineTo(200, 1);
+    std::vector<int> runs;  // alternating inked and blank run lengths, starting with ink
+    Rgb prev = 0;
+    int len = 0;
+    for (int x = 0; x < 200; ++x) {
+        const Rgb c = at(s.image(), x, 1);
+        if (c != prev && len > 0) {
+            runs.push_back(len);
+            len = 0;
+        }
+        prev = c;
+        ++len;
+    }
+    ASSERT_GE(runs.size(), 12u);
+    EXPECT_GT(runs[0], runs[2]);  // a dash, then a dot
+    EXPECT_EQ(runs[2], runs[4]);  // and a second dot
+    for (size_t i = 1; i < runs.size(); i += 2) EXPECT_LE(runs[i], 4) << "gap " << i;
+}
+
+TEST(QImageSurface, clearPen_drawsNoOutline) {
+    QImageSurface s(40, 40);
+    s.setPenStyle(PenStyle::Clear);
+    s.moveTo(0, 0);
+    s.lineTo(39, 39);
+    s.arc(0, 0, 40, 40, 0, 0, 0, 0);
+    s.setBrushStyle(BrushStyle::Solid);
+    s.setBrushColor(kBlue);
+    s.ellipse(0, 0, 40, 40);
+    const QImage& img = s.image();
+    EXPECT_EQ(countInRect(img, 0, 0, 0, 40, 40), 0);
+    EXPECT_EQ(at(img, 20, 20), kBlue);
+    EXPECT_EQ(at(img, 20, 1), kBlue);
+    EXPECT_EQ(at(img, 0, 0), kWhite);
+    // filled without a pen, the disc covers columns 0..39 on its middle row
+    EXPECT_EQ(countInRect(img, kBlue, 0, 20, 40, 21), 40);
+}
+
+TEST(QImageSurface, arc_isInscribedInTheRectangleWithoutItsRightAndBottomEdges) {
+    QImageSurface s(30, 20);
+    s.arc(2, 3, 22, 13, 0, 0, 0, 0);  // equal rays: the whole ellipse
+    const QImage& img = s.image();
+    EXPECT_GT(countInRect(img, 0, 0, 3, 30, 4), 0);    // top row 3
+    EXPECT_GT(countInRect(img, 0, 0, 12, 30, 13), 0);  // bottom row 12
+    EXPECT_GT(countInRect(img, 0, 2, 0, 3, 20), 0);    // left column 2
+    EXPECT_GT(countInRect(img, 0, 21, 0, 22, 20), 0);  // right column 21
+    EXPECT_EQ(countInRect(img, 0, 0, 0, 30, 3), 0);
+    EXPECT_EQ(countInRect(img, 0, 0, 13, 30, 20), 0);
+    EXPECT_EQ(countInRect(img, 0, 22, 0, 30, 20), 0);
+    EXPECT_EQ(countInRect(img, 0, 0, 0, 2, 20), 0);
+}
+
+TEST(QImageSurface, arc_runsCounterclockwiseFromTheFirstRayToTheSecond) {
+    QImageSurface upper(41, 41);
+    upper.arc(0, 0, 41, 41, 40, 20, 0, 20);  // 3 o'clock to 9 o'clock over the top
+    EXPECT_EQ(at(upper.image(), 20, 0), 0u);
+    EXPECT_EQ(countInRect(upper.image(), 0, 0, 23, 41, 41), 0);
+
+    QImageSurface lower(41, 41);
+    lower.arc(0, 0, 41, 41, 0, 20, 40, 20);  // 9 o'clock to 3 o'clock under the bottom
+    EXPECT_EQ(at(lower.image(), 20, 40), 0u);
+    EXPECT_EQ(countInRect(lower.image(), 0, 0, 0, 41, 18), 0);
+}
+
+TEST(QImageSurface, arc_endsWhereTheGeometricRayMeetsAWideEllipse) {
+    // Centre (100, 25), radii 100 and 25; the ray towards (150, 0) meets the ellipse near (145, 3).
+    QImageSurface s(201, 51);
+    s.arc(0, 0, 201, 51, 200, 25, 150, 0);
+    const QImage& img = s.image();
+    EXPECT_GT(countInRect(img, 0, 146, 0, 175, 10), 0);
+    EXPECT_EQ(countInRect(img, 0, 0, 0, 142, 51), 0);
+}
+
+TEST(QImageSurface, pie_fillsTheWedgeWithTheBrush_andAPointAtTheCentreMeansThreeOClock) {
+    QImageSurface s(40, 40);
+    s.setPenStyle(PenStyle::Clear);
+    s.setBrushColor(kRed);
+    s.pie(0, 0, 40, 40, 20, 39, 20, 20);  // from 6 o'clock counterclockwise to 3 o'clock
+    const QImage& img = s.image();
+    EXPECT_EQ(at(img, 30, 30), kRed);
+    EXPECT_EQ(at(img, 10, 30), kWhite);
+    EXPECT_EQ(at(img, 30, 10), kWhite);
+    EXPECT_EQ(at(img, 10, 10), kWhite);
+
+    QImageSurface full(40, 40);
+    full.setPenStyle(PenStyle::Clear);
+    full.setBrushColor(kRed);
+    full.pie(0, 0, 40, 40, 39, 20, 39, 20);
+    EXPECT_EQ(at(full.image(), 10, 10), kRed);
+    EXPECT_EQ(at(full.image(), 30, 30), kRed);
+}
+
+TEST(QImageSurface, fillRect_usesTheBrushColourEvenWhenTheBrushIsClear) {
+    QImageSurface s(10, 10);
+    s.setBrushColor(kBlue);
+    s.setBrushStyle(BrushStyle::Clear);
+    s.fillRect(2, 2, 5, 4);
+    EXPECT_EQ(countInRect(s.image(), kBlue, 0, 0, 10, 10), 6);
+    EXPECT_EQ(at(s.image(), 2, 2), kBlue);
+    EXPECT_EQ(at(s.image(), 4, 3), kBlue);
+}
+
+TEST(QImageSurface, textOut_fillsTheCellOnlyWithASolidBrush) {
+    QImageSurface s(100, 40);
+    const int w = s.textWidth("Wy");
+    const int h = s.textHeight("Wy");
+    ASSERT_GT(w, 4);
+    ASSERT_GT(h, 6);
+    s.setFontColor(kRed);
+    s.setBrushColor(kBlue);
+    s.setBrushStyle(BrushStyle::Solid);
+    s.textOut(3, 2, "Wy");
+    s.setBrushStyle(BrushStyle::Clear);
+    s.textOut(50, 2, "Wy");
+    const QImage& img = s.image();
+    const int opaque = countInRect(img, kBlue, 3, 2, 3 + w, 2 + h) + countInRect(img, kRed, 3, 2, 3 + w, 2 + h);
+    EXPECT_EQ(opaque, w * h);
+    EXPECT_EQ(countInRect(img, kBlue, 0, 0, 100, 40), w * h - countInRect(img, kRed, 0, 0, 50, 40));
+    EXPECT_GT(countInRect(img, kRed, 50, 2, 50 + w, 2 + h), 5);
+    EXPECT_EQ(countInRect(img, kBlue, 50, 0, 100, 40), 0);
+}
+
+TEST(QImageSurface, changedCallback_firesAfterDrawing_andImageCopiesStayAsTheyWere) {
+    QImageSurface s(20, 20);
+    int calls = 0;
+    s.setChangedCallback([&] { ++calls; });
+    s.moveTo(0, 0);
+    s.lineTo(10, 0);
+    EXPECT_GE(calls, 1);
+    const QImage before = s.image();
+    const int seen = calls;
+    s.moveTo(0, 5);
+    s.lineTo(10, 5);
+    EXPECT_GT(calls, seen);
+    EXPECT_EQ(at(before, 5, 5), kWhite);
+    EXPECT_EQ(at(s.image(), 5, 5), 0u);
+}
+
+TEST(QImageSurface, fontSpec_roundTrips_andBiggerFontsMeasureBigger) {
+    QImageSurface s(10, 10);
+    const int defaultHeight = s.textHeight("Ag");
+    FontSpec f;
+    f.face = "Arial";
+    f.pointSize = 20;
+    f.bold = true;
+    s.setFont(f);
+    EXPECT_EQ(s.font().face, "Arial");
+    EXPECT_EQ(s.font().pointSize, 20);
+    EXPECT_TRUE(s.font().bold);
+    EXPECT_GT(s.textHeight("Ag"), defaultHeight);
+    EXPECT_GT(s.textWidth("AgAg"), s.textWidth("Ag"));
+}
+
+}  // namespace
+}  // namespace rorovovo::chart
