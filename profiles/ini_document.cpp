@@ -33,15 +33,20 @@ int hexDigit(char16_t c) {
 
 }  // namespace
 
-QString IniDocument::fold(QStringView name) { return name.trimmed().toString().toCaseFolded(); }
+IniDocument::Name IniDocument::fold(const QString& name) {
+    if (name.isEmpty() || (!name.front().isSpace() && !name.back().isSpace())) return Name{name};
+    return Name{name.trimmed()};
+}
 
-QString IniDocument::keyOf(const Line& line) { return fold(QStringView(line.text).left(line.valueAt - 1)); }
+IniDocument::Name IniDocument::keyOf(const Line& line) {
+    return Name{QStringView(line.text).left(line.valueAt - 1).trimmed().toString()};
+}
 
 void IniDocument::Section::reindex() {
     keys.clear();
     for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
         if (lines[i].valueAt < 0) continue;
-        const QString key = keyOf(lines[i]);
+        const Name key = keyOf(lines[i]);
         if (!keys.contains(key)) keys.insert(key, i);
     }
 }
@@ -65,7 +70,8 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
         if (end < 0) end = text.size();
         qsizetype lineEnd = end;
-        if (lineEnd > start && text[lineEnd - 1] == QLatin1Char('\r')) --lineEnd;
+        // Every carriage return before the break goes: a rewrite ends lines with exactly one break.
+        while (lineEnd > start && text[lineEnd - 1] == QLatin1Char('\r')) --lineEnd;
         const QStringView lineText = QStringView(text).mid(start, lineEnd - start);
         start = end + 1;
 
@@ -74,7 +80,7 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
             Section section;
             section.header = lineText.toString();
             section.name = name;
-            const QString folded = name.toCaseFolded();
+            const Name folded{name};
             if (!doc.sectionIndex_.contains(folded)) doc.sectionIndex_.insert(folded, qsizetype(doc.sections_.size()));
             doc.sections_.push_back(std::move(section));
             continue;
@@ -90,7 +96,7 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
         }
         Section& section = doc.sections_.back();
         if (line.valueAt >= 0) {
-            const QString key = keyOf(line);
+            const Name key = keyOf(line);
             if (!section.keys.contains(key)) section.keys.insert(key, qsizetype(section.lines.size()));
         }
         section.lines.push_back(std::move(line));
@@ -135,7 +141,7 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
 void IniDocument::setValue(const QString& section, const QString& key, const QString& value) {
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
-    const QString foldedSection = sectionName.toCaseFolded();
+    const Name foldedSection{sectionName};
     auto sit = sectionIndex_.constFind(foldedSection);
     if (sit == sectionIndex_.cend()) {
         Section fresh;
@@ -145,7 +151,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
         sections_.push_back(std::move(fresh));
     }
     Section& s = sections_[*sit];
-    const QString foldedKey = keyName.toCaseFolded();
+    const Name foldedKey{keyName};
     const auto kit = s.keys.constFind(foldedKey);
     if (kit != s.keys.cend()) {
         Line& line = s.lines[*kit];
@@ -169,7 +175,7 @@ void IniDocument::removeKey(const QString& section, const QString& key) {
     const auto sit = sectionIndex_.constFind(fold(section));
     if (sit == sectionIndex_.cend()) return;
     Section& s = sections_[*sit];
-    const QString folded = fold(key);
+    const Name folded = fold(key);
     if (!s.keys.contains(folded)) return;
     const auto wanted = [&](const Line& line) { return line.valueAt >= 0 && keyOf(line) == folded; };
     const qsizetype first = s.keys.value(folded);
@@ -182,21 +188,21 @@ void IniDocument::removeKey(const QString& section, const QString& key) {
 }
 
 void IniDocument::removeSection(const QString& section) {
-    const QString folded = fold(section);
+    const Name folded = fold(section);
     if (!sectionIndex_.contains(folded)) return;
-    sections_.erase(std::remove_if(sections_.begin(), sections_.end(),
-                                   [&](const Section& s) { return s.name.toCaseFolded() == folded; }),
-                    sections_.end());
+    sections_.erase(
+        std::remove_if(sections_.begin(), sections_.end(), [&](const Section& s) { return Name{s.name} == folded; }),
+        sections_.end());
     sectionIndex_.clear();
     for (qsizetype i = qsizetype(sections_.size()) - 1; i >= 0; --i) {
-        sectionIndex_.insert(sections_[i].name.toCaseFolded(), i);
+        sectionIndex_.insert(Name{sections_[i].name}, i);
     }
 }
 
 QStringList IniDocument::sectionNames() const {
     QStringList names;
     for (qsizetype i = 0; i < qsizetype(sections_.size()); ++i) {
-        if (sectionIndex_.value(sections_[i].name.toCaseFolded()) == i) names << sections_[i].name;
+        if (sectionIndex_.value(Name{sections_[i].name}) == i) names << sections_[i].name;
     }
     return names;
 }

@@ -46,22 +46,38 @@ class IniDocument {
         QString text;            // the line as it stands in the file, without its line break
         qsizetype valueAt = -1;  // for a key line, the position just after its first "="; -1 otherwise
     };
+    // A section or key name without blanks at its ends, compared without regard to case. The hash looks
+    // at the length and the ASCII letters only, which equal names share.
+    struct Name {
+        QString text;
+        friend bool operator==(const Name& a, const Name& b) {
+            return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
+        }
+        friend size_t qHash(const Name& name, size_t seed) {
+            size_t h = seed ^ size_t(name.text.size());
+            for (QChar c : name.text) {
+                const char16_t u = c.unicode();
+                h = h * 31 + (u < 0x80 ? ((u >= 'A' && u <= 'Z') ? u + 32 : u) : 0);
+            }
+            return h;
+        }
+    };
     struct Section {
         QString header;  // the header line as it stands
         QString name;
         std::vector<Line> lines;
-        QHash<QString, qsizetype> keys;  // folded key name -> line of its first occurrence
+        QHash<Name, qsizetype> keys;  // key name -> line of its first occurrence
         void reindex();
         qsizetype insertPosition() const;
     };
 
-    static QString fold(QStringView name);
-    static QString keyOf(const Line& line);
+    static Name fold(const QString& name);
+    static Name keyOf(const Line& line);
     const Section* findSection(const QString& name) const;
 
     std::vector<Line> preamble_;
     std::vector<Section> sections_;
-    QHash<QString, qsizetype> sectionIndex_;  // folded section name -> first occurrence
+    QHash<Name, qsizetype> sectionIndex_;  // section name -> its first occurrence
     bool bom_ = false;
 #ifdef Q_OS_WIN
     bool crlf_ = true;

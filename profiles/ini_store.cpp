@@ -16,6 +16,8 @@ namespace {
 constexpr qsizetype kMaxValueLength = 2047;
 // Another copy of the program holds the lock only for the few milliseconds of one action's write.
 constexpr int kLockWaitMs = 5000;
+// Looking at the disk costs a path lookup; the startup loop reads thousands of keys within milliseconds.
+constexpr qint64 kRecheckMs = 20;
 
 bool breaksLine(QChar c) {
     switch (c.unicode()) {
@@ -80,6 +82,7 @@ bool IniStore::Stamp::operator==(const Stamp& o) const {
 IniStore::IniStore(const QString& path, std::shared_ptr<FileOps> ops)
     : path_(QFileInfo(path).absoluteFilePath()), ops_(ops ? std::move(ops) : SystemFileOps::instance()) {
     stamp_ = stampNow();
+    lastCheck_.start();
     QByteArray bytes;
     bool exists = false;
     if (readDisk(&bytes, &exists)) {
@@ -126,7 +129,9 @@ bool IniStore::readDisk(QByteArray* bytes, bool* exists) const {
     return file.error() == QFileDevice::NoError;
 }
 
-void IniStore::refreshIfChanged() {
+void IniStore::refreshIfChanged(bool always) {
+    if (!always && lastCheck_.isValid() && lastCheck_.elapsed() < kRecheckMs) return;
+    lastCheck_.start();
     const Stamp now = stampNow();
     if (now == stamp_) return;
     stamp_ = now;
@@ -220,7 +225,7 @@ void IniStore::beginBatch() {
     inBatch_ = true;
     lock_ = std::make_unique<QLockFile>(targetPath() + QStringLiteral(".lock"));
     if (!lock_->tryLock(kLockWaitMs)) lock_.reset();
-    refreshIfChanged();
+    refreshIfChanged(true);
     before_ = doc_;
     pending_.clear();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -19,13 +20,13 @@ class WriteError : public AppError {
     explicit WriteError(const QString& fullPath);
 };
 
-// The settings file. The file is parsed once and kept in memory; a read looks at the disk again only when the
-// file's size or time stamp changed since (another copy of the program wrote it), so reading N keys costs
-// O(N). Every write replaces the whole file atomically (a temporary file beside it, flushed, synced, renamed
-// over it); a crash leaves the old file or the new one. Before writing, the store takes a lock file beside
-// the settings file, compares the file with what it last read and, if someone else changed it, reads it again
-// and applies its own changes on top, so two copies of the program do not lose each other's writes.
-// Section and key names are compared without regard to case.
+// The settings file. The file is parsed once and kept in memory, so reading N keys costs O(N). A read looks
+// at the file's size and time stamps, at most once every 20 ms, and parses the file again only when they
+// changed (another copy of the program wrote it); a batch always looks. Every write replaces the whole file atomically
+// (a temporary file beside it, flushed, synced, renamed over it); a crash leaves the old file or the new one. Before
+// writing, the store takes a lock file beside the settings file, compares the file with what it last read and, if
+// someone else changed it, reads it again and applies its own changes on top, so two copies of the program do not lose
+// each other's writes. Section and key names are compared without regard to case.
 class IniStore {
   public:
     // Opening never fails, also when the file does not exist or cannot be read (everything reads as its
@@ -94,7 +95,7 @@ class IniStore {
     };
 
     Stamp stampNow() const;
-    void refreshIfChanged();
+    void refreshIfChanged(bool always = false);
     bool readDisk(QByteArray* bytes, bool* exists) const;
     void apply(const Op& op);
     static void applyTo(IniDocument& doc, const Op& op);
@@ -111,6 +112,7 @@ class IniStore {
     QByteArray diskBytes_;  // the file as last read or written by this store
     bool diskExists_ = false;
     Stamp stamp_;
+    QElapsedTimer lastCheck_;
 
     bool inBatch_ = false;
     IniDocument before_;  // the document at the start of the open batch

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include "ini_test_files.h"
 
@@ -265,8 +266,10 @@ TEST_F(IniStoreTest, reads_noticeAFileChangedBySomeoneElse) {
     IniStore store(path);
     EXPECT_EQ(store.readInteger("Records", "Profiles", 0), 1);
     writeBytes(path, "[Records]\nProfiles=22\n");
+    QThread::msleep(30);  // a store looks at the disk at most every 20 ms
     EXPECT_EQ(store.readInteger("Records", "Profiles", 0), 22);
     QFile::remove(path);
+    QThread::msleep(30);
     EXPECT_EQ(store.readInteger("Records", "Profiles", 0), 0);
 }
 
