@@ -1,0 +1,156 @@
+#include "forms/QuorvitAbout.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "platform/app_info.h"
+#include "platform/file_version.h"
+#include "platform/shell.h"
+#include "platform/web_links.h"
+
+namespace rorovovo::forms {
+
+namespace {
+
+QFont pixelFont(int pixelHeight) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setTextFormat(Qt::PlainText);
+    l->setMargin(0);
+    l->setIndent(0);
+    l->adjustSize();
+    l->move(left, top);
+    return l;
+}
+
+QLabel* fixedLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry, bool wrap) {
+    QLabel* l = label(parent, name, text, geometry.left(), geometry.top());
+    l->setWordWrap(wrap);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setFixedSize(geometry.size());
+    return l;
+}
+
+QLabel* linkLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+    QLabel* l = fixedLabel(parent, name, text, geometry, false);
+    QFont font = pixelFont(11);
+    font.setUnderline(true);
+    l->setFont(font);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    l->setPalette(p);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+}  // namespace
+
+TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(pixelFont(12));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Button));
+    setPalette(p);
+    setAutoFillBackground(true);
+    setFixedSize(294, 166);
+    move(164, 169);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(8, -4, 73, 57);
+    Image1->setScaledContents(true);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/images/about_picture.png")));
+
+    Label3 = label(this, "Label3", QStringLiteral("Freeware made by"), 128, 11);
+    Label9 = label(this, "Label9", QStringLiteral("\u00A9"), 212, 10);
+    Label2 = label(this, "Label2", QStringLiteral("Quorvit"), 224, 12);
+    Label10 = linkLabel(this, "Label10", platform::siteAddressText(), QRect(180, 23, 99, 13));
+    Label6 = fixedLabel(this, "Label6",
+                        QStringLiteral("Find your own personal Zavirir, all 4 curves. Add as many people as you want "
+                                       "and check how everyone is doing for the day!"),
+                        QRect(10, 56, 228, 41), true);
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(248, 56, 41, 41);
+    Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel1->setGeometry(8, 104, 280, 2);
+
+    Label4 = fixedLabel(this, "Label4",
+                        QStringLiteral("If you like this program, do email me with feedback, ideas, suggestions or "
+                                       "questions to"),
+                        QRect(9, 112, 278, 26), true);
+    Label7 = linkLabel(this, "Label7", platform::feedbackAddressText(), QRect(157, 124, 122, 13));
+    Label5 = fixedLabel(this, "Label5", QStringLiteral("You can also help the development, by _______ a few $$"),
+                        QRect(8, 144, 281, 13), false);
+    Label8 = linkLabel(this, "Label8", QStringLiteral("donating "), QRect(195, 144, 44, 13));
+    // Opaque, so the word covers the blank of the sentence beneath it.
+    Label8->setAutoFillBackground(true);
+
+    for (QWidget* w : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label9),
+                       static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label10), static_cast<QWidget*>(Label6),
+                       static_cast<QWidget*>(Image2), static_cast<QWidget*>(Label4), static_cast<QWidget*>(Label7),
+                       static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label8)})
+        w->installEventFilter(this);
+
+    FormCreate();
+}
+
+QString TFormAbout::captionFor(const QString& title, const QString& exePath) {
+    return title + QStringLiteral("   (v") + platform::getFileVersion(exePath) + QLatin1Char(')');
+}
+
+void TFormAbout::FormCreate() {
+    setWindowTitle(captionFor(platform::applicationTitle(), platform::executablePath()));
+    QIcon icon = QApplication::windowIcon();
+    if (icon.isNull()) icon = QIcon(QStringLiteral(":/images/icon48.png"));
+    Image2->setPixmap(icon.pixmap(QSize(41, 41)));
+}
+
+void TFormAbout::FormClick() { accept(); }
+
+void TFormAbout::Label10Click() { platform::shellOpen(platform::freewareUrl()); }
+
+void TFormAbout::Label7Click() { platform::shellOpen(platform::feedbackMailUrl()); }
+
+void TFormAbout::Label8Click() { platform::shellOpen(platform::donationUrl()); }
+
+void TFormAbout::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        FormClick();
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+        return QDialog::eventFilter(watched, event);
+    if (watched == Label10)
+        Label10Click();
+    else if (watched == Label7)
+        Label7Click();
+    else if (watched == Label8)
+        Label8Click();
+    else
+        FormClick();
+    return true;
+}
+
+}  // namespace rorovovo::forms

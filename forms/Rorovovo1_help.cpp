@@ -1,0 +1,35 @@
+// The main window's help menu: help file, web pages, the About box and the check for a newer version.
+#include <QUrl>
+
+#include "forms/QuorvitAbout.h"
+#include "forms/Rorovovo1.h"
+#include "platform/app_info.h"
+#include "platform/file_version.h"
+#include "platform/help.h"
+#include "platform/shell.h"
+#include "platform/version_check.h"
+#include "platform/web_links.h"
+
+namespace rorovovo::forms {
+
+void TForm1::MenuHelpHelpClick() { platform::showHelp(platform::executableFolder()); }
+
+void TForm1::MenuHelpNewsClick() { platform::shellOpen(platform::newsUrl()); }
+
+void TForm1::MenuHelpDonationsClick() { platform::shellOpen(platform::donationUrl()); }
+
+void TForm1::MenuHelpAboutClick() {
+    if (FormAbout) FormAbout->exec();
+}
+
+// A version that does not convert ends this handler with the error box, as any handler's failure does.
+void TForm1::MenuHelpNewVersionsClick() {
+    platform::VersionCheck check;
+    check.primaryUrl = platform::primaryVersionUrl();
+    check.fallbackUrl = platform::fallbackVersionUrl();
+    check.localPath = platform::executableFolder() + QStringLiteral("vitawave.xml");
+    check.runningVersion = platform::getFileVersion(platform::executablePath());
+    platform::checkForNewVersion(check);
+}
+
+}  // namespace rorovovo::forms
