@@ -4,22 +4,100 @@
 #include <QMouseEvent>
 
 #include "forms/widgets.h"
+#include "rhythm/interpretation.h"
 
 namespace rorovovo::forms {
+
+namespace {
+
+QFont pixelFont(int pixelHeight, bool bold = false) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColor(QLabel* label, const QColor& color) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
+}
+
+QLabel* heading(QWidget* parent, const char* name, const QString& text, int top, const QColor& color) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setFont(pixelFont(15));
+    setTextColor(l, color);
+    l->adjustSize();
+    l->move(16, top);
+    return l;
+}
+
+QLabel* textLabel(QWidget* parent, const char* name, const QString& text, int top) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Fixed size: a long text wraps inside the box instead of growing it.
+    l->setGeometry(16, top, 417, 33);
+    l->setFixedSize(417, 33);
+    return l;
+}
+
+}  // namespace
 
 TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormInterpret"));
     setWindowTitle(QStringLiteral("     Rhythm's interpretation ..."));
+    // A tool window: small caption with a close button only.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setFont(pixelFont(12));
     setFixedSize(492, 216);
     move(562, 231);
+
+    Bevel1 = new BevelPanel(this, BevelPanel::Style::Frame);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setGeometry(8, 8, 465, 201);
+
+    // The labels are the window's own children laid over the frame, so the frame never hides them.
+    Label1 = heading(this, "Label1", QStringLiteral("Physical"), 12, QColor(255, 0, 0));
+    Label2 = heading(this, "Label2", QStringLiteral("Emotional"), 74, QColor(255, 0, 255));
+    Label3 = heading(this, "Label3", QStringLiteral("Intellectual"), 136, QColor(0, 128, 0));
+    Label4 = textLabel(this, "Label4", QStringLiteral("physical"), 32);
+    Label5 = textLabel(this, "Label5", QStringLiteral("emotional"), 94);
+    Label6 = textLabel(this, "Label6", QStringLiteral("intellectual"), 156);
+
+    // The free strip at the foot of the frame, under the intellectual text.
+    LabelGreeting =
+        new QLabel(QString::fromUtf8(rhythm::BirthdayGreeting.data(), int(rhythm::BirthdayGreeting.size())), this);
+    LabelGreeting->setObjectName(QStringLiteral("LabelGreeting"));
+    LabelGreeting->setFont(pixelFont(12, true));
+    setTextColor(LabelGreeting, QColor(0, 0, 255));
+    LabelGreeting->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelGreeting->setGeometry(16, 190, 449, 16);
+    LabelGreeting->hide();
 }
 
-void TFormInterpret::FormClick() { hide(); }
+void TFormInterpret::FormClick() { close(); }
+
+bool TFormInterpret::onBackground(const QPoint& pos) const {
+    // The frame holds all the labels; a click anywhere on it, or on a label, is not a click on the window.
+    return rect().contains(pos) && !Bevel1->geometry().contains(pos);
+}
 
 void TFormInterpret::mousePressEvent(QMouseEvent* event) {
+    pressedOnBackground_ = event->button() == Qt::LeftButton && onBackground(event->position().toPoint());
     QDialog::mousePressEvent(event);
-    FormClick();
+}
+
+void TFormInterpret::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a press and a release on the background with the left button.
+    const bool click =
+        pressedOnBackground_ && event->button() == Qt::LeftButton && onBackground(event->position().toPoint());
+    pressedOnBackground_ = false;
+    QDialog::mouseReleaseEvent(event);
+    if (click) FormClick();
 }
 
 }  // namespace rorovovo::forms

@@ -8,20 +8,28 @@ namespace rorovovo::forms {
 
 class BevelPanel;
 
-// The interpretation of today's physical, emotional and intellectual state; shown beside the main window.
+// The interpretation of today's physical, emotional and intellectual state; shown beside the main window, never
+// modal. It lives for the whole run and is only shown and hidden.
 class TFormInterpret : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFormInterpret(QWidget* parent = nullptr);
 
     BevelPanel* Bevel1;
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
-    QLabel* LabelGreeting;
+    QLabel *Label1, *Label2, *Label3;  // headings
+    QLabel *Label4, *Label5, *Label6;  // physical, emotional, intellectual text
+    QLabel* LabelGreeting;             // shown only on the person's birthday
 
+    // Click on the window's own background: closes (hides) the window.
     void FormClick();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    bool onBackground(const QPoint& pos) const;
+    bool pressedOnBackground_ = false;
 };
 
 }  // namespace rorovovo::forms

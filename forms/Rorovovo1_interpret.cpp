@@ -1,11 +1,45 @@
 // Today's interpretation for the person last drawn.
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
 #include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
+#include "platform/clock.h"
+#include "rhythm/convert.h"
+#include "rhythm/interpretation.h"
 
 namespace rorovovo::forms {
 
+namespace {
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
+
+}  // namespace
+
 void TForm1::MenuProgramIterpretClick() { ShowInterpretation(); }
 
-void TForm1::ShowInterpretation() {}
+void TForm1::ShowInterpretation() {
+    // Everything that can fail comes first, so a box that does not hold a number leaves the window as it was.
+    const int physical = rhythm::strToInt(Edit2->text().toStdString());
+    const int emotional = rhythm::strToInt(Edit3->text().toStdString());
+    const int intellectual = rhythm::strToInt(Edit4->text().toStdString());
+    const QDateTime now = platform::now();
+    // Until the first drawing the birth date is still day 0, which is nobody's birthday.
+    const bool birthday = BirthDate != 0 && rhythm::isBirthday(BirthDate, platform::toDateValue(now));
+
+    if (!FormInterpret) FormInterpret = new TFormInterpret(this);
+    FormInterpret->Label4->setText(text(rhythm::physicalText(physical)));
+    FormInterpret->Label5->setText(text(rhythm::emotionalText(emotional)));
+    FormInterpret->Label6->setText(text(rhythm::intellectualText(intellectual)));
+    // The texts describe the person last drawn; the caption names whoever the name box holds now.
+    FormInterpret->setWindowTitle(QStringLiteral("     Rhythm's interpretation @  ") +
+                                  QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("  -  for ") +
+                                  Edit_name->text());
+    FormInterpret->LabelGreeting->setVisible(birthday);
+    FormInterpret->show();
+    FormInterpret->raise();
+    FormInterpret->activateWindow();
+}
 
 }  // namespace rorovovo::forms
