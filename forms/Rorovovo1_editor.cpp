@@ -1,11 +1,51 @@
 // Adding and deleting profiles through the profile editor.
+#include <QComboBox>
+
 #include "forms/Rorovovo1.h"
 #include "forms/Rorovovo2.h"
+#include "forms/widgets.h"
+#include "profiles/ini_store.h"
 
 namespace rorovovo::forms {
 
-void TForm1::MenuAddNewClick() {}
+namespace {
 
-void TForm1::MenuDeleteClick() {}
+// The panel out of view sits beyond the editor's client width.
+constexpr int kOutOfView = 400;
+
+bool isBlank(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() > 32) return false;
+    return true;
+}
+
+}  // namespace
+
+void TForm1::MenuAddNewClick() {
+    FormEditor->Panel_add->move(0, FormEditor->Panel_add->y());
+    FormEditor->Panel_del->move(kOutOfView, FormEditor->Panel_del->y());
+    if (FormEditor->exec() != QDialog::Accepted) return;
+    // The editor has appended the new name to the list and stored it under the matching key.
+    AddProfileMenuItem(MenuProfilePersonal, ComboBox1->itemText(ComboBox1->count() - 1), &TForm1::MenuPersonalItemClick,
+                       QString());
+    ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
+    ComboBox1Change();
+}
+
+void TForm1::MenuDeleteClick() {
+    QComboBox* editorList = FormEditor->ComboBox1;
+    editorList->clear();
+    for (int i = 0; i < ComboBox1->count(); ++i) editorList->addItem(ComboBox1->itemText(i));
+    editorList->setCurrentIndex(ComboBox1->currentIndex());
+    FormEditor->Panel_add->move(kOutOfView, FormEditor->Panel_add->y());
+    FormEditor->Panel_del->move(0, FormEditor->Panel_del->y());
+    if (FormEditor->exec() != QDialog::Accepted) return;
+    // The selected profile was the one deleted: the first remaining one takes its place.
+    if (isBlank(ComboBox1->currentText()) && ComboBox1->count() > 0) {
+        ComboBox1->setCurrentIndex(0);
+        IniFile->writeInteger(QStringLiteral("Records"), QStringLiteral("Selected"), 0);
+        ComboBox1Change();
+    }
+}
 
 }  // namespace rorovovo::forms

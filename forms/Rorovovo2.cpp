@@ -1,32 +1,226 @@
 #include "forms/Rorovovo2.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
+#include "forms/Rorovovo1.h"
 #include "forms/widgets.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/guard.h"
+#include "profiles/ini_store.h"
+#include "profiles/profile_entry.h"
+#include "rhythm/convert.h"
+#include "rhythm/dates.h"
 
 namespace rorovovo::forms {
+
+namespace {
+
+const QString kRecords = QStringLiteral("Records");
+const QString kProfiles = QStringLiteral("Profiles");
+const QString kPersonalPrefix = QStringLiteral("MenuProPers_");
+
+template <class W>
+W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1) {
+    widget->setObjectName(QLatin1String(name));
+    if (width < 0) {
+        widget->adjustSize();
+        width = widget->width();
+        height = widget->height();
+    }
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption, int left, int top) {
+    auto* b = place(new QPushButton(caption, parent), name, left, top, 57, 22);
+    // Enter in a box must not press a button, least of all the one on the panel out of view.
+    b->setAutoDefault(false);
+    return b;
+}
+
+// Removes every character with code 32 or below from both ends.
+QString trimmedName(const QString& name) {
+    qsizetype first = 0, last = name.size() - 1;
+    while (first <= last && name[first].unicode() <= 32) ++first;
+    while (last >= first && name[last].unicode() <= 32) --last;
+    return name.mid(first, last - first + 1);
+}
+
+bool listHoldsName(const QComboBox* list, const QString& name) {
+    for (int i = 0; i < list->count(); ++i)
+        if (list->itemText(i).compare(name, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+std::string utf8(const QLineEdit* box) { return box->text().toStdString(); }
+
+}  // namespace
+
+void addProfileEntry(profiles::IniStore& store, const QString& entry) {
+    profiles::IniStore::Batch batch(store);
+    const int n = store.readInteger(kRecords, kProfiles, 0);
+    store.writeInteger(kRecords, kProfiles, n + 1);
+    store.writeInteger(kRecords, QStringLiteral("Selected"), n);
+    store.writeString(kRecords, QString::number(n), entry);
+    batch.commit();
+}
+
+bool deleteProfileEntry(profiles::IniStore& store, int position) {
+    // The whole shift is one file write: a failure leaves the file as it was, never with a gap or a twin.
+    profiles::IniStore::Batch batch(store);
+    const int n = store.readInteger(kRecords, kProfiles, 0);
+    // A file holding fewer profiles than the list (edited meanwhile) is left alone: shifting would drop
+    // another person's entry.
+    if (position < 0 || position >= n) return false;
+    for (int k = position + 1; k < n; ++k)
+        store.writeString(kRecords, QString::number(k - 1), store.readString(kRecords, QString::number(k), QString()));
+    store.deleteKey(kRecords, QString::number(n - 1));
+    store.writeInteger(kRecords, kProfiles, n - 1);
+    batch.commit();
+    return true;
+}
 
 TFormEditor::TFormEditor(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormEditor"));
     setWindowTitle(QStringLiteral("Profile editor"));
+    // A fixed dialog frame: a caption with a close box, no minimise, maximise or sizing.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(12);
+    setFont(font);
+    createControls();
+    move(492, 370);
     FormCreate();
 }
 
-void TFormEditor::FormCreate() { setFixedSize(202, 90); }
+void TFormEditor::createControls() {
+    Panel_add = place(new BevelPanel(this, BevelPanel::Style::LoweredInner), "Panel_add", 0, 0, 201, 89);
+    Label10 = place(new QLabel(QStringLiteral("name"), Panel_add), "Label10", 16, 4);
+    Edit_name = place(new QLineEdit(Panel_add), "Edit_name", 16, 16, 161, 21);
+    Label1 = place(new QLabel(QStringLiteral("day"), Panel_add), "Label1", 17, 44);
+    Label2 = place(new QLabel(QStringLiteral("month"), Panel_add), "Label2", 40, 44);
+    Label3 = place(new QLabel(QStringLiteral("year"), Panel_add), "Label3", 78, 44);
+    Edit_day = place(new QLineEdit(Panel_add), "Edit_day", 16, 56, 20, 21);
+    Edit_day->setMaxLength(2);
+    Edit_month = place(new QLineEdit(Panel_add), "Edit_month", 43, 56, 20, 21);
+    Edit_month->setMaxLength(2);
+    Edit_year = place(new QLineEdit(Panel_add), "Edit_year", 70, 56, 35, 21);
+    Edit_year->setMaxLength(4);
+    for (QLineEdit* e : {Edit_name, Edit_day, Edit_month, Edit_year}) e->setTextMargins(0, 0, 0, 0);
+    Button_addnew = pushButton(Panel_add, "Button_addnew", QStringLiteral("add new"), 120, 56);
 
-void TFormEditor::FormShow() {}
+    // Designed out of view; the main window brings the panel of the wanted mode to the left edge.
+    Panel_del = place(new BevelPanel(this, BevelPanel::Style::LoweredInner), "Panel_del", 400, 0, 201, 89);
+    ComboBox1 = new QComboBox(Panel_del);
+    ComboBox1->setEditable(false);
+    place(ComboBox1, "ComboBox1", 22, 16, 155, 21);
+    Button_delete = pushButton(Panel_del, "Button_delete", QStringLiteral("delete"), 120, 56);
 
-void TFormEditor::Button_addnewClick() {}
+    QWidget::setTabOrder(Edit_name, Edit_year);
+    QWidget::setTabOrder(Edit_year, Edit_month);
+    QWidget::setTabOrder(Edit_month, Edit_day);
+    QWidget::setTabOrder(Edit_day, Button_addnew);
+    QWidget::setTabOrder(Button_addnew, ComboBox1);
+    QWidget::setTabOrder(ComboBox1, Button_delete);
 
-void TFormEditor::Button_deleteClick() {}
+    connect(Button_addnew, &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { Button_addnewClick(); }); });
+    connect(Button_delete, &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { Button_deleteClick(); }); });
+}
+
+void TFormEditor::FormCreate() {
+    setFixedSize(Panel_add->width() + 1, Panel_add->height() + 1);
+    const QDate today = platform::now().date();
+    Edit_year->setText(QString::fromStdString(rhythm::zeroPadded(today.year(), 4)));
+    Edit_month->setText(QString::fromStdString(rhythm::zeroPadded(today.month(), 2)));
+    Edit_day->setText(QString::fromStdString(rhythm::zeroPadded(today.day(), 2)));
+}
+
+void TFormEditor::FormShow() { Edit_name->setFocus(Qt::OtherFocusReason); }
+
+void TFormEditor::Button_addnewClick() {
+    if (Edit_name->text().isEmpty() || Edit_day->text().isEmpty() || Edit_month->text().isEmpty() ||
+        Edit_year->text().isEmpty())
+        return;
+    if (!rhythm::checkBirthDate(utf8(Edit_day), utf8(Edit_month), utf8(Edit_year))) {
+        platform::showMessage(QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(),
+                                                qsizetype(rhythm::InvalidBirthDateMessage.size())));
+        Edit_day->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const QString name = Edit_name->text();
+    if (listHoldsName(Form1->ComboBox1, trimmedName(name))) {
+        platform::showMessage(QStringLiteral("The name you are trying to add already exists on the database.."));
+        return;
+    }
+    // The boxes take any text that converts ("$0A" or " 5" as well), so the stored date is written afresh.
+    const QString entry = profiles::buildProfileEntry(
+        name, rhythm::strToInt(utf8(Edit_day)), rhythm::strToInt(utf8(Edit_month)), rhythm::strToInt(utf8(Edit_year)));
+    addProfileEntry(*IniFile, entry);
+    Form1->ComboBox1->addItem(name);
+    done(QDialog::Accepted);
+}
+
+void TFormEditor::Button_deleteClick() {
+    const int p = ComboBox1->currentIndex();
+    if (p < 0) {
+        platform::showMessage(QStringLiteral("No profile is selected, so nothing was deleted."));
+        return;
+    }
+    const QString name = ComboBox1->itemText(p);
+    if (platform::messageDlg(QStringLiteral("Sure to delete  '") + name + QStringLiteral("'s'  profile?"),
+                             platform::DialogKind::Confirmation,
+                             {platform::DialogButton::Ok, platform::DialogButton::Cancel}) !=
+        platform::DialogButton::Ok)
+        return;
+    if (!deleteProfileEntry(*IniFile, p)) {
+        platform::showMessage(QStringLiteral("The settings file no longer holds the profile '") + name +
+                              QStringLiteral("', so nothing was deleted."));
+        return;
+    }
+
+    if (QAction* item = Form1->findChild<QAction*>(kPersonalPrefix + QString::number(p))) {
+        Form1->MenuProfilePersonal->removeAction(item);
+        Form1->PersonalGroup->removeAction(item);
+        delete item;
+    }
+    // One pass over the submenu rather than one search per later item: the list may be long.
+    for (QAction* item : Form1->MenuProfilePersonal->actions()) {
+        const QString itemName = item->objectName();
+        if (!itemName.startsWith(kPersonalPrefix)) continue;
+        bool ok = false;
+        const int k = itemName.mid(kPersonalPrefix.size()).toInt(&ok);
+        if (ok && k > p) item->setObjectName(kPersonalPrefix + QString::number(k - 1));
+    }
+
+    QComboBox* list = Form1->ComboBox1;
+    const bool wasSelected = list->currentIndex() == p;
+    list->removeItem(p);
+    // The list must show no name when its selected profile went; the main window then selects the first one.
+    if (wasSelected) list->setCurrentIndex(-1);
+    done(QDialog::Accepted);
+}
 
 void TFormEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Only the panel in view answers: the other one's button cannot be pressed through the keyboard.
+    Button_addnew->setEnabled(Panel_add->x() < width());
+    Button_delete->setEnabled(Panel_del->x() < width());
     FormShow();
+}
+
+void TFormEditor::hideEvent(QHideEvent* event) {
+    Button_addnew->setEnabled(true);
+    Button_delete->setEnabled(true);
+    QDialog::hideEvent(event);
 }
 
 }  // namespace rorovovo::forms
