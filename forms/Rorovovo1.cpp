@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "forms/QuorvitAbout.h"
@@ -206,11 +207,13 @@ void TForm1::createControls() {
 
     // The chart window: the wide strip slides inside it.
     PanelBio = place(new BevelPanel(client, BevelPanel::Style::SingleBorder), "PanelBio", 24, 20, 513, 202);
-    ImageBio = place(new PictureBox(PanelBio), "ImageBio", 0, 0, 509, 181);
+    ImageBio = place(new PictureBox(PanelBio->clientArea()), "ImageBio", 0, 0, 509, 181);
     ImageBio->setStretch(true);
-    ScrollBar1 = place(new QScrollBar(Qt::Horizontal, PanelBio), "ScrollBar1", 0, 182, 509, 16);
+    ScrollBar1 = place(new QScrollBar(Qt::Horizontal, PanelBio->clientArea()), "ScrollBar1", 0, 182, 509, 16);
     ScrollBar1->setSingleStep(10);
     ScrollBar1->setPageStep(300);
+    ScrollBar1->setInvertedControls(false);  // the right arrow key moves towards later days
+    ScrollBar1->installEventFilter(this);
     ScrollBar1->raise();
 
     // The cycle-day panel with the legend.
@@ -408,14 +411,15 @@ void TForm1::FormCreate() {
     MenuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
     // 7. The settings file beside the executable, kept open for the whole run.
     IniFile = std::make_unique<profiles::IniStore>(platform::executableFolder() + profiles::settingsFileName());
-    // 8. Window size.
+    // 8. Window size. The stored size is the outer one, frame included; the frame is known only once the window is
+    // on the screen, so the size is applied now and put right when the window is first shown.
     if (IniFile->readBool(QStringLiteral("Preferences"), QStringLiteral("WindowSize"), false)) {
-        resize(IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinWidth"), frameGeometry().width()) -
-                   (frameGeometry().width() - width()),
-               height());
-        resize(width(), IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinHeight"),
-                                             frameGeometry().height()) -
-                            (frameGeometry().height() - height()));
+        storedOuterSize_.setWidth(
+            IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinWidth"), frameGeometry().width()));
+        resize(storedOuterSize_.width() - (frameGeometry().width() - width()), height());
+        storedOuterSize_.setHeight(
+            IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinHeight"), frameGeometry().height()));
+        resize(width(), storedOuterSize_.height() - (frameGeometry().height() - height()));
         MenuOptionsSize->setChecked(true);
     }
     // 9. Window position.
@@ -530,9 +534,17 @@ bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
     return false;
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Frame and menu-bar sizes are known once the window is on the screen.
     applySizeLimits();
+    if (storedOuterSize_.isValid()) {
+        QTimer::singleShot(0, this, [this] {
+            const QSize frame = frameGeometry().size() - size();
+            resize(storedOuterSize_ - frame);
+            storedOuterSize_ = QSize();
+        });
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -543,6 +555,16 @@ void TForm1::closeEvent(QCloseEvent* event) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         platform::guarded([this] { FormResize(); });
+        return false;
+    }
+    if (watched == ScrollBar1 && event->type() == QEvent::KeyPress) {
+        // Page Up goes back in time and Page Down forward, like the left and right arrows.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            ScrollBar1->triggerAction(key == Qt::Key_PageUp ? QAbstractSlider::SliderPageStepSub
+                                                            : QAbstractSlider::SliderPageStepAdd);
+            return true;
+        }
         return false;
     }
     auto* box = qobject_cast<QLineEdit*>(watched);

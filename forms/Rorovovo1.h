@@ -142,7 +142,7 @@ public:
     QSize maximumClientSize() const;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -152,6 +152,7 @@ private:
     void connectHandlers();
     void applySizeLimits();
     bool closed_ = false;
+    QSize storedOuterSize_;
 };
 
 // The program-wide state shared by the main window's handlers, zero until start-up sets it.

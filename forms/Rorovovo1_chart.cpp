@@ -160,7 +160,9 @@ void TForm1::ScrollBar1Change() {
     // Truncating toward zero keeps the marker on the day whose column is at the view's left edge.
     const int k = (ImageBio->x() + TodayX) / 10;
     const QDate date = platform::now().date().addDays(-k);
-    DrawVerticalText(Image_date, QLocale().toString(date, QLocale::ShortFormat));
+    const QString text = QLocale().toString(date, QLocale::ShortFormat);
+    DrawVerticalText(Image_date, text);
+    Image_date->setAccessibleName(text);  // what a screen reader says of the marker
 }
 
 void TForm1::Button_nowClick() {

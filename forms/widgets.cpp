@@ -100,6 +100,24 @@ void LineShape::paintEvent(QPaintEvent*) {
 
 BevelPanel::BevelPanel(QWidget* parent, Style style) : QFrame(parent), style_(style) {}
 
+int BevelPanel::borderWidth() const { return style_ == Style::SingleBorder ? 2 : 0; }
+
+QWidget* BevelPanel::clientArea() {
+    if (!client_) {
+        client_ = new QWidget(this);
+        client_->setObjectName(objectName() + QStringLiteral("Client"));
+        const int b = borderWidth();
+        client_->setGeometry(rect().adjusted(b, b, -b, -b));
+    }
+    return client_;
+}
+
+void BevelPanel::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    const int b = borderWidth();
+    if (client_) client_->setGeometry(rect().adjusted(b, b, -b, -b));
+}
+
 void BevelPanel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (style_ == Style::None) return;
@@ -115,9 +133,9 @@ void BevelPanel::paintEvent(QPaintEvent* event) {
         p.drawLine(box.topRight(), box.bottomRight());
     };
     switch (style_) {
-        case Style::SingleBorder:
-            p.setPen(pal.color(QPalette::WindowText));
-            p.drawRect(r);
+        case Style::SingleBorder:  // a sunken two-pixel border
+            bevel(r, pal.color(QPalette::Mid), pal.color(QPalette::Light));
+            bevel(r.adjusted(1, 1, -1, -1), pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
             break;
         case Style::RaisedInLoweredOut:
             bevel(r, pal.color(QPalette::Dark), pal.color(QPalette::Light));

@@ -69,12 +69,17 @@ class BevelPanel : public QFrame {
 public:
     enum class Style { None, SingleBorder, RaisedInLoweredOut, LoweredInner, Frame };
     BevelPanel(QWidget* parent, Style style);
+    // The area inside the border, where children sit and are clipped; it follows the panel's size.
+    QWidget* clientArea();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int borderWidth() const;
     Style style_;
+    QWidget* client_ = nullptr;
 };
 
 }  // namespace rorovovo::forms

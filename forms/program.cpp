@@ -1,0 +1,50 @@
+#include "forms/program.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include "forms/QuorvitAbout.h"
+#include "forms/QuorvitInterpret.h"
+#include "forms/Rorovovo1.h"
+#include "forms/Rorovovo2.h"
+
+namespace rorovovo::forms {
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget* window, std::function<void(QWidget*)> callback)
+        : QObject(window), window_(window), callback_(std::move(callback)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && callback_) {
+            // After this paint has been delivered, not before it.
+            auto callback = std::move(callback_);
+            callback_ = nullptr;
+            QMetaObject::invokeMethod(window_, [w = window_, callback] { callback(w); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    std::function<void(QWidget*)> callback_;
+};
+
+}  // namespace
+
+int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    auto* main = new TForm1;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(main, &QObject::destroyed, &app, &QApplication::quit);
+    if (onShown) main->installEventFilter(new FirstPaint(main, std::move(onShown)));
+    FormAbout = new TFormAbout(main);
+    FormEditor = new TFormEditor(main);
+    FormInterpret = new TFormInterpret(main);
+    main->show();
+    return app.exec();
+}
+
+}  // namespace rorovovo::forms

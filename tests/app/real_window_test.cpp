@@ -1,0 +1,141 @@
+// The real program in a virtual X display: started from a copy of its program folder, looked at through
+// screenshots and driven with real key presses.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+QString run(const QString& program, const QStringList& args, const QProcessEnvironment& env, int timeoutMs = 10000) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+bool copyFolder(const QString& from, const QString& to) {
+    QDir source(from);
+    for (const QString& name : source.entryList(QDir::Files)) {
+        if (name == QLatin1String("Cyclomat.ini")) continue;
+        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name))) return false;
+    }
+    QFile::setPermissions(QDir(to).filePath(QStringLiteral("Rorovovo")),
+                          QFile::permissions(source.filePath(QStringLiteral("Rorovovo"))));
+    return true;
+}
+
+// A virtual display of its own for the test, gone with the test.
+class VirtualDisplay {
+public:
+    bool start() {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty()) return false;
+        for (int n = 91; n < 120; ++n) {
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) continue;
+            server_.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
+                                 QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            if (!server_.waitForStarted()) return false;
+            for (int i = 0; i < 50 && server_.state() == QProcess::Running; ++i) {
+                if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
+                    display_ = QStringLiteral(":%1").arg(n);
+                    return true;
+                }
+                QThread::msleep(100);
+            }
+            server_.kill();
+            server_.waitForFinished();
+        }
+        return false;
+    }
+    ~VirtualDisplay() {
+        server_.kill();
+        server_.waitForFinished();
+    }
+    QString display() const { return display_; }
+
+private:
+    QProcess server_;
+    QString display_;
+};
+
+}  // namespace
+
+TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
+    for (const char* tool : {"xdotool", "import"})
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) GTEST_SKIP() << tool << " is missing";
+    VirtualDisplay x;
+    ASSERT_TRUE(x.start()) << "Xvfb did not start";
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(copyFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), x.display());
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(QDir::tempPath());  // the program finds its files beside itself, not here
+    program.start(QDir(folder.path()).filePath(QStringLiteral("Rorovovo")), {});
+    ASSERT_TRUE(program.waitForStarted());
+
+    QString window;
+    for (int i = 0; i < 100 && window.isEmpty(); ++i) {
+        window = run(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                      QStringLiteral("^ Biorhythms$")},
+                     env)
+                     .section(QLatin1Char('\n'), 0, 0);
+        if (window.isEmpty()) QThread::msleep(100);
+    }
+    ASSERT_FALSE(window.isEmpty()) << "no window titled \" Biorhythms\"";
+    QThread::msleep(700);  // let it paint
+
+    const QString shot = QDir(folder.path()).filePath(QStringLiteral("shot.png"));
+    run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}, env);
+    QImage image(shot);
+    ASSERT_FALSE(image.isNull());
+    // Without a window manager the window sits at its designed place, the menu bar on top of its client area.
+    const QString geometry =
+        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}, env);
+    int wx = 0, wy = 0;
+    for (const QString& line : geometry.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("X="))) wx = line.mid(2).toInt();
+        if (line.startsWith(QLatin1String("Y="))) wy = line.mid(2).toInt();
+    }
+    // Find the client area's top: the first row under the menu bar where the chart's silver today band begins.
+    const int bandX = wx + 24 + 2 + 5;  // inside today's column, at the chart's left edge
+    const int whiteX = wx + 24 + 2 + 15;
+    int chartTop = -1;
+    for (int y = wy; y < wy + 120 && chartTop < 0; ++y)
+        if ((image.pixel(bandX, y) & 0xFFFFFF) == 0xC0C0C0 && (image.pixel(whiteX, y) & 0xFFFFFF) == 0xFFFFFF)
+            chartTop = y;
+    ASSERT_GE(chartTop, 0) << "today's silver band not found at the chart's left edge";
+    for (int dy : {10, 60, 120, 170}) {
+        EXPECT_EQ(image.pixel(bandX, chartTop + dy) & 0xFFFFFF, 0xC0C0C0u) << dy;
+        EXPECT_EQ(image.pixel(whiteX, chartTop + dy) & 0xFFFFFF, 0xFFFFFFu) << dy;
+    }
+    // The axis runs across the chart in the middle row.
+    EXPECT_EQ(image.pixel(wx + 24 + 2 + 200, chartTop + 90) & 0xFFFFFF, 0xC0C0C0u);
+
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}, env);
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+x")}, env);
+    ASSERT_TRUE(program.waitForFinished(10000)) << "Ctrl+X did not close the program";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    // Closing wrote the default rhythms beside the program.
+    QFile ini(QDir(folder.path()).filePath(QStringLiteral("Cyclomat.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("Rhytms=111100"));
+}

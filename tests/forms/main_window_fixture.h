@@ -1,0 +1,90 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <memory>
+#include <vector>
+
+#include "forms/QuorvitAbout.h"
+#include "forms/QuorvitInterpret.h"
+#include "forms/Rorovovo1.h"
+#include "forms/Rorovovo2.h"
+#include "platform/app_info.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+
+// A main window started as the program starts it, with a fixed clock, a settings file of the test's choosing
+// beside the test program, and every message box recorded and answered OK.
+class MainWindowTest : public ::testing::Test {
+protected:
+    static QDateTime fixedNow() { return QDateTime(QDate(2026, 12, 8), QTime(10, 30)); }
+
+    QString iniPath() const { return rorovovo::platform::executableFolder() + QStringLiteral("Cyclomat.ini"); }
+    QString datPath() const { return rorovovo::platform::executableFolder() + QStringLiteral("Cyclomat.dat"); }
+
+    // Settings and celebrity files for the next start; empty text: no file.
+    void writeFile(const QString& path, const QByteArray& content) {
+        QFile::remove(path);
+        if (content.isEmpty()) return;
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+
+    void SetUp() override {
+        QFile::remove(iniPath());
+        QFile::remove(datPath());
+        rorovovo::platform::setClock([] { return fixedNow(); });
+        rorovovo::platform::setDialogHandler([this](const rorovovo::platform::DialogCall& call) {
+            dialogs.push_back(call);
+            return answer;
+        });
+    }
+
+    void start() {
+        using namespace rorovovo::forms;
+        BirthDate = 0;  // as at the program's start
+        form = new TForm1;
+        FormAbout = new TFormAbout(form);
+        FormEditor = new TFormEditor(form);
+        FormInterpret = new TFormInterpret(form);
+        form->show();
+        QApplication::processEvents();
+    }
+
+    void TearDown() override {
+        if (form) {
+            form->close();
+            delete form;
+        }
+        rorovovo::forms::FormAbout = nullptr;
+        rorovovo::forms::FormEditor = nullptr;
+        rorovovo::forms::FormInterpret = nullptr;
+        rorovovo::platform::resetDialogHandler();
+        rorovovo::platform::resetClock();
+        QFile::remove(iniPath());
+        QFile::remove(datPath());
+    }
+
+    template <class T>
+    T* child(const char* name) const {
+        T* w = form->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    void setDate(const QString& day, const QString& month, const QString& year) {
+        form->Edit_day->setText(day);
+        form->Edit_month->setText(month);
+        form->Edit_year->setText(year);
+    }
+
+    rorovovo::forms::TForm1* form = nullptr;
+    std::vector<rorovovo::platform::DialogCall> dialogs;
+    rorovovo::platform::DialogButton answer = rorovovo::platform::DialogButton::Ok;
+};

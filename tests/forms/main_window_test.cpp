@@ -1,0 +1,284 @@
+// The main window as the program starts it: controls, menus, layout on resizing, size limits, the system-menu
+// About command, the window options and what the close writes.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "forms/widgets.h"
+#include "main_window_fixture.h"
+#include "platform/system_menu.h"
+
+using namespace rorovovo;
+using rorovovo::platform::DialogKind;
+
+namespace {
+
+QStringList captions(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+// Waits, inside whatever modal loop runs next, for the box to show, notes it and closes it.
+void closeWhenShown(QDialog* box, bool& shown) {
+    QTimer::singleShot(10, box, [box, &shown] {
+        if (!box->isVisible()) return closeWhenShown(box, shown);
+        shown = true;
+        box->reject();
+    });
+}
+
+QString iniValue(const QString& path, const QString& key) {
+    QSettings s(path, QSettings::IniFormat);
+    return s.value(key).toString();
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, firstRun_showsTodayDefaultsAndReportsMissingCelebrityFile) {
+    start();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral(" Biorhythms"));
+    EXPECT_EQ(form->Edit_day->text(), QStringLiteral("08"));
+    EXPECT_EQ(form->Edit_month->text(), QStringLiteral("12"));
+    EXPECT_EQ(form->Edit_year->text(), QStringLiteral("2026"));
+    EXPECT_TRUE(form->Edit_name->text().isEmpty());
+    EXPECT_EQ(form->ComboBox1->count(), 0);
+    EXPECT_TRUE(form->Button_addnew->isEnabled());
+    EXPECT_FALSE(form->MenuOptionsSize->isChecked());
+    EXPECT_FALSE(form->MenuOptionsPosit->isChecked());
+    const bool expected[] = {true, true, true, true, false, false};
+    const QAction* items[] = {form->MenuOptionsShowPhysical,     form->MenuOptionsShowEmotional,
+                              form->MenuOptionsShowIntellectual, form->MenuOptionsShowIntuitional,
+                              form->MenuOptionsShowSpiritual,    form->MenuOptionsShowAesthetics};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(items[i]->isChecked(), expected[i]) << i;
+        EXPECT_EQ(items[i]->data().toInt(), i + 1);
+    }
+    // The day boxes keep their design texts until the first draw.
+    EXPECT_EQ(form->Edit2->text(), QStringLiteral("2"));
+    EXPECT_EQ(form->Edit5->text(), QStringLiteral("5"));
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].kind, DialogKind::Plain);
+    EXPECT_EQ(dialogs[0].text,
+              QStringLiteral("Data file 'Cyclomat.dat' with Celebrity names does not exist on path.\r"
+                             "Can't load extra data.. Get it from zip file, if you want it too."));
+    // Nothing is written before the user changes something.
+    EXPECT_FALSE(QFile::exists(iniPath()));
+    // The chart strip opens at today.
+    EXPECT_EQ(form->ScrollBar1->value(), 600);
+    EXPECT_EQ(form->ScrollBar1->maximum(), 3000);
+    EXPECT_EQ(form->ImageBio->x(), -600);
+    EXPECT_EQ(form->ImageBio->width(), 3513);
+    EXPECT_EQ(form->ImageBio->picture().size(), QSize(3513, 181));
+    EXPECT_EQ(forms::TodayX, 600);
+    EXPECT_EQ(forms::ChartHeight, 181);
+    EXPECT_GT(form->myImageList->y(), 400);
+}
+
+TEST_F(MainWindowTest, controls_carryTheirCaptionsHintsAndPlaces) {
+    start();
+    struct Expect {
+        const char* name;
+        QRect geometry;
+    } places[] = {{"PanelBio", {24, 20, 513, 202}}, {"Panel2", {548, 18, 105, 203}}, {"Panel1", {24, 228, 513, 89}},
+                  {"Panel3", {548, 228, 105, 89}},  {"Edit_name", {16, 20, 105, 21}},  {"Edit_day", {128, 20, 20, 21}},
+                  {"Edit_month", {155, 20, 20, 21}}, {"Edit_year", {182, 20, 35, 21}}, {"Edit6", {240, 20, 57, 21}},
+                  {"Edit_age", {302, 20, 33, 21}},  {"Button_addnew", {344, 20, 57, 22}},
+                  {"ButtonDrawBio", {48, 52, 57, 26}}, {"ImageSign", {450, 26, 49, 49}},
+                  {"Button_now", {8, 92, 16, 25}},  {"Image_Intuitional", {55, 46, 40, 40}},
+                  {"ScrollBar1", {0, 182, 509, 16}}};
+    for (const auto& p : places) {
+        auto* w = child<QWidget>(p.name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->geometry(), p.geometry) << p.name;
+    }
+    EXPECT_EQ(child<QToolButton>("ButtonAddNew")->toolTip(), QStringLiteral(" add new profile "));
+    EXPECT_EQ(child<QToolButton>("ButtonDrawBio")->toolTip(), QStringLiteral(" draw biorhythm "));
+    EXPECT_EQ(child<QToolButton>("ButtonDrawBio")->text(), QStringLiteral("draw bio"));
+    EXPECT_EQ(child<QToolButton>("ButtonAbout")->toolTip(), QStringLiteral(" about "));
+    EXPECT_EQ(child<QToolButton>("ButtonHelp")->toolTip(), QStringLiteral(" help "));
+    EXPECT_EQ(child<QToolButton>("ButtonClose")->toolTip(), QStringLiteral(" close "));
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->toolTip(), QStringLiteral(" select profile "));
+    EXPECT_EQ(child<QToolButton>("SpeedButton1")->toolTip(), QStringLiteral(" biorhythm today's interpretation "));
+    EXPECT_EQ(child<QLabel>("Label11")->text(), QStringLiteral("Day         of 23"));
+    EXPECT_EQ(child<QLabel>("Label14")->text(), QStringLiteral("Day         of 38"));
+    EXPECT_EQ(child<QLabel>("Label17")->text(), QStringLiteral("Aesthetics"));
+    EXPECT_EQ(child<QLabel>("Label_Sign")->text(), QStringLiteral("zodiac"));
+    EXPECT_EQ(child<QPushButton>("Button_now")->text(), QStringLiteral("!"));
+    EXPECT_EQ(form->Edit_day->maxLength(), 2);
+    EXPECT_EQ(form->Edit_month->maxLength(), 2);
+    EXPECT_EQ(form->Edit_year->maxLength(), 4);
+    EXPECT_FALSE(form->Edit6->isEnabled());
+    EXPECT_FALSE(form->Edit_age->isEnabled());
+    EXPECT_TRUE(form->Edit2->isReadOnly());
+    EXPECT_EQ(form->Edit3->palette().color(QPalette::Text), QColor(0xFF00FF));
+    EXPECT_EQ(form->Shape3->color(), QColor(0x008000));
+    // Year, month, day, then "add new", the name and the list.
+    QWidget* w = form->Edit_year;
+    QStringList chain;
+    for (int i = 0; i < 6; ++i, w = w->nextInFocusChain()) {
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()) w = w->nextInFocusChain();
+        chain << w->objectName();
+    }
+    EXPECT_EQ(chain, (QStringList{"Edit_year", "Edit_month", "Edit_day", "Button_addnew", "Edit_name", "ComboBox1"}));
+}
+
+TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
+    start();
+    EXPECT_EQ(captions(form->MainMenu1->actions()),
+              (QStringList{"Program", "Profiles", "Options", "|", "Help"}));
+    EXPECT_EQ(captions(form->MenuProgram->actions()),
+              (QStringList{"Add new profile...", "Delete profile...", "-", "Draw biorhythms", "Draw extra* rythms",
+                           "Biorhythms interpretation...", "-", "Exit"}));
+    EXPECT_EQ(captions(form->MenuProfiles->actions()), (QStringList{"Personal", "-", "Celebrity"}));
+    EXPECT_EQ(captions(form->MenuOptions->actions()),
+              (QStringList{"Save window's size", "Save window's position", "-", "Default rhythms to show..."}));
+    EXPECT_EQ(captions(form->MenuOptionsShowRhytms->actions()),
+              (QStringList{"Physical rhythm", "Emotional rhythm", "Intellectual rhythm", "Intuitional rhythm", "-",
+                           "Spiritual rhythm", "Aesthetics rhytm"}));
+    EXPECT_EQ(captions(form->MenuHelp->actions()),
+              (QStringList{"Help...", "-", "Software news...", "Check new versions *", "-", "Donations...",
+                           "About..."}));
+    EXPECT_EQ(form->MenuProgramExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(form->MenuHelpAbout->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(form->MenuHelpHelp->shortcut(), QKeySequence(QStringLiteral("F1")));
+    for (const char* name : {"MenuSep1", "MenuSep4", "MenuSep8", "MenuProgramIterpret", "MenuOptionsShowAesthetics"})
+        EXPECT_NE(form->findChild<QAction*>(QLatin1String(name)), nullptr) << name;
+}
+
+TEST_F(MainWindowTest, resizing_movesControlsByTheLayoutRules) {
+    start();
+    const int menu = form->MainMenu1->height();
+    // The offscreen screen is small; lift the upper limit so the rules can be seen at larger sizes.
+    form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    for (const QSize client : {QSize(654, 328), QSize(800, 400), QSize(700, 340)}) {
+        form->resize(client.width(), client.height() + menu);
+        QApplication::processEvents();
+        ASSERT_EQ(form->centralWidget()->size(), client);
+        const int cw = client.width(), ch = client.height();
+        EXPECT_EQ(form->PanelBio->size(), QSize(cw - 141, ch - 126));
+        EXPECT_EQ(form->ScrollBar1->width(), cw - 145);
+        EXPECT_EQ(form->ScrollBar1->y(), ch - 146);
+        EXPECT_EQ(form->ImageBio->height(), ch - 147);
+        EXPECT_EQ(form->ImageBio->width(), 3513);  // the strip holds the same days whatever the size
+        EXPECT_EQ(form->Panel2->pos(), QPoint(cw - 106, 18));
+        EXPECT_EQ(form->Panel3->pos(), QPoint(cw - 106, ch - 100));
+        EXPECT_EQ(form->Panel1->pos(), QPoint(24, ch - 100));
+        EXPECT_EQ(form->Image_date->y(), ch - 204);
+        EXPECT_EQ(form->Button_now->pos(), QPoint(8, ch - 236));
+    }
+}
+
+TEST_F(MainWindowTest, sizeLimits_keepTheDesignedClientAreaAndStayBelowTheScreen) {
+    start();
+    const QSize min = form->minimumClientSize();
+    EXPECT_EQ(min.width(), 654);
+    EXPECT_EQ(min.height(), 328 + form->MainMenu1->sizeHint().height());
+    const QSize max = form->maximumClientSize();
+    EXPECT_GE(max.width(), min.width());
+    EXPECT_GE(max.height(), min.height());
+    form->resize(100, 100);
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), form->minimumSize());
+    EXPECT_EQ(form->minimumSize(), min);
+    EXPECT_EQ(form->maximumSize(), max);
+}
+
+TEST_F(MainWindowTest, uncaughtConversionError_showsTheErrorBoxAndTheProgramRunsOn) {
+    start();
+    dialogs.clear();
+    form->Edit2->setText(QStringLiteral("abc"));  // the day boxes only ever hold numbers; this one does not
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].kind, DialogKind::Error);
+    EXPECT_EQ(dialogs[0].title, platform::applicationTitle());
+    EXPECT_EQ(dialogs[0].text, QStringLiteral("'abc' is not a valid integer value."));
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, systemMenuAboutCommand_opensTheAboutBoxAndPassesTheMessageOn) {
+    start();
+    QStringList entries;
+    for (const auto& e : platform::getSystemMenu(form, false)->entries())
+        entries << (e.separator ? QStringLiteral("-") : e.text);
+    EXPECT_EQ(entries, (QStringList{"&Restore", "&Move", "&Size", "Mi&nimize", "-", "&About...", "-", "&Close\tAlt+F4"}));
+    bool aboutShown = false;
+    closeWhenShown(forms::FormAbout, aboutShown);
+    platform::SysCommandEvent about(1025);
+    EXPECT_FALSE(form->AppMessage(form, &about));  // never swallowed
+    EXPECT_TRUE(aboutShown);
+    // Delivered through the event loop, the hook sees it too.
+    aboutShown = false;
+    closeWhenShown(forms::FormAbout, aboutShown);
+    QApplication::postEvent(form, new platform::SysCommandEvent(1025));
+    QTRY_VERIFY_WITH_TIMEOUT(aboutShown, 5000);
+    // Ctrl+A opens the same box.
+    aboutShown = false;
+    closeWhenShown(forms::FormAbout, aboutShown);
+    form->activateWindow();
+    QTest::keyClick(form->Edit_name, Qt::Key_A, Qt::ControlModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(aboutShown, 5000);
+}
+
+TEST_F(MainWindowTest, windowOptions_writeTheirFlagAtOnceAndTheSizeAtClose) {
+    start();
+    form->MenuOptionsSize->trigger();
+    EXPECT_TRUE(form->MenuOptionsSize->isChecked());
+    EXPECT_EQ(iniValue(iniPath(), "Preferences/WindowSize"), QStringLiteral("1"));
+    EXPECT_TRUE(iniValue(iniPath(), "Preferences/WinWidth").isEmpty());
+    form->MenuOptionsShowIntellectual->trigger();  // off
+    form->MenuOptionsShowSpiritual->trigger();     // on
+    const int width = form->frameGeometry().width();
+    form->close();
+    EXPECT_EQ(iniValue(iniPath(), "Preferences/WinWidth").toInt(), width);
+    EXPECT_TRUE(iniValue(iniPath(), "Preferences/WinTop").isEmpty());
+    EXPECT_EQ(iniValue(iniPath(), "Preferences/Rhytms"), QStringLiteral("110110"));
+}
+
+TEST_F(MainWindowTest, storedPreferences_restoreSizePositionAndRhythmsAndDropTheOldSection) {
+    writeFile(iniPath(),
+              "[Preferences]\nRhytms=0011101\nWindowSize=1\nWinWidth=760\nWinHeight=420\nWindowPosit=1\n"
+              "WinTop=40\nWinLeft=30\n[Rhytms]\nPhysical=1\n");
+    start();
+    EXPECT_TRUE(form->MenuOptionsSize->isChecked());
+    EXPECT_TRUE(form->MenuOptionsPosit->isChecked());
+    QTRY_COMPARE(form->frameGeometry().size(), QSize(760, 420));
+    EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(30, 40));
+    EXPECT_FALSE(form->MenuOptionsShowPhysical->isChecked());
+    EXPECT_TRUE(form->MenuOptionsShowIntellectual->isChecked());
+    EXPECT_TRUE(form->MenuOptionsShowSpiritual->isChecked());
+    EXPECT_FALSE(form->MenuOptionsShowAesthetics->isChecked());
+    QFile f(iniPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray content = f.readAll();
+    EXPECT_FALSE(content.contains("[Rhytms]"));
+    EXPECT_TRUE(content.contains("Rhytms=0011101"));
+}
+
+TEST_F(MainWindowTest, badRhythmDigit_endsStartUpWithTheErrorBox) {
+    writeFile(iniPath(), "[Preferences]\nRhytms=1x1100\n[Records]\nProfiles=1\nSelected=0\n0=Mara Quill|07.11.1984\n");
+    start();
+    bool sawError = false;
+    for (const auto& d : dialogs)
+        if (d.kind == DialogKind::Error && d.text == QStringLiteral("'x' is not a valid integer value.")) sawError = true;
+    EXPECT_TRUE(sawError);
+    EXPECT_EQ(form->ComboBox1->count(), 0);  // the profiles were not loaded in this run
+    form->close();
+    EXPECT_EQ(iniValue(iniPath(), "Preferences/Rhytms").size(), 6);
+}
+
+TEST_F(MainWindowTest, storedSizeBelowTheMinimum_comesOutAtTheLimit) {
+    writeFile(iniPath(), "[Preferences]\nWindowSize=1\nWinWidth=300\nWinHeight=200\n");
+    start();
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), form->minimumClientSize());
+    form->close();
+    EXPECT_EQ(iniValue(iniPath(), "Preferences/WinWidth").toInt(), form->frameGeometry().width());
+}
