@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "platform/app_info.h"
+#include "forms/widgets.h"
 #include "platform/file_version.h"
 #include "platform/shell.h"
 #include "platform/web_links.h"
@@ -14,13 +15,6 @@
 namespace rorovovo::forms {
 
 namespace {
-
-QFont pixelFont(int pixelHeight) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelHeight);
-    return font;
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
     auto* l = new QLabel(text, parent);
@@ -43,7 +37,7 @@ QLabel* fixedLabel(QWidget* parent, const char* name, const QString& text, const
 
 QLabel* linkLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     QLabel* l = fixedLabel(parent, name, text, geometry, false);
-    QFont font = pixelFont(11);
+    QFont font = designFont(11);
     font.setUnderline(true);
     l->setFont(font);
     QPalette p = l->palette();
@@ -59,7 +53,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    setFont(pixelFont(12));
+    setFont(designFont(12));
     QPalette p = palette();
     p.setColor(QPalette::Window, p.color(QPalette::Button));
     setPalette(p);

@@ -10,13 +10,6 @@ namespace rorovovo::forms {
 
 namespace {
 
-QFont pixelFont(int pixelHeight, bool bold = false) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    return font;
-}
-
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, color);
@@ -26,7 +19,7 @@ void setTextColor(QLabel* label, const QColor& color) {
 QLabel* heading(QWidget* parent, const char* name, const QString& text, int top, const QColor& color) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
-    l->setFont(pixelFont(15));
+    l->setFont(designFont(15));
     setTextColor(l, color);
     l->adjustSize();
     l->move(16, top);
@@ -52,7 +45,7 @@ TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
     // A tool window: small caption with a close button only.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
-    setFont(pixelFont(12));
+    setFont(designFont(12));
     setFixedSize(492, 216);
     move(562, 231);
 
@@ -72,7 +65,7 @@ TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
     LabelGreeting =
         new QLabel(QString::fromUtf8(rhythm::BirthdayGreeting.data(), int(rhythm::BirthdayGreeting.size())), this);
     LabelGreeting->setObjectName(QStringLiteral("LabelGreeting"));
-    LabelGreeting->setFont(pixelFont(12, true));
+    LabelGreeting->setFont(designFont(12, true));
     setTextColor(LabelGreeting, QColor(0, 0, 255));
     LabelGreeting->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LabelGreeting->setGeometry(16, 190, 449, 16);

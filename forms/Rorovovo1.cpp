@@ -50,13 +50,6 @@ constexpr int kDesignClientHeight = 328;
 
 QString zeroPadded(int value, int digits) { return QString::fromStdString(rhythm::zeroPadded(value, digits)); }
 
-QFont pixelFont(int pixelHeight, bool bold = false) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    return font;
-}
-
 template <class W>
 W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1) {
     widget->setObjectName(QLatin1String(name));
@@ -112,7 +105,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Biorhythms"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon48.png")));
-    setFont(pixelFont(12));
+    setFont(designFont(12));
     // A sizable frame with a minimize box but no maximize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -231,7 +224,7 @@ void TForm1::createControls() {
         auto* box = place(new QLineEdit(QString::number(i + 2), Panel2), dayBoxNames[i], 31, 8 + 24 * i, 21, 19);
         box->setReadOnly(true);
         box->setFrame(false);
-        box->setFont(pixelFont(12));
+        box->setFont(designFont(12));
         box->setAlignment(Qt::AlignCenter);
         setTextColor(box, rhythmColors[i]);
         *dayBoxes[i] = box;
@@ -267,15 +260,15 @@ void TForm1::createControls() {
     Edit_year->setMaxLength(4);
     for (QLineEdit* e : {Edit_name, Edit_day, Edit_month, Edit_year}) e->setTextMargins(0, 0, 0, 0);
     Label4 = label(Panel1, "Label4", QStringLiteral("="), 224, 24);
-    Label4->setFont(pixelFont(13, true));
+    Label4->setFont(designFont(13, true));
     Label4->adjustSize();
     Label5 = label(Panel1, "Label5", QStringLiteral("total days"), 244, 6);
-    Label5->setFont(pixelFont(11));
+    Label5->setFont(designFont(11));
     Label5->adjustSize();
     Edit6 = place(new QLineEdit(Panel1), "Edit6", 240, 20, 57, 21);
     Edit6->setEnabled(false);
     Label15 = label(Panel1, "Label15", QStringLiteral("years"), 304, 6);
-    Label15->setFont(pixelFont(11));
+    Label15->setFont(designFont(11));
     Label15->adjustSize();
     for (QLabel* l : {Label4, Label5, Label15}) setTextColor(l, Qt::black);
     Edit_age = place(new QLineEdit(Panel1), "Edit_age", 302, 20, 33, 21);

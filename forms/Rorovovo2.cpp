@@ -92,9 +92,7 @@ TFormEditor::TFormEditor(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Profile editor"));
     // A fixed dialog frame: a caption with a close box, no minimise, maximise or sizing.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(designFont(12));
     createControls();
     move(492, 370);
     FormCreate();

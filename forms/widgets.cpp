@@ -6,6 +6,20 @@
 
 namespace rorovovo::forms {
 
+QFont designFont(int pixelHeight, bool bold) {
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 PictureBox::~PictureBox() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QFrame>
 #include <QImage>
 #include <QWidget>
@@ -9,6 +10,9 @@
 #include "chart/qimage_surface.h"
 
 namespace rorovovo::forms {
+
+// The windows' font, "MS Sans Serif" where the desktop has it, else a face of the same narrow build.
+QFont designFont(int pixelHeight, bool bold = false);
 
 // A picture control: shows its off-screen picture, stretched to the control or at its own size, and may treat
 // the colour of the picture's bottom-left pixel as transparent so the parent shows through.
