@@ -10,6 +10,7 @@
 #include "forms/widgets.h"
 #include "rhythm/interpretation.h"
 #include "tests/forms/drawn_person.h"
+#include "wait.h"
 
 namespace rorovovo::forms {
 namespace {
@@ -255,7 +256,7 @@ TEST_F(InterpretWindowTest, showsNonModal_andAnOpenWindowTakesTheNewTexts) {
     openInterpretation();
     EXPECT_TRUE(FormInterpret->isVisible());
     expectDays(1, 1, 1);
-    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(FormInterpret));
+    EXPECT_TRUE(waitFor([] { return QApplication::activeWindow() == static_cast<QWidget*>(FormInterpret); }));
 }
 
 TEST_F(InterpretWindowTest, clickOnTheBackgroundHides_clickOnTheFrameOrALabelDoesNot) {

@@ -14,6 +14,7 @@
 
 #include "forms/widgets.h"
 #include "main_window_fixture.h"
+#include "wait.h"
 #include "platform/system_menu.h"
 
 using namespace rorovovo;
@@ -218,13 +219,15 @@ TEST_F(MainWindowTest, systemMenuAboutCommand_opensTheAboutBoxAndPassesTheMessag
     aboutShown = false;
     closeWhenShown(forms::FormAbout, aboutShown);
     QApplication::postEvent(form, new platform::SysCommandEvent(1025));
-    QTRY_VERIFY_WITH_TIMEOUT(aboutShown, 5000);
+    EXPECT_TRUE(waitFor([&] { return aboutShown; }));
     // Ctrl+A opens the same box.
     aboutShown = false;
     closeWhenShown(forms::FormAbout, aboutShown);
     form->activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == form; }));
+    form->Edit_name->setFocus();
     QTest::keyClick(form->Edit_name, Qt::Key_A, Qt::ControlModifier);
-    QTRY_VERIFY_WITH_TIMEOUT(aboutShown, 5000);
+    EXPECT_TRUE(waitFor([&] { return aboutShown; }));
 }
 
 TEST_F(MainWindowTest, windowOptions_writeTheirFlagAtOnceAndTheSizeAtClose) {
@@ -249,7 +252,8 @@ TEST_F(MainWindowTest, storedPreferences_restoreSizePositionAndRhythmsAndDropThe
     start();
     EXPECT_TRUE(form->MenuOptionsSize->isChecked());
     EXPECT_TRUE(form->MenuOptionsPosit->isChecked());
-    QTRY_COMPARE(form->frameGeometry().size(), QSize(760, 420));
+    EXPECT_TRUE(waitFor([&] { return form->frameGeometry().size() == QSize(760, 420); }))
+        << form->frameGeometry().width() << "x" << form->frameGeometry().height();
     EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(30, 40));
     EXPECT_FALSE(form->MenuOptionsShowPhysical->isChecked());
     EXPECT_TRUE(form->MenuOptionsShowIntellectual->isChecked());
