@@ -148,7 +148,8 @@ void TForm1::ShowZodiacSign(double date) {
     picture.fill(Qt::white);
     if (!strip.isNull()) {
         const QImage cell = strip.copy(48 * (n - 1), 0, 48, strip.height());
-        picture = cell.scaled(ImageSign->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        // A plain stretch keeps the background exactly white, so all of it is transparent on the panel.
+        picture = cell.scaled(ImageSign->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
                       .convertToFormat(QImage::Format_RGB32);
     }
     ImageSign->setPicture(picture);
