@@ -1,0 +1,263 @@
+// Start-up time and peak memory of the program against a bare Qt Widgets window, and of the program with 10,000
+// profiles and 10,000 celebrities against the program with none.
+//
+// Each case runs as its own process from a program folder of its own, as a user would start it. The time is from
+// just before the process is started to the end of the main window's first paint, both read on CLOCK_MONOTONIC
+// (see probe_report.h); the memory is the probe's peak resident set at that moment. The cases take turns, run by
+// run, so a change in the load of the shared machine falls on all of them alike; one unmeasured run of each comes
+// first to bring the files into the page cache.
+//
+// Usage: bench_startup [--runs N]   (N defaults to 10)
+// The probes show their windows on a private Xvfb display when Xvfb is installed, offscreen otherwise.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kMany = 10000;
+
+long long monotonicNs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+[[noreturn]] void fail(const QString& message) {
+    std::fprintf(stderr, "bench_startup: %s\n", qPrintable(message));
+    std::exit(1);
+}
+
+// A private X display on the Unix socket only, gone with the object.
+class VirtualDisplay {
+  public:
+    bool start() {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty()) return false;
+        for (int n = 140; n < 200; ++n) {
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+                continue;
+            server_.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
+                                 QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            if (!server_.waitForStarted()) return false;
+            for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
+                if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
+                    display_ = QStringLiteral(":%1").arg(n);
+                    return true;
+                }
+                QThread::msleep(50);
+            }
+            // Another server took the number first; try the next.
+            server_.kill();
+            server_.waitForFinished();
+        }
+        return false;
+    }
+    ~VirtualDisplay() {
+        if (server_.state() != QProcess::NotRunning) {
+            server_.terminate();
+            if (!server_.waitForFinished(3000)) {
+                server_.kill();
+                server_.waitForFinished();
+            }
+        }
+    }
+    QString display() const { return display_; }
+
+  private:
+    QProcess server_;
+    QString display_;
+};
+
+QByteArray manyProfiles() {
+    QByteArray text =
+        "[Preferences]\nRhytms=111100\n[Records]\nProfiles=" + QByteArray::number(kMany) + "\nSelected=0\n";
+    for (int k = 0; k < kMany; ++k)
+        text += QByteArray::number(k) + "=Person number " + QByteArray::number(k) + "|" +
+                QByteArray::number(k % 28 + 1).rightJustified(2, '0') + "." +
+                QByteArray::number(k % 12 + 1).rightJustified(2, '0') + "." + QByteArray::number(1920 + k % 90) + "\n";
+    return text;
+}
+
+QByteArray manyCelebrities() {
+    QByteArray text;
+    for (int k = 0; k < kMany; ++k)
+        text += "Celebrity number " + QByteArray::number(k) + "|" +
+                QByteArray::number(k % 28 + 1).rightJustified(2, '0') + "." +
+                QByteArray::number(k % 12 + 1).rightJustified(2, '0') + "." + QByteArray::number(1850 + k % 150) +
+                "\r\n";
+    return text;
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(content) != content.size())
+        fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+struct Sample {
+    double ms;
+    long peakKb;
+};
+
+// One program folder: the probe copied in, and the files it finds beside itself written afresh before every run,
+// since the program may write its settings file while it runs.
+struct Case {
+    const char* label;
+    QString probe;
+    QString exeName;
+    // File name and content; a null content means no such file.
+    std::vector<std::pair<QString, QByteArray>> files;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::vector<Sample> samples;
+
+    void prepare() {
+        dir = std::make_unique<QTemporaryDir>();
+        if (!dir->isValid()) fail(QStringLiteral("cannot create a temporary folder"));
+        const QString exe = dir->filePath(exeName);
+        if (!QFile::copy(probe, exe)) fail(QStringLiteral("cannot copy %1 to %2").arg(probe, exe));
+        QFile::setPermissions(exe, QFile::permissions(probe));
+    }
+
+    Sample runOnce(const QProcessEnvironment& env) {
+        for (const auto& [name, content] : files) {
+            QFile::remove(dir->filePath(name));
+            if (!content.isNull()) writeFile(dir->filePath(name), content);
+        }
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir->path());
+        p.setProcessChannelMode(QProcess::SeparateChannels);
+        const long long started = monotonicNs();
+        p.start(dir->filePath(exeName), {});
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+            fail(QStringLiteral("%1 did not finish within a minute (a dialog waiting?)").arg(QLatin1String(label)));
+        }
+        const QByteArray out = p.readAllStandardOutput();
+        long long shown = 0;
+        long peak = 0;
+        for (const QByteArray& line : out.split('\n')) {
+            if (!line.startsWith("shown_ns=")) continue;
+            for (const QByteArray& field : line.split(' ')) {
+                if (field.startsWith("shown_ns=")) shown = field.mid(9).toLongLong();
+                if (field.startsWith("peak_rss_kb=")) peak = field.mid(12).toLong();
+            }
+        }
+        if (shown <= started || peak <= 0)
+            fail(QStringLiteral("%1 gave no report (exit code %2): %3")
+                     .arg(QLatin1String(label))
+                     .arg(p.exitCode())
+                     .arg(QString::fromLocal8Bit(p.readAllStandardError() + out).trimmed()));
+        return {(shown - started) / 1e6, peak};
+    }
+};
+
+template <class T>
+T median(std::vector<T> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Summary {
+    double medianMs, minMs, maxMs, medianPeakMb;
+};
+
+Summary summarize(const Case& c) {
+    std::vector<double> ms;
+    std::vector<double> kb;
+    for (const Sample& s : c.samples) {
+        ms.push_back(s.ms);
+        kb.push_back(static_cast<double>(s.peakKb));
+    }
+    return {median(ms), *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()),
+            median(kb) / 1024.0};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    int runs = 10;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        QString value;
+        if (args[i] == QLatin1String("--runs") && i + 1 < args.size())
+            value = args[++i];
+        else if (args[i].startsWith(QLatin1String("--runs=")))
+            value = args[i].mid(7);
+        else
+            fail(QStringLiteral("unknown argument '%1'; usage: bench_startup [--runs N]").arg(args[i]));
+        bool ok = false;
+        runs = value.toInt(&ok);
+        if (!ok || runs < 1) fail(QStringLiteral("'%1' is not a valid number of runs").arg(value));
+    }
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    VirtualDisplay display;
+    QString platform;
+    if (display.start()) {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("DISPLAY"), display.display());
+        platform = QStringLiteral("xcb on Xvfb %1").arg(display.display());
+    } else {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        platform = QStringLiteral("offscreen (no Xvfb)");
+    }
+
+    const QString ini = QStringLiteral("Cyclomat.ini");
+    const QString dat = QStringLiteral("Cyclomat.dat");
+    // The program shows a message box and waits when Cyclomat.dat is missing; an empty one holds no celebrities.
+    Case cases[] = {
+        {"bare Qt window", QStringLiteral(BARE_WINDOW_PROBE), QStringLiteral("bare_window_probe"), {}, {}, {}},
+        {"program, no profiles",
+         QStringLiteral(STARTUP_PROBE),
+         QStringLiteral("Rorovovo"),
+         {{ini, QByteArray()}, {dat, QByteArray("")}},
+         {},
+         {}},
+        {"program, 10k profiles",
+         QStringLiteral(STARTUP_PROBE),
+         QStringLiteral("Rorovovo"),
+         {{ini, manyProfiles()}, {dat, manyCelebrities()}},
+         {},
+         {}},
+    };
+    for (Case& c : cases) c.prepare();
+
+    std::printf("Start-up to first paint, %d runs per case, %s\n", runs, qPrintable(platform));
+    std::fflush(stdout);
+    for (Case& c : cases) c.runOnce(env);
+    for (int r = 0; r < runs; ++r)
+        for (Case& c : cases) c.samples.push_back(c.runOnce(env));
+
+    Summary s[3];
+    std::printf("%-24s %10s %10s %10s %14s\n", "case", "median ms", "min ms", "max ms", "median peak MB");
+    for (int i = 0; i < 3; ++i) {
+        s[i] = summarize(cases[i]);
+        std::printf("%-24s %10.1f %10.1f %10.1f %14.1f\n", cases[i].label, s[i].medianMs, s[i].minMs, s[i].maxMs,
+                    s[i].medianPeakMb);
+    }
+    const auto ratio = [](const char* what, const Summary& a, const Summary& b) {
+        std::printf("%-34s time %.2f   peak memory %.2f\n", what, a.medianMs / b.medianMs,
+                    a.medianPeakMb / b.medianPeakMb);
+    };
+    ratio("program, no profiles / bare", s[1], s[0]);
+    ratio("program, 10k profiles / bare", s[2], s[0]);
+    ratio("program, 10k profiles / none", s[2], s[1]);
+    std::printf("10k profiles cost %.1f ms and %.1f MB over none\n", s[2].medianMs - s[1].medianMs,
+                s[2].medianPeakMb - s[1].medianPeakMb);
+    return 0;
+}
