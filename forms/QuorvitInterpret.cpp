@@ -10,12 +10,6 @@ namespace rorovovo::forms {
 
 namespace {
 
-void setTextColor(QLabel* label, const QColor& color) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, color);
-    label->setPalette(p);
-}
-
 QLabel* heading(QWidget* parent, const char* name, const QString& text, int top, const QColor& color) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));

@@ -50,28 +50,9 @@ constexpr int kDesignClientHeight = 328;
 
 QString zeroPadded(int value, int digits) { return QString::fromStdString(rhythm::zeroPadded(value, digits)); }
 
-template <class W>
-W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1) {
-    widget->setObjectName(QLatin1String(name));
-    if (width < 0) {
-        widget->adjustSize();
-        width = widget->width();
-        height = widget->height();
-    }
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
     auto* l = new QLabel(text, parent);
     return place(l, name, left, top);
-}
-
-void setTextColor(QWidget* w, const QColor& color) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    p.setColor(QPalette::Text, color);
-    w->setPalette(p);
 }
 
 QToolButton* flatButton(QWidget* parent, const char* name, const QString& icon, const QString& hint, int left,
@@ -506,14 +487,24 @@ void TForm1::FormClose() {
 
 void TForm1::ButtonCloseClick() { close(); }
 
-void TForm1::MenuOptionsSizeClick() {
-    // The item's mark has already flipped as it was chosen; the new state is what is stored.
-    IniFile->writeBool(QStringLiteral("Preferences"), QStringLiteral("WindowSize"), MenuOptionsSize->isChecked());
+namespace {
+
+// The item's mark has already flipped as it was chosen; the new state is stored, and a failed write puts the mark
+// back, so the menu never shows a choice the file does not hold.
+void storeOption(profiles::IniStore& store, QAction* item, const QString& key) {
+    try {
+        store.writeBool(QStringLiteral("Preferences"), key, item->isChecked());
+    } catch (...) {
+        item->setChecked(!item->isChecked());
+        throw;
+    }
 }
 
-void TForm1::MenuOptionsPositClick() {
-    IniFile->writeBool(QStringLiteral("Preferences"), QStringLiteral("WindowPosit"), MenuOptionsPosit->isChecked());
-}
+}  // namespace
+
+void TForm1::MenuOptionsSizeClick() { storeOption(*IniFile, MenuOptionsSize, QStringLiteral("WindowSize")); }
+
+void TForm1::MenuOptionsPositClick() { storeOption(*IniFile, MenuOptionsPosit, QStringLiteral("WindowPosit")); }
 
 bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
     if (event->type() == platform::SysCommandEvent::eventType()) {
@@ -580,6 +571,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             auto* key = static_cast<QKeyEvent*>(event);
             const QString text = key->text();
             if (text.isEmpty() || key->key() == Qt::Key_Delete) return false;  // keys that type nothing
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;  // moves the focus on
             bool keep = true;
             for (QChar c : text) {
                 QChar ch = c;

@@ -26,18 +26,6 @@ const QString kRecords = QStringLiteral("Records");
 const QString kProfiles = QStringLiteral("Profiles");
 const QString kPersonalPrefix = QStringLiteral("MenuProPers_");
 
-template <class W>
-W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1) {
-    widget->setObjectName(QLatin1String(name));
-    if (width < 0) {
-        widget->adjustSize();
-        width = widget->width();
-        height = widget->height();
-    }
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
 QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption, int left, int top) {
     auto* b = place(new QPushButton(caption, parent), name, left, top, 57, 22);
     // Enter in a box must not press a button, least of all the one on the panel out of view.

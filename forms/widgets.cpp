@@ -20,6 +20,13 @@ QFont designFont(int pixelHeight, bool bold) {
     return font;
 }
 
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Text, color);
+    widget->setPalette(p);
+}
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 PictureBox::~PictureBox() = default;

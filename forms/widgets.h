@@ -11,6 +11,22 @@
 
 namespace rorovovo::forms {
 
+// Names a control and puts it at its place; without a size it takes the size its content asks for.
+template <class W>
+W* place(W* widget, const char* name, int left, int top, int width = -1, int height = -1) {
+    widget->setObjectName(QLatin1String(name));
+    if (width < 0) {
+        widget->adjustSize();
+        width = widget->width();
+        height = widget->height();
+    }
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+// The colour a control writes its text in.
+void setTextColor(QWidget* widget, const QColor& color);
+
 // The windows' font, "MS Sans Serif" where the desktop has it, else a face of the same narrow build.
 QFont designFont(int pixelHeight, bool bold = false);
 
