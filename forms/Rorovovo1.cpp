@@ -299,6 +299,13 @@ void TForm1::createControls() {
     myImageList->setTransparent(true);
     myImageList->setPicture(QImage(QStringLiteral(":/images/zodiac_strip.png")));
 
+    // What a screen reader announces for the boxes, taken from the captions beside them.
+    const std::pair<QWidget*, const char*> spoken[] = {
+        {Edit_name, "name"},        {Edit_day, "day"},      {Edit_month, "month"},  {Edit_year, "year"},
+        {Edit6, "total days"},      {Edit_age, "years"},    {Edit2, "Physical day"}, {Edit3, "Emotional day"},
+        {Edit4, "Intellectual day"}, {Edit5, "Intuitional day"}, {ComboBox1, "profile"}};
+    for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
+
     // Tab order: the person panel first (year, month, day, add new, name, list), then the chart, then "!".
     QWidget::setTabOrder(Edit_year, Edit_month);
     QWidget::setTabOrder(Edit_month, Edit_day);

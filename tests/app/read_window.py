@@ -1,0 +1,79 @@
+#!/usr/bin/python3
+"""Reads the running program's main window as a screen reader does and checks what it says.
+
+Usage: read_window.py <application name> <expected total days> <expected name>
+"""
+import sys
+import time
+
+import pyatspi
+
+
+def walk(acc, out):
+    try:
+        role, name, description = acc.getRoleName(), acc.name, acc.description
+    except Exception:
+        return out
+    try:
+        text = acc.queryText().getText(0, -1)
+    except Exception:
+        text = None
+    out.append((role, name, description, text))
+    for i in range(acc.childCount):
+        child = acc.getChildAtIndex(i)
+        if child is not None:
+            walk(child, out)
+    return out
+
+
+def find_app(name):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for _ in range(100):
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.1)
+    return None
+
+
+def main():
+    app_name, total_days, person = sys.argv[1], sys.argv[2], sys.argv[3]
+    app = find_app(app_name)
+    if app is None:
+        print("the program never appeared on the accessibility bus")
+        return 1
+    nodes = []
+    for _ in range(50):
+        nodes = walk(app, [])
+        if any(n[1] == "total days" and n[3] == total_days for n in nodes):
+            break
+        time.sleep(0.1)
+    by_name = {n[1]: n for n in nodes if n[1]}
+    failures = []
+
+    def expect(what, got, want):
+        if got != want:
+            failures.append(f"{what}: heard {got!r}, expected {want!r}")
+
+    expect("window", " Biorhythms" in by_name and by_name[" Biorhythms"][0], "frame")
+    for field, want in (("name", person), ("total days", total_days)):
+        expect(field, by_name.get(field, (None,) * 4)[3], want)
+    for field in ("Physical day", "Emotional day", "Intellectual day", "Intuitional day"):
+        text = by_name.get(field, (None,) * 4)[3] or ""
+        if not (len(text) == 2 and text.isdigit()):
+            failures.append(f"{field}: heard {text!r}, expected two digits")
+    hints = [n[2] for n in nodes if n[2] in (" Cycle going up ", " Cycle going down ")]
+    expect("indicator hints", len(hints), 4)
+    menus = [n[1] for n in nodes if n[0] == "menu item"]
+    for caption in ("Program", "Profiles", "Options", "|", "Help", "Draw extra* rythms", "Check new versions *"):
+        if caption not in menus:
+            failures.append(f"menu item {caption!r} not heard")
+    for f in failures:
+        print(f)
+    print(f"{len(nodes)} accessible objects read, {len(failures)} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
