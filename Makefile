@@ -6,7 +6,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Debian 12 packages the build, the program and its tests need.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fp-utils fonts-liberation fonts-dejavu-core xvfb xauth xdotool x11-utils \
-            x11-apps imagemagick python3 python3-pyatspi at-spi2-core dbus-x11
+            imagemagick python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
 
 .PHONY: run test build deps bench clean
 
