@@ -55,7 +55,12 @@ int TForm1::ShowCycleDay(int period) {
         case 38: box = Edit5; break;
         default: break;
     }
-    if (box) box->setText(QString::number(rhythm::cycleDay(lived, period)));
+    if (box) {
+        box->setText(QString::number(rhythm::cycleDay(lived, period)));
+        // Writing the text a box already holds notifies nobody (a design text "4" and day 4), so the box is
+        // brought to two digits here as well; on a box already formatted this changes nothing.
+        Edit2Change(box);
+    }
     return rhythm::leftEdgeCycleDay(lived, TodayX, period);
 }
 
@@ -92,8 +97,10 @@ void TForm1::ButtonDrawBioClick() {
         const int offset = ShowCycleDay(38);
         DrawRhythmCurve(38, offset);
     }
+    // One decimal, written with the user's decimal separator.
     Edit_age->setText(QString::fromStdString(
-        rhythm::formatAge(rhythm::ageYears(BirthDate, platform::toDateValue(platform::now())))));
+                          rhythm::formatAge(rhythm::ageYears(BirthDate, platform::toDateValue(platform::now()))))
+                          .replace(QLatin1Char('.'), QLocale().decimalPoint()));
     ShowZodiacSign(BirthDate);
     for (PictureBox* image : {Image_Physical, Image_Emotional, Image_Intellectual, Image_Intuitional})
         ClearIndicator(image);

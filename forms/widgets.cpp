@@ -1,6 +1,7 @@
 #include "forms/widgets.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 #include <QPainter>
 #include <QPaintEvent>
 
@@ -15,7 +16,8 @@ QFont designFont(int pixelHeight, bool bold) {
     Q_UNUSED(substituted);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelHeight);
+    // The height given is the character cell, leading included; the face's em is about nine tenths of it.
+    font.setPixelSize(std::max(1, int(pixelHeight * 0.9 + 0.5)));
     font.setBold(bold);
     return font;
 }

@@ -27,7 +27,8 @@ W* place(W* widget, const char* name, int left, int top, int width = -1, int hei
 // The colour a control writes its text in.
 void setTextColor(QWidget* widget, const QColor& color);
 
-// The windows' font, "MS Sans Serif" where the desktop has it, else a face of the same narrow build.
+// The windows' font, "MS Sans Serif" where the desktop has it, else a face of the same narrow build;
+// pixelHeight is the height of a character cell.
 QFont designFont(int pixelHeight, bool bold = false);
 
 // A picture control: shows its off-screen picture, stretched to the control or at its own size, and may treat

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "forms/widgets.h"
 #include "platform/shell.h"
 #include "platform/web_links.h"
 #include "tests/forms/main_window_fixture.h"
@@ -55,7 +56,7 @@ TEST_F(AboutBox, isAFixedToolWindowWithEveryControlInPlace) {
     EXPECT_EQ(box.size(), QSize(294, 166));
     EXPECT_EQ(box.minimumSize(), box.maximumSize());
     EXPECT_EQ(box.pos(), QPoint(164, 169));
-    EXPECT_EQ(box.font().pixelSize(), 12);
+    EXPECT_EQ(box.font().pixelSize(), rorovovo::forms::designFont(12).pixelSize());
     EXPECT_EQ(box.palette().color(QPalette::Window), box.palette().color(QPalette::Button));
 
     const struct {
@@ -85,7 +86,7 @@ TEST_F(AboutBox, textsAndLinksReadAsDesigned) {
     for (const char* link : {"Label10", "Label7", "Label8"}) {
         QWidget* w = control(link);
         EXPECT_TRUE(w->font().underline()) << link;
-        EXPECT_EQ(w->font().pixelSize(), 11) << link;
+        EXPECT_EQ(w->font().pixelSize(), rorovovo::forms::designFont(11).pixelSize()) << link;
         EXPECT_EQ(w->palette().color(QPalette::WindowText), QColor(0, 0, 255)) << link;
         EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor) << link;
     }

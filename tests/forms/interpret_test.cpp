@@ -48,7 +48,7 @@ TEST_F(InterpretWindowTest, windowMatchesDesign_beforeItIsFirstShown) {
     EXPECT_EQ(FormInterpret->size(), QSize(492, 216));
     EXPECT_EQ(FormInterpret->pos(), QPoint(562, 231));
     EXPECT_EQ(FormInterpret->font().family(), QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(FormInterpret->font().pixelSize(), 12);
+    EXPECT_EQ(FormInterpret->font().pixelSize(), designFont(12).pixelSize());
     EXPECT_EQ(caption(), QStringLiteral("     Rhythm's interpretation ..."));
     EXPECT_EQ(FormInterpret->Bevel1->geometry(), QRect(8, 8, 465, 201));
 
@@ -64,7 +64,7 @@ TEST_F(InterpretWindowTest, windowMatchesDesign_beforeItIsFirstShown) {
         EXPECT_EQ(h.label->text(), QLatin1String(h.text));
         EXPECT_EQ(h.label->pos(), QPoint(16, h.top)) << h.text;
         EXPECT_EQ(h.label->palette().color(QPalette::WindowText), h.color) << h.text;
-        EXPECT_EQ(h.label->font().pixelSize(), 15) << h.text;
+        EXPECT_EQ(h.label->font().pixelSize(), designFont(15).pixelSize()) << h.text;
     }
     const struct {
         QLabel* label;
