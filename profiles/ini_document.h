@@ -53,8 +53,8 @@ class IniDocument {
         friend bool operator==(const Name& a, const Name& b) {
             return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
         }
-        friend size_t qHash(const Name& name, size_t seed) {
-            size_t h = seed ^ size_t(name.text.size());
+        friend size_t qHash(const Name& name, size_t base) {
+            size_t h = base ^ size_t(name.text.size());
             for (QChar c : name.text) {
                 const char16_t u = c.unicode();
                 h = h * 31 + (u < 0x80 ? ((u >= 'A' && u <= 'Z') ? u + 32 : u) : 0);

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "virtual_display.h"
+
 namespace {
 
 QString run(const QString& program, const QStringList& args, const QProcessEnvironment& env, int timeoutMs = 10000) {
@@ -34,40 +36,6 @@ bool copyFolder(const QString& from, const QString& to) {
                           QFile::permissions(source.filePath(QStringLiteral("Rorovovo"))));
     return true;
 }
-
-// A virtual display of its own for the test, gone with the test.
-class VirtualDisplay {
-public:
-    bool start() {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (xvfb.isEmpty()) return false;
-        for (int n = 91; n < 120; ++n) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) continue;
-            server_.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                                 QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-            if (!server_.waitForStarted()) return false;
-            for (int i = 0; i < 50 && server_.state() == QProcess::Running; ++i) {
-                if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-                    display_ = QStringLiteral(":%1").arg(n);
-                    return true;
-                }
-                QThread::msleep(100);
-            }
-            server_.kill();
-            server_.waitForFinished();
-        }
-        return false;
-    }
-    ~VirtualDisplay() {
-        server_.kill();
-        server_.waitForFinished();
-    }
-    QString display() const { return display_; }
-
-private:
-    QProcess server_;
-    QString display_;
-};
 
 }  // namespace
 
