@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "forms/Rorovovo1.h"
+#include "forms/widgets.h"
 #include "platform/app_info.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
@@ -20,21 +21,6 @@ namespace rorovovo::forms {
 namespace {
 
 const QString kRecords = QStringLiteral("Records");
-
-// Whole names compared without regard to letter case; the first match, or -1.
-int findName(const QComboBox* list, const QString& name) {
-    for (int i = 0; i < list->count(); ++i)
-        if (list->itemText(i).compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
-}
-
-// Removes every character with code 32 or below from both ends.
-QString trimmedName(const QString& name) {
-    int first = 0, last = int(name.size()) - 1;
-    while (first <= last && name[first].unicode() <= 32) ++first;
-    while (last >= first && name[last].unicode() <= 32) --last;
-    return name.mid(first, last - first + 1);
-}
 
 }  // namespace
 
@@ -105,7 +91,7 @@ void TForm1::ComboBox1Change() {
 }
 
 void TForm1::MenuPersonalItemClick(QAction* item) {
-    ComboBox1->setCurrentIndex(findName(ComboBox1, item->text()));
+    ComboBox1->setCurrentIndex(findListName(ComboBox1, item->text()));
     ComboBox1Change();
 }
 
@@ -119,7 +105,9 @@ void TForm1::MenuCelebrityItemClick(QAction* item) {
     ButtonDrawBioClick();
 }
 
-void TForm1::Edit_nameChange() { Button_addnew->setEnabled(findName(ComboBox1, trimmedName(Edit_name->text())) < 0); }
+void TForm1::Edit_nameChange() {
+    Button_addnew->setEnabled(findListName(ComboBox1, profiles::trimmedProfileName(Edit_name->text())) < 0);
+}
 
 void TForm1::Button_addnewClick() {
     if (Edit_name->text().isEmpty() || Edit_day->text().isEmpty() || Edit_month->text().isEmpty() ||

@@ -33,20 +33,6 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& captio
     return b;
 }
 
-// Removes every character with code 32 or below from both ends.
-QString trimmedName(const QString& name) {
-    qsizetype first = 0, last = name.size() - 1;
-    while (first <= last && name[first].unicode() <= 32) ++first;
-    while (last >= first && name[last].unicode() <= 32) --last;
-    return name.mid(first, last - first + 1);
-}
-
-bool listHoldsName(const QComboBox* list, const QString& name) {
-    for (int i = 0; i < list->count(); ++i)
-        if (list->itemText(i).compare(name, Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
-
 std::string utf8(const QLineEdit* box) { return box->text().toStdString(); }
 
 }  // namespace
@@ -143,7 +129,7 @@ void TFormEditor::Button_addnewClick() {
         return;
     }
     const QString name = Edit_name->text();
-    if (listHoldsName(Form1->ComboBox1, trimmedName(name))) {
+    if (findListName(Form1->ComboBox1, profiles::trimmedProfileName(name)) >= 0) {
         platform::showMessage(QStringLiteral("The name you are trying to add already exists on the database.."));
         return;
     }

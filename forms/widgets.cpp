@@ -1,16 +1,19 @@
 #include "forms/widgets.h"
 
 #include <QMouseEvent>
-#include <algorithm>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "profiles/profile_entry.h"
 
 namespace rorovovo::forms {
 
 QFont designFont(int pixelHeight, bool bold) {
     static const bool substituted = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+        QFont::insertSubstitutions(
+            QStringLiteral("MS Sans Serif"),
+            {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
         return true;
     }();
     Q_UNUSED(substituted);
@@ -20,6 +23,12 @@ QFont designFont(int pixelHeight, bool bold) {
     font.setPixelSize(std::max(1, int(pixelHeight * 0.9 + 0.5)));
     font.setBold(bold);
     return font;
+}
+
+int findListName(const QComboBox* list, const QString& name) {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i) names << list->itemText(i);
+    return profiles::findProfileName(names, name);
 }
 
 void setTextColor(QWidget* widget, const QColor& color) {
@@ -171,7 +180,8 @@ void BevelPanel::paintEvent(QPaintEvent* event) {
             bevel(r, pal.color(QPalette::Dark), pal.color(QPalette::Light));
             bevel(r.adjusted(1, 1, -1, -1), pal.color(QPalette::Light), pal.color(QPalette::Dark));
             break;
-        case Style::None: break;
+        case Style::None:
+            break;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QComboBox>
 #include <QFont>
 #include <QFrame>
 #include <QImage>
@@ -24,6 +25,9 @@ W* place(W* widget, const char* name, int left, int top, int width = -1, int hei
     return widget;
 }
 
+// The first entry of a profile list equal to the name without regard to letter case, or -1.
+int findListName(const QComboBox* list, const QString& name);
+
 // The colour a control writes its text in.
 void setTextColor(QWidget* widget, const QColor& color);
 
@@ -35,7 +39,7 @@ QFont designFont(int pixelHeight, bool bold = false);
 // the colour of the picture's bottom-left pixel as transparent so the parent shows through.
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
 
@@ -51,14 +55,14 @@ public:
     void setTransparent(bool transparent);
     bool transparent() const { return transparent_; }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void pictureChanged();
     const QImage& shownImage();
 
@@ -72,14 +76,14 @@ private:
 // A straight horizontal line of a given colour and pen width, centred in the control.
 class LineShape : public QWidget {
     Q_OBJECT
-public:
+  public:
     LineShape(QWidget* parent, const QColor& color, int penWidth);
     QColor color() const { return color_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor color_;
     int penWidth_;
 };
@@ -87,17 +91,17 @@ private:
 // A panel with the classic raised and lowered bevels, or a single-line border.
 class BevelPanel : public QFrame {
     Q_OBJECT
-public:
+  public:
     enum class Style { None, SingleBorder, RaisedInLoweredOut, LoweredInner, Frame };
     BevelPanel(QWidget* parent, Style style);
     // The area inside the border, where children sit and are clipped; it follows the panel's size.
     QWidget* clientArea();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     int borderWidth() const;
     Style style_;
     QWidget* client_ = nullptr;

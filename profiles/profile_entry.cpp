@@ -33,4 +33,17 @@ QString buildProfileEntry(const QString& name, const QString& day, const QString
     return name + QLatin1Char('|') + day + QLatin1Char('.') + month + QLatin1Char('.') + year;
 }
 
+QString trimmedProfileName(const QString& name) {
+    qsizetype first = 0, last = name.size() - 1;
+    while (first <= last && name[first].unicode() <= 32) ++first;
+    while (last >= first && name[last].unicode() <= 32) --last;
+    return name.mid(first, last - first + 1);
+}
+
+int findProfileName(const QStringList& names, const QString& name) {
+    for (int i = 0; i < names.size(); ++i)
+        if (names[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
 }  // namespace rorovovo::profiles
