@@ -5,6 +5,7 @@
 #include "forms/Rorovovo2.h"
 #include "forms/widgets.h"
 #include "profiles/ini_store.h"
+#include "profiles/profile_entry.h"
 
 namespace rorovovo::forms {
 
@@ -12,12 +13,6 @@ namespace {
 
 // The panel out of view sits beyond the editor's client width.
 constexpr int kOutOfView = 400;
-
-bool isBlank(const QString& text) {
-    for (QChar c : text)
-        if (c.unicode() > 32) return false;
-    return true;
-}
 
 }  // namespace
 
@@ -41,7 +36,7 @@ void TForm1::MenuDeleteClick() {
     FormEditor->Panel_del->move(0, FormEditor->Panel_del->y());
     if (FormEditor->exec() != QDialog::Accepted) return;
     // The selected profile was the one deleted: the first remaining one takes its place.
-    if (isBlank(ComboBox1->currentText()) && ComboBox1->count() > 0) {
+    if (profiles::trimmedProfileName(ComboBox1->currentText()).isEmpty() && ComboBox1->count() > 0) {
         ComboBox1->setCurrentIndex(0);
         IniFile->writeInteger(QStringLiteral("Records"), QStringLiteral("Selected"), 0);
         ComboBox1Change();

@@ -247,6 +247,24 @@ TEST_F(ChartActionsTest, scrollingNeverRedrawsTheChart_andNowReturnsToToday) {
     EXPECT_EQ(form->ImageBio->picture(), before);
 }
 
+TEST_F(ChartActionsTest, view_showsTheStripFromTheScrollPosition) {
+    // A wide window shows more of the strip, so both ends of this check fit in the view.
+    form->resize(1000, form->height());
+    QApplication::processEvents();
+    ASSERT_GT(form->PanelBio->width(), 640);
+    const QPoint inside = form->PanelBio->clientArea()->pos();
+    auto shown = [&](int x, int y) {
+        return form->PanelBio->grab().toImage().pixel(inside + QPoint(x, y)) & 0xFFFFFF;
+    };
+    form->ScrollBar1->setValue(600);
+    EXPECT_EQ(shown(5, 40), 0xC0C0C0u);   // today's band at the left edge
+    EXPECT_EQ(shown(15, 40), 0xFFFFFFu);  // the next day's column
+    form->ScrollBar1->setValue(0);
+    EXPECT_EQ(shown(5, 40), 0xFFFFFFu);
+    EXPECT_EQ(shown(605, 40), 0xC0C0C0u);  // 600 pixels in
+    EXPECT_EQ(shown(615, 40), 0xFFFFFFu);
+}
+
 TEST_F(ChartActionsTest, dateMarker_isEngravedTextStandingOnEnd) {
     const QImage marker = form->Image_date->picture();
     EXPECT_EQ(form->Image_date->size(), marker.size());
