@@ -45,6 +45,7 @@ TFormInterpret* FormInterpret = nullptr;
 namespace {
 
 constexpr int kAboutCommand = 1025;
+const QString kPreferences = QStringLiteral("Preferences");
 constexpr int kDesignClientWidth = 654;
 constexpr int kDesignClientHeight = 328;
 
@@ -55,8 +56,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
     return place(l, name, left, top);
 }
 
-QToolButton* flatButton(QWidget* parent, const char* name, const QString& icon, const QString& hint, int left,
-                        int top, int width, int height) {
+QToolButton* flatButton(QWidget* parent, const char* name, const QString& icon, const QString& hint, int left, int top,
+                        int width, int height) {
     auto* b = new QToolButton(parent);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
@@ -117,8 +118,7 @@ void TForm1::createMenus() {
     MenuSep4 = separator(MenuProgram, "MenuSep4");
     MenuProgramDrawBio = menuItem(MenuProgram, "MenuProgramDrawBio", QStringLiteral("Draw biorhythms"));
     MenuProgramDrawExtra = menuItem(MenuProgram, "MenuProgramDrawExtra", QStringLiteral("Draw extra* rythms"));
-    MenuProgramIterpret =
-        menuItem(MenuProgram, "MenuProgramIterpret", QStringLiteral("Biorhythms interpretation..."));
+    MenuProgramIterpret = menuItem(MenuProgram, "MenuProgramIterpret", QStringLiteral("Biorhythms interpretation..."));
     MenuSep6 = separator(MenuProgram, "MenuSep6");
     MenuProgramExit = menuItem(MenuProgram, "MenuProgramExit", QStringLiteral("Exit"));
 
@@ -141,7 +141,7 @@ void TForm1::createMenus() {
     MenuSep7 = separator(MenuOptions, "MenuSep7");
     MenuOptionsShowRhytms = MenuOptions->addMenu(QStringLiteral("Default rhythms to show..."));
     MenuOptionsShowRhytms->setObjectName(QStringLiteral("MenuOptionsShowRhytms"));
-    QAction** rhythmItems[] = {&MenuOptionsShowPhysical,     &MenuOptionsShowEmotional, &MenuOptionsShowIntellectual,
+    QAction** rhythmItems[] = {&MenuOptionsShowPhysical,    &MenuOptionsShowEmotional, &MenuOptionsShowIntellectual,
                                &MenuOptionsShowIntuitional, &MenuOptionsShowSpiritual, &MenuOptionsShowAesthetics};
     for (const auto& rhythm : rhythm::Rhythms) {
         if (rhythm.Number == 5) MenuSep8 = separator(MenuOptionsShowRhytms, "MenuSep8");
@@ -199,7 +199,8 @@ void TForm1::createControls() {
     const char* dayBoxNames[] = {"Edit2", "Edit3", "Edit4", "Edit5"};
     const int periods[] = {23, 28, 33, 38};
     for (int i = 0; i < 4; ++i) {
-        QLabel* l = label(Panel2, dayLabelNames[i], QStringLiteral("Day         of %1").arg(periods[i]), 8, 10 + 24 * i);
+        QLabel* l =
+            label(Panel2, dayLabelNames[i], QStringLiteral("Day         of %1").arg(periods[i]), 8, 10 + 24 * i);
         setTextColor(l, palette().color(QPalette::Disabled, QPalette::WindowText));
         *dayLabels[i] = l;
         auto* box = place(new QLineEdit(QString::number(i + 2), Panel2), dayBoxNames[i], 31, 8 + 24 * i, 21, 19);
@@ -287,8 +288,8 @@ void TForm1::createControls() {
     const char* indicatorNames[] = {"Image_Physical", "Image_Emotional", "Image_Intellectual", "Image_Intuitional"};
     const QPoint indicatorPlaces[] = {{7, 1}, {55, 1}, {7, 46}, {55, 46}};
     for (int i = 0; i < 4; ++i) {
-        auto* image = place(new PictureBox(Panel3), indicatorNames[i], indicatorPlaces[i].x(), indicatorPlaces[i].y(),
-                            40, 40);
+        auto* image =
+            place(new PictureBox(Panel3), indicatorNames[i], indicatorPlaces[i].x(), indicatorPlaces[i].y(), 40, 40);
         image->setTransparent(true);
         image->canvas();  // white at first, so fully transparent until the first draw
         *indicators[i] = image;
@@ -301,8 +302,8 @@ void TForm1::createControls() {
 
     // What a screen reader announces for the boxes, taken from the captions beside them.
     const std::pair<QWidget*, const char*> spoken[] = {
-        {Edit_name, "name"},        {Edit_day, "day"},      {Edit_month, "month"},  {Edit_year, "year"},
-        {Edit6, "total days"},      {Edit_age, "years"},    {Edit2, "Physical day"}, {Edit3, "Emotional day"},
+        {Edit_name, "name"},         {Edit_day, "day"},          {Edit_month, "month"},   {Edit_year, "year"},
+        {Edit6, "total days"},       {Edit_age, "years"},        {Edit2, "Physical day"}, {Edit3, "Emotional day"},
         {Edit4, "Intellectual day"}, {Edit5, "Intuitional day"}, {ComboBox1, "profile"}};
     for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
 
@@ -338,7 +339,8 @@ void TForm1::connectHandlers() {
                 [this, item] { platform::guarded([this, item] { MenuOptionsShowCyclesClick(item); }); });
     }
     for (QLineEdit* box : {Edit2, Edit3, Edit4, Edit5})
-        connect(box, &QLineEdit::textChanged, this, [this, box] { platform::guarded([this, box] { Edit2Change(box); }); });
+        connect(box, &QLineEdit::textChanged, this,
+                [this, box] { platform::guarded([this, box] { Edit2Change(box); }); });
     on(ScrollBar1, &QScrollBar::valueChanged, &TForm1::ScrollBar1Change);
     on(Button_now, &QPushButton::clicked, &TForm1::Button_nowClick);
     for (QLineEdit* box : {Edit_day, Edit_month, Edit_year}) box->installEventFilter(this);
@@ -394,27 +396,26 @@ void TForm1::FormCreate() {
     IniFile = std::make_unique<profiles::IniStore>(platform::executableFolder() + profiles::settingsFileName());
     // 8. Window size. The stored size is the outer one, frame included; the frame is known only once the window is
     // on the screen, so the size is applied now and put right when the window is first shown.
-    if (IniFile->readBool(QStringLiteral("Preferences"), QStringLiteral("WindowSize"), false)) {
+    if (IniFile->readBool(kPreferences, QStringLiteral("WindowSize"), false)) {
         storedOuterSize_.setWidth(
-            IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinWidth"), frameGeometry().width()));
+            IniFile->readInteger(kPreferences, QStringLiteral("WinWidth"), frameGeometry().width()));
         resize(storedOuterSize_.width() - (frameGeometry().width() - width()), height());
         storedOuterSize_.setHeight(
-            IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinHeight"), frameGeometry().height()));
+            IniFile->readInteger(kPreferences, QStringLiteral("WinHeight"), frameGeometry().height()));
         resize(width(), storedOuterSize_.height() - (frameGeometry().height() - height()));
         MenuOptionsSize->setChecked(true);
     }
     // 9. Window position.
-    if (IniFile->readBool(QStringLiteral("Preferences"), QStringLiteral("WindowPosit"), false)) {
-        move(x(), IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinTop"), y()));
-        move(IniFile->readInteger(QStringLiteral("Preferences"), QStringLiteral("WinLeft"), x()), y());
+    if (IniFile->readBool(kPreferences, QStringLiteral("WindowPosit"), false)) {
+        move(x(), IniFile->readInteger(kPreferences, QStringLiteral("WinTop"), y()));
+        move(IniFile->readInteger(kPreferences, QStringLiteral("WinLeft"), x()), y());
         MenuOptionsPosit->setChecked(true);
     }
     // 10. Celebrities.
     LoadCelebrities();
     // 11. Default rhythms, then the obsolete section of that name goes.
     const auto marks = rhythm::parseShownRhythms(
-        IniFile->readString(QStringLiteral("Preferences"), QStringLiteral("Rhytms"), QStringLiteral("111100"))
-            .toStdString());
+        IniFile->readString(kPreferences, QStringLiteral("Rhytms"), QStringLiteral("111100")).toStdString());
     const auto items = MenuOptionsShowRhytms->actions();
     for (QAction* item : items)
         if (!item->isSeparator()) item->setChecked(marks[item->data().toInt() - 1]);
@@ -472,19 +473,17 @@ void TForm1::FormClose() {
         platform::guarded([this] {
             profiles::IniStore::Batch batch(*IniFile);
             if (MenuOptionsSize->isChecked()) {
-                IniFile->writeInteger(QStringLiteral("Preferences"), QStringLiteral("WinHeight"),
-                                      frameGeometry().height());
-                IniFile->writeInteger(QStringLiteral("Preferences"), QStringLiteral("WinWidth"),
-                                      frameGeometry().width());
+                IniFile->writeInteger(kPreferences, QStringLiteral("WinHeight"), frameGeometry().height());
+                IniFile->writeInteger(kPreferences, QStringLiteral("WinWidth"), frameGeometry().width());
             }
             if (MenuOptionsPosit->isChecked()) {
-                IniFile->writeInteger(QStringLiteral("Preferences"), QStringLiteral("WinTop"), frameGeometry().y());
-                IniFile->writeInteger(QStringLiteral("Preferences"), QStringLiteral("WinLeft"), frameGeometry().x());
+                IniFile->writeInteger(kPreferences, QStringLiteral("WinTop"), frameGeometry().y());
+                IniFile->writeInteger(kPreferences, QStringLiteral("WinLeft"), frameGeometry().x());
             }
             rhythm::ShownRhythms marks{};
             for (QAction* item : MenuOptionsShowRhytms->actions())
                 if (!item->isSeparator()) marks[item->data().toInt() - 1] = item->isChecked();
-            IniFile->writeString(QStringLiteral("Preferences"), QStringLiteral("Rhytms"),
+            IniFile->writeString(kPreferences, QStringLiteral("Rhytms"),
                                  QString::fromStdString(rhythm::shownRhythmsValue(marks)));
             batch.commit();
         });
@@ -500,7 +499,7 @@ namespace {
 // back, so the menu never shows a choice the file does not hold.
 void storeOption(profiles::IniStore& store, QAction* item, const QString& key) {
     try {
-        store.writeBool(QStringLiteral("Preferences"), key, item->isChecked());
+        store.writeBool(kPreferences, key, item->isChecked());
     } catch (...) {
         item->setChecked(!item->isChecked());
         throw;
@@ -577,7 +576,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
             const QString text = key->text();
-            if (text.isEmpty() || key->key() == Qt::Key_Delete) return false;  // keys that type nothing
+            if (text.isEmpty() || key->key() == Qt::Key_Delete) return false;              // keys that type nothing
             if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;  // moves the focus on
             bool keep = true;
             for (QChar c : text) {
@@ -590,9 +589,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             // The box handles the click first, then its handler selects the whole text.
             box->event(event);
             platform::guarded([&] {
-                if (box == Edit_day) Edit_dayClick();
-                else if (box == Edit_month) Edit_monthClick();
-                else Edit_yearClick();
+                if (box == Edit_day)
+                    Edit_dayClick();
+                else if (box == Edit_month)
+                    Edit_monthClick();
+                else
+                    Edit_yearClick();
             });
             return true;
         }
@@ -601,12 +603,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             // Leaving the box for another control of the window, not the window losing the keyboard.
             if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
             platform::guarded([&] {
-                if (box == Edit_year) Edit_yearExit(box);
-                else Edit_dayExit(box);
+                if (box == Edit_year)
+                    Edit_yearExit(box);
+                else
+                    Edit_dayExit(box);
             });
             return false;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
