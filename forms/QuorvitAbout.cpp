@@ -67,7 +67,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap(QStringLiteral(":/images/about_picture.png")));
 
-    Label3 = label(this, "Label3", QStringLiteral("Freeware made by"), 128, 11);
+    Label3 = label(this, "Label3", QStringLiteral("Freeware by"), 128, 11);
     Label9 = label(this, "Label9", QStringLiteral("\u00A9"), 212, 10);
     Label2 = label(this, "Label2", QStringLiteral("Quorvit"), 224, 12);
     Label10 = linkLabel(this, "Label10", platform::siteAddressText(), QRect(180, 23, 99, 13));
