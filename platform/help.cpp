@@ -9,13 +9,17 @@ namespace rorovovo::platform {
 
 void showHelp(const QString& folder) {
     const QString helpFile = folder + QLatin1String(kHelpFileName);
-    if (QFileInfo(helpFile).isFile()) {
+    const bool hasHelpFile = QFileInfo(helpFile).isFile();
+    if (hasHelpFile && canShowCompiledHelp()) {
         htmlHelp(helpFile);
         return;
     }
-    showMessage(QStringLiteral("Help file not found"));
+    // A desktop without a viewer for compiled help gets the same guide as plain text, without a message,
+    // unless there is no text guide either.
     const QString textFile = folder + QLatin1String(kHelpTextFileName);
-    if (QFileInfo(textFile).isFile()) shellOpen(textFile);
+    const bool hasTextFile = QFileInfo(textFile).isFile();
+    if (!hasHelpFile || !hasTextFile) showMessage(QStringLiteral("Help file not found"));
+    if (hasTextFile) shellOpen(textFile);
 }
 
 }  // namespace rorovovo::platform

@@ -1,6 +1,7 @@
 #include "platform/shell.h"
 
 #include <QDesktopServices>
+#include <QProcess>
 #include <QUrl>
 
 namespace rorovovo::platform {
@@ -30,6 +31,28 @@ void dispatch(const ShellCall& call) {
 }
 
 }  // namespace
+
+std::function<bool()>& compiledHelpCheck() {
+    static std::function<bool()> check;
+    return check;
+}
+
+void setCompiledHelpCheck(std::function<bool()> check) { compiledHelpCheck() = std::move(check); }
+
+bool canShowCompiledHelp() {
+    if (compiledHelpCheck()) return compiledHelpCheck()();
+    if (handler()) return true;
+    // The desktop's own registry of default programs answers for the help file's type.
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QStringLiteral("application/vnd.ms-htmlhelp")});
+    if (!query.waitForFinished(3000)) {
+        query.kill();
+        query.waitForFinished();
+        return false;
+    }
+    return query.exitStatus() == QProcess::NormalExit && !query.readAllStandardOutput().trimmed().isEmpty();
+}
 
 void setShellHandler(ShellHandler h) { handler() = std::move(h); }
 

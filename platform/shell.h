@@ -21,4 +21,9 @@ void shellOpen(const QString& fileOrUrl);
 // Opens the compiled help file at its table of contents, with whatever program the desktop has for it.
 void htmlHelp(const QString& chmPath);
 
+// Whether the desktop has a program for compiled help files. Where tests record the shell's calls, it has;
+// a test can give its own answer (an empty function puts the real question back).
+bool canShowCompiledHelp();
+void setCompiledHelpCheck(std::function<bool()> check);
+
 }  // namespace rorovovo::platform

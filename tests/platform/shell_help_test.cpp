@@ -72,6 +72,20 @@ TEST_F(ShellAndHelp, helpFileMissingSaysSoThenOpensTheTextGuide) {
     EXPECT_EQ(events, QStringList({"dialog plain Help file not found", "open " + folder + "Cyclomat.txt"}));
 }
 
+TEST_F(ShellAndHelp, noViewerForCompiledHelp_opensTheTextGuideInstead) {
+    touch(QStringLiteral("Rorovovo.chm"));
+    touch(QStringLiteral("Cyclomat.txt"));
+    setCompiledHelpCheck([] { return false; });
+    showHelp(folder);
+    EXPECT_EQ(events, QStringList({"open " + folder + "Cyclomat.txt"}));
+    QFile::remove(folder + QStringLiteral("Cyclomat.txt"));
+    events.clear();
+    showHelp(folder);  // nothing the desktop can show: say so
+    EXPECT_EQ(events, QStringList({"dialog plain Help file not found"}));
+    setCompiledHelpCheck(nullptr);
+    EXPECT_TRUE(canShowCompiledHelp());  // the recording desktop has every program
+}
+
 TEST_F(ShellAndHelp, neitherFilePresentOnlyShowsTheMessage) {
     showHelp(folder);
     EXPECT_EQ(events, QStringList({"dialog plain Help file not found"}));
