@@ -5,10 +5,10 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Debian 12 packages the build, the program and its tests need.
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fp-utils fonts-liberation fonts-dejavu-core xvfb xauth xdotool x11-utils \
+            libbenchmark-dev clang-format fp-utils fonts-liberation fonts-dejavu-core xvfb xauth xdotool x11-utils \
             imagemagick python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
 
-.PHONY: run test build deps bench clean
+.PHONY: run test test-asan build deps bench format clean
 
 run: build
 	cd $(BUILD)/program && ./Rorovovo
@@ -28,6 +28,18 @@ deps:
 	    $(SUDO) apt-get update -qq && \
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+
+# The same tests on a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= build-asan
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DROROVOVO_SANITIZE=ON -DROROVOVO_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j2
+
+# Rewrites every C++ file to the project's .clang-format; the test run fails on any difference.
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b" || exit 1; fi; done

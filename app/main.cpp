@@ -1,4 +1,15 @@
-// The program takes no arguments and reads no environment; everything it uses lies beside the executable.
+// Without arguments the program opens its window; a few options answer on the command line instead.
+#include <QTextStream>
+#include <cstdio>
+
+#include "app/command_line.h"
 #include "forms/program.h"
 
-int main(int argc, char** argv) { return rorovovo::forms::runProgram(argc, argv); }
+int main(int argc, char** argv) {
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        if (const auto status = rorovovo::cli::runCommandLine(argc, argv, out, err)) return *status;
+    }
+    return rorovovo::forms::runProgram(argc, argv);
+}

@@ -10,7 +10,7 @@ namespace rorovovo::chart {
 
 // A surface over an off-screen image, drawn with QPainter. Picture controls show its image.
 class QImageSurface : public Surface {
-public:
+  public:
     // A white image of the given size.
     QImageSurface(int width, int height);
     ~QImageSurface() override;
@@ -41,7 +41,7 @@ public:
     int textWidth(const std::string& utf8) override;
     int textHeight(const std::string& utf8) override;
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> d_;
 };

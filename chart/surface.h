@@ -12,19 +12,19 @@ enum class PenStyle { Solid, DashDotDot, Clear };
 enum class BrushStyle { Solid, Clear };
 
 struct FontSpec {
-    std::string face;      // empty: the surface's default face
-    int pointSize = 0;     // 0: the default size
-    int pixelHeight = 0;   // character height in pixels; wins over pointSize when set
+    std::string face;     // empty: the surface's default face
+    int pointSize = 0;    // 0: the default size
+    int pixelHeight = 0;  // character height in pixels; wins over pointSize when set
     bool bold = false;
     bool italic = false;
-    int escapement = 0;    // tenths of a degree, counterclockwise; 900 stands the text on end, reading upward
+    int escapement = 0;  // tenths of a degree, counterclockwise; 900 stands the text on end, reading upward
 };
 
 // The handful of drawing primitives the chart, the ring indicators and the date marker need.
 // A surface keeps its pen, brush and font between calls, so a routine sets only what it needs.
 // Rectangles are given as left, top, right, bottom with right and bottom excluded.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     virtual int width() const = 0;

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "platform/app_info.h"
 #include "forms/widgets.h"
+#include "platform/app_info.h"
 #include "platform/file_version.h"
 #include "platform/shell.h"
 #include "platform/web_links.h"

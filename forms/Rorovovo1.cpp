@@ -153,6 +153,12 @@ void TForm1::createMenus() {
         *rhythmItems[rhythm.Number - 1] = item;
     }
 
+    // Commands beyond the designed menus live here, so every designed menu keeps its items. The menu stays out of
+    // the bar until it holds an item.
+    MenuTools = MainMenu1->addMenu(QStringLiteral("Tools"));
+    MenuTools->setObjectName(QStringLiteral("MenuTools"));
+    MenuTools->menuAction()->setVisible(false);
+
     MenuSep1 = MainMenu1->addAction(QStringLiteral("|"));
     MenuSep1->setObjectName(QStringLiteral("MenuSep1"));
 

@@ -30,7 +30,7 @@ class TFormInterpret;
 // The main window. It holds only its controls; the state its handlers share lives in the variables below.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -71,6 +71,7 @@ public:
     QMenu* MenuOptionsShowRhytms;
     QAction *MenuOptionsShowPhysical, *MenuOptionsShowEmotional, *MenuOptionsShowIntellectual,
         *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
+    QMenu* MenuTools;  // our own additions, between "Options" and the divider
     QAction* MenuSep1;
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
@@ -141,12 +142,12 @@ public:
     QSize minimumClientSize() const;
     QSize maximumClientSize() const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void createControls();
     void createMenus();
     void connectHandlers();

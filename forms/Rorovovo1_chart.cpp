@@ -36,10 +36,9 @@ chart::Rgb buttonFace(const QWidget* w) { return w->palette().color(QPalette::Wi
 }  // namespace
 
 bool TForm1::CheckBirthDate() {
-    if (rhythm::checkBirthDate(utf8(Edit_day->text()), utf8(Edit_month->text()), utf8(Edit_year->text())))
-        return true;
-    platform::showMessage(QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(),
-                                            int(rhythm::InvalidBirthDateMessage.size())));
+    if (rhythm::checkBirthDate(utf8(Edit_day->text()), utf8(Edit_month->text()), utf8(Edit_year->text()))) return true;
+    platform::showMessage(
+        QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(), int(rhythm::InvalidBirthDateMessage.size())));
     Edit_day->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -49,11 +48,20 @@ int TForm1::ShowCycleDay(int period) {
     Edit6->setText(QString::number(lived));
     QLineEdit* box = nullptr;
     switch (period) {
-        case 23: box = Edit2; break;
-        case 28: box = Edit3; break;
-        case 33: box = Edit4; break;
-        case 38: box = Edit5; break;
-        default: break;
+        case 23:
+            box = Edit2;
+            break;
+        case 28:
+            box = Edit3;
+            break;
+        case 33:
+            box = Edit4;
+            break;
+        case 38:
+            box = Edit5;
+            break;
+        default:
+            break;
     }
     if (box) {
         box->setText(QString::number(rhythm::cycleDay(lived, period)));
@@ -64,7 +72,9 @@ int TForm1::ShowCycleDay(int period) {
     return rhythm::leftEdgeCycleDay(lived, TodayX, period);
 }
 
-void TForm1::DrawChartFrame() { chart::drawChartFrame(ImageBio->canvas(), TodayX, ImageBio->width(), ImageBio->height()); }
+void TForm1::DrawChartFrame() {
+    chart::drawChartFrame(ImageBio->canvas(), TodayX, ImageBio->width(), ImageBio->height());
+}
 
 void TForm1::DrawRhythmCurve(int period, int offset) {
     chart::drawRhythmCurve(ImageBio->canvas(), period, offset, ChartHeight, ArcTop, ImageBio->width());
@@ -73,8 +83,9 @@ void TForm1::DrawRhythmCurve(int period, int offset) {
 void TForm1::ButtonDrawBioClick() {
     if (!CheckBirthDate()) return;
     Panel2->resize(Panel2->width(), Label9->y() + 20);
-    BirthDate = rhythm::encodeDate(rhythm::strToInt(utf8(Edit_year->text())), rhythm::strToInt(utf8(Edit_month->text())),
-                                   rhythm::strToInt(utf8(Edit_day->text())));
+    BirthDate =
+        rhythm::encodeDate(rhythm::strToInt(utf8(Edit_year->text())), rhythm::strToInt(utf8(Edit_month->text())),
+                           rhythm::strToInt(utf8(Edit_day->text())));
     auto& canvas = ImageBio->canvas();
     canvas.setPenStyle(chart::PenStyle::Solid);
     DrawChartFrame();
@@ -98,9 +109,9 @@ void TForm1::ButtonDrawBioClick() {
         DrawRhythmCurve(38, offset);
     }
     // One decimal, written with the user's decimal separator.
-    Edit_age->setText(QString::fromStdString(
-                          rhythm::formatAge(rhythm::ageYears(BirthDate, platform::toDateValue(platform::now()))))
-                          .replace(QLatin1Char('.'), QLocale().decimalPoint()));
+    Edit_age->setText(
+        QString::fromStdString(rhythm::formatAge(rhythm::ageYears(BirthDate, platform::toDateValue(platform::now()))))
+            .replace(QLatin1Char('.'), QLocale().decimalPoint()));
     ShowZodiacSign(BirthDate);
     for (PictureBox* image : {Image_Physical, Image_Emotional, Image_Intellectual, Image_Intuitional})
         ClearIndicator(image);
@@ -140,7 +151,8 @@ void TForm1::Edit2Change(QLineEdit* sender) {
 void TForm1::ClearIndicator(PictureBox* image) { chart::clearIndicator(image->canvas()); }
 
 void TForm1::DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color) {
-    const std::string hint = chart::drawPhaseIndicator(image->canvas(), dayNo, period, color, kInactiveBorder, kWindowText);
+    const std::string hint =
+        chart::drawPhaseIndicator(image->canvas(), dayNo, period, color, kInactiveBorder, kWindowText);
     image->setToolTip(QString::fromStdString(hint));
 }
 
@@ -203,12 +215,8 @@ void TForm1::Edit_monthClick() { Edit_month->selectAll(); }
 
 void TForm1::Edit_yearClick() { Edit_year->selectAll(); }
 
-void TForm1::Edit_dayExit(QLineEdit* sender) {
-    sender->setText(padded(sender->text(), 2));
-}
+void TForm1::Edit_dayExit(QLineEdit* sender) { sender->setText(padded(sender->text(), 2)); }
 
-void TForm1::Edit_yearExit(QLineEdit* sender) {
-    sender->setText(padded(sender->text(), 4));
-}
+void TForm1::Edit_yearExit(QLineEdit* sender) { sender->setText(padded(sender->text(), 4)); }
 
 }  // namespace rorovovo::forms

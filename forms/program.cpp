@@ -13,7 +13,7 @@ namespace rorovovo::forms {
 namespace {
 
 class FirstPaint : public QObject {
-public:
+  public:
     FirstPaint(QWidget* window, std::function<void(QWidget*)> callback)
         : QObject(window), window_(window), callback_(std::move(callback)) {}
     bool eventFilter(QObject*, QEvent* event) override {
@@ -21,12 +21,13 @@ public:
             // After this paint has been delivered, not before it.
             auto callback = std::move(callback_);
             callback_ = nullptr;
-            QMetaObject::invokeMethod(window_, [w = window_, callback] { callback(w); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                window_, [w = window_, callback] { callback(w); }, Qt::QueuedConnection);
         }
         return false;
     }
 
-private:
+  private:
     QWidget* window_;
     std::function<void(QWidget*)> callback_;
 };

@@ -18,22 +18,31 @@ DialogHandler& handler() {
 
 QString titleFor(DialogKind kind) {
     switch (kind) {
-        case DialogKind::Warning: return QStringLiteral("Warning");
-        case DialogKind::Information: return QStringLiteral("Information");
-        case DialogKind::Confirmation: return QStringLiteral("Confirm");
+        case DialogKind::Warning:
+            return QStringLiteral("Warning");
+        case DialogKind::Information:
+            return QStringLiteral("Information");
+        case DialogKind::Confirmation:
+            return QStringLiteral("Confirm");
         case DialogKind::Plain:
-        case DialogKind::Error: break;
+        case DialogKind::Error:
+            break;
     }
     return applicationTitle();
 }
 
 QMessageBox::Icon iconFor(DialogKind kind) {
     switch (kind) {
-        case DialogKind::Warning: return QMessageBox::Warning;
-        case DialogKind::Information: return QMessageBox::Information;
-        case DialogKind::Confirmation: return QMessageBox::Question;
-        case DialogKind::Error: return QMessageBox::Critical;
-        case DialogKind::Plain: break;
+        case DialogKind::Warning:
+            return QMessageBox::Warning;
+        case DialogKind::Information:
+            return QMessageBox::Information;
+        case DialogKind::Confirmation:
+            return QMessageBox::Question;
+        case DialogKind::Error:
+            return QMessageBox::Critical;
+        case DialogKind::Plain:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -42,8 +51,7 @@ DialogButton showReal(const DialogCall& call) {
     QString text = call.text;
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(iconFor(call.kind), call.title, text, QMessageBox::NoButton, QApplication::activeWindow());
-    for (DialogButton b : call.buttons)
-        box.addButton(b == DialogButton::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
+    for (DialogButton b : call.buttons) box.addButton(b == DialogButton::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Ok);
     box.adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -30,12 +30,12 @@ void dispatch(const ShellCall& call) {
         openReal(call);
 }
 
-}  // namespace
-
 std::function<bool()>& compiledHelpCheck() {
     static std::function<bool()> check;
     return check;
 }
+
+}  // namespace
 
 void setCompiledHelpCheck(std::function<bool()> check) { compiledHelpCheck() = std::move(check); }
 
@@ -44,8 +44,8 @@ bool canShowCompiledHelp() {
     if (handler()) return true;
     // The desktop's own registry of default programs answers for the help file's type.
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                             QStringLiteral("application/vnd.ms-htmlhelp")});
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/vnd.ms-htmlhelp")});
     if (!query.waitForFinished(3000)) {
         query.kill();
         query.waitForFinished();

@@ -12,14 +12,14 @@ namespace rorovovo::platform {
 namespace {
 
 QList<SystemMenu::Entry> standardEntries() {
-    return {{false, QStringLiteral("&Restore"), SC_RESTORE}, {false, QStringLiteral("&Move"), SC_MOVE},
-            {false, QStringLiteral("&Size"), SC_SIZE},       {false, QStringLiteral("Mi&nimize"), SC_MINIMIZE},
-            {false, QStringLiteral("Ma&ximize"), SC_MAXIMIZE}, {true, QString(), 0},
+    return {{false, QStringLiteral("&Restore"), SC_RESTORE},    {false, QStringLiteral("&Move"), SC_MOVE},
+            {false, QStringLiteral("&Size"), SC_SIZE},          {false, QStringLiteral("Mi&nimize"), SC_MINIMIZE},
+            {false, QStringLiteral("Ma&ximize"), SC_MAXIMIZE},  {true, QString(), 0},
             {false, QStringLiteral("&Close\tAlt+F4"), SC_CLOSE}};
 }
 
 class HookFilter : public QObject {
-public:
+  public:
     MessageHook hook;
     bool eventFilter(QObject* watched, QEvent* event) override {
         // Alt+Space opens the system menu of the window that has the keyboard.
@@ -102,16 +102,23 @@ void showSystemMenu(QWidget* window) {
 
 void defaultSysCommand(QWidget* window, int command) {
     switch (command) {
-        case SC_MINIMIZE: window->showMinimized(); break;
-        case SC_RESTORE: window->showNormal(); break;
-        case SC_CLOSE: window->close(); break;
+        case SC_MINIMIZE:
+            window->showMinimized();
+            break;
+        case SC_RESTORE:
+            window->showNormal();
+            break;
+        case SC_CLOSE:
+            window->close();
+            break;
         case SC_MOVE:
             if (QWindow* handle = window->windowHandle()) handle->startSystemMove();
             break;
         case SC_SIZE:
             if (QWindow* handle = window->windowHandle()) handle->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

@@ -17,7 +17,7 @@ constexpr int SC_SIZE = 0xF000, SC_MOVE = 0xF010, SC_MINIMIZE = 0xF020, SC_MAXIM
 // A window's system menu. The window manager draws its own title-bar menu, so the program keeps the menu as a
 // list of entries, shows it itself on Alt+Space, and turns a chosen entry into a system command event.
 class SystemMenu {
-public:
+  public:
     struct Entry {
         bool separator = false;
         QString text;
@@ -28,7 +28,7 @@ public:
     bool removeMenu(int position);
     bool insertMenu(int position, bool separator, int command, const QString& text);
 
-private:
+  private:
     friend SystemMenu* getSystemMenu(QWidget* window, bool revert);
     QList<Entry> entries_;
 };
@@ -39,12 +39,12 @@ SystemMenu* getSystemMenu(QWidget* window, bool revert);
 
 // A system command delivered to a window, as a chosen system-menu entry produces it.
 class SysCommandEvent : public QEvent {
-public:
+  public:
     explicit SysCommandEvent(int command);
     static QEvent::Type eventType();
     int command() const { return command_; }
 
-private:
+  private:
     int command_;
 };
 

@@ -31,7 +31,7 @@ QString dateText(const QDate& d) { return QLocale().toString(d, QLocale::ShortFo
 }  // namespace
 
 class ChartActionsTest : public MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         start();
@@ -74,7 +74,9 @@ TEST_F(ChartActionsTest, bornToday_givesZeroDaysAndCriticalDayIndicators) {
 TEST_F(ChartActionsTest, invalidDate_showsTheMessageFocusesTheDayAndChangesNothing) {
     drawFor24000Days();
     const QImage before = form->ImageBio->picture().copy();
-    for (const auto& date : {std::array<const char*, 3>{"29", "02", "1900"}, {"31", "04", "2001"}, {"", "03", "1958"},
+    for (const auto& date : {std::array<const char*, 3>{"29", "02", "1900"},
+                             {"31", "04", "2001"},
+                             {"", "03", "1958"},
                              {"15", "03", "0"}}) {
         form->Edit_year->setFocus();
         dialogs.clear();
@@ -126,8 +128,7 @@ TEST_F(ChartActionsTest, extraRhythms_areAddedWithoutClearingAndRemovedByTheNext
 
 TEST_F(ChartActionsTest, extraRhythmsBeforeAnyDraw_useTheStartOfTheCalendar) {
     form->MenuProgramDrawExtra->trigger();
-    EXPECT_EQ(form->Edit6->text(),
-              QString::number(QDate(1899, 12, 30).daysTo(fixedNow().date())));
+    EXPECT_EQ(form->Edit6->text(), QString::number(QDate(1899, 12, 30).daysTo(fixedNow().date())));
 }
 
 TEST_F(ChartActionsTest, indicators_showElapsedShareDirectionAndTransparentCorners) {
@@ -253,9 +254,7 @@ TEST_F(ChartActionsTest, view_showsTheStripFromTheScrollPosition) {
     QApplication::processEvents();
     ASSERT_GT(form->PanelBio->width(), 640);
     const QPoint inside = form->PanelBio->clientArea()->pos();
-    auto shown = [&](int x, int y) {
-        return form->PanelBio->grab().toImage().pixel(inside + QPoint(x, y)) & 0xFFFFFF;
-    };
+    auto shown = [&](int x, int y) { return form->PanelBio->grab().toImage().pixel(inside + QPoint(x, y)) & 0xFFFFFF; };
     form->ScrollBar1->setValue(600);
     EXPECT_EQ(shown(5, 40), 0xC0C0C0u);   // today's band at the left edge
     EXPECT_EQ(shown(15, 40), 0xFFFFFFu);  // the next day's column

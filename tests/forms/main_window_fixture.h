@@ -21,7 +21,7 @@
 // A main window started as the program starts it, with a fixed clock, a settings file of the test's choosing
 // beside the test program, and every message box recorded and answered OK.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     static QDateTime fixedNow() { return QDateTime(QDate(2026, 12, 8), QTime(10, 30)); }
 
     QString iniPath() const { return rorovovo::platform::executableFolder() + QStringLiteral("Cyclomat.ini"); }

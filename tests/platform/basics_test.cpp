@@ -42,7 +42,8 @@ TEST(SystemMenu, editedByPositionAsTheWindowDoesAtStartUp) {
     menu->insertMenu(5, false, 1025, QStringLiteral("&About..."));
     menu->insertMenu(6, true, 0, QString());
     QStringList shown;
-    for (const auto& e : getSystemMenu(&window, false)->entries()) shown << (e.separator ? QStringLiteral("-") : e.text);
+    for (const auto& e : getSystemMenu(&window, false)->entries())
+        shown << (e.separator ? QStringLiteral("-") : e.text);
     EXPECT_EQ(shown, (QStringList{"&Restore", "&Move", "&Size", "Mi&nimize", "-", "&About...", "-", "&Close\tAlt+F4"}));
     EXPECT_EQ(menu->entries()[5].command, 1025);
     EXPECT_EQ(getSystemMenu(&window, true)->entries().size(), 7);  // revert

@@ -8,7 +8,7 @@
 
 // A private X display on the Unix socket only, gone with the object.
 class VirtualDisplay {
-public:
+  public:
     bool start() {
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
         if (xvfb.isEmpty()) return false;
@@ -43,7 +43,7 @@ public:
     }
     QString display() const { return display_; }
 
-private:
+  private:
     QProcess server_;
     QString display_;
 };

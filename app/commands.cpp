@@ -1,0 +1,28 @@
+#include "app/commands.h"
+
+#include "platform/app_info.h"
+
+namespace rorovovo::cli {
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> list = {
+        {"--help", "--help                 this text", &runHelp},
+        {"--version", "--version              the program's version", &runVersion},
+    };
+    return list;
+}
+
+int runHelp(int, char**, const QStringList&, QTextStream& out, QTextStream&) {
+    out << "Usage: Rorovovo [option]\n"
+           "Without an option the program opens its window.\n\nOptions:\n";
+    for (const Command& command : commands()) out << "  " << command.usage << '\n';
+    out.flush();
+    return kExitOk;
+}
+
+int runVersion(int, char**, const QStringList&, QTextStream& out, QTextStream&) {
+    out << "Rorovovo " << ROROVOVO_VERSION_TEXT << Qt::endl;
+    return kExitOk;
+}
+
+}  // namespace rorovovo::cli
