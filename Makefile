@@ -4,9 +4,32 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Debian 12 packages the build, the program and its tests need.
-PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev clang-format fp-utils fonts-liberation fonts-dejavu-core xvfb xauth xdotool x11-utils \
-            imagemagick python3 python3-pyatspi at-spi2-core dbus-daemon dbus-x11
+PACKAGES := \
+    cmake \
+    make \
+    g++ \
+    pkg-config \
+    qt6-base-dev \
+    qt6-qpa-plugins \
+    libgl-dev \
+    libgtest-dev \
+    libgmock-dev \
+    libbenchmark-dev \
+    clang-format \
+    fp-utils \
+    fonts-liberation \
+    fonts-dejavu-core \
+    xvfb \
+    xauth \
+    xdotool \
+    x11-utils \
+    imagemagick \
+    python3 \
+    python3-pyatspi \
+    at-spi2-core \
+    dbus-daemon \
+    dbus-x11 \
+    # one package a line
 
 .PHONY: run test test-asan build deps bench format clean
 
