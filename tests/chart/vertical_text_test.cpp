@@ -1,10 +1,11 @@
+#include "chart/vertical_text.h"
+
 #include <gtest/gtest.h>
 
 #include "chart/colors.h"
 #include "chart/qimage_surface.h"
-#include "chart/recording_surface.h"
-#include "chart/vertical_text.h"
 #include "pixels.h"
+#include "recording_surface.h"
 
 namespace rorovovo::chart {
 namespace {

@@ -1,12 +1,13 @@
+#include "chart/chart_drawing.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "chart/chart_drawing.h"
 #include "chart/colors.h"
 #include "chart/qimage_surface.h"
-#include "chart/recording_surface.h"
 #include "pixels.h"
+#include "recording_surface.h"
 #include "rhythm/errors.h"
 
 namespace rorovovo::chart {

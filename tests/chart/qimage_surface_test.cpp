@@ -1,6 +1,7 @@
+#include "chart/qimage_surface.h"
+
 #include <gtest/gtest.h>
 
-#include "chart/qimage_surface.h"
 #include "pixels.h"
 
 namespace rorovovo::chart {

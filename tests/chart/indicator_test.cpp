@@ -1,10 +1,11 @@
+#include "chart/indicator.h"
+
 #include <gtest/gtest.h>
 
 #include "chart/colors.h"
-#include "chart/indicator.h"
 #include "chart/qimage_surface.h"
-#include "chart/recording_surface.h"
 #include "pixels.h"
+#include "recording_surface.h"
 #include "rhythm/errors.h"
 
 namespace rorovovo::chart {
