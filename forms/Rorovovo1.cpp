@@ -23,9 +23,9 @@
 #include "platform/clock.h"
 #include "platform/guard.h"
 #include "platform/metrics.h"
+#include "platform/paths.h"
 #include "platform/system_menu.h"
 #include "profiles/ini_store.h"
-#include "profiles/paths.h"
 #include "rhythm/convert.h"
 #include "rhythm/rhythms.h"
 
@@ -398,8 +398,8 @@ void TForm1::FormCreate() {
     MenuProgramExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     MenuHelpAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     MenuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    // 7. The settings file beside the executable, kept open for the whole run.
-    IniFile = std::make_unique<profiles::IniStore>(platform::executableFolder() + profiles::settingsFileName());
+    // 7. The settings file, kept open for the whole run.
+    IniFile = std::make_unique<profiles::IniStore>(platform::programFiles().settingsFile);
     // 8. Window size. The stored size is the outer one, frame included; the frame is known only once the window is
     // on the screen, so the size is applied now and put right when the window is first shown.
     if (IniFile->readBool(kPreferences, QStringLiteral("WindowSize"), false)) {

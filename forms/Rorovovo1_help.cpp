@@ -6,13 +6,17 @@
 #include "platform/app_info.h"
 #include "platform/file_version.h"
 #include "platform/help.h"
+#include "platform/paths.h"
 #include "platform/shell.h"
 #include "platform/version_check.h"
 #include "platform/web_links.h"
 
 namespace rorovovo::forms {
 
-void TForm1::MenuHelpHelpClick() { platform::showHelp(platform::executableFolder()); }
+void TForm1::MenuHelpHelpClick() {
+    const platform::ProgramFiles files = platform::programFiles();
+    platform::showHelp(files.helpFile, files.guideFile);
+}
 
 void TForm1::MenuHelpNewsClick() { platform::shellOpen(platform::newsUrl()); }
 
@@ -27,7 +31,7 @@ void TForm1::MenuHelpNewVersionsClick() {
     platform::VersionCheck check;
     check.primaryUrl = platform::primaryVersionUrl();
     check.fallbackUrl = platform::fallbackVersionUrl();
-    check.localPath = platform::executableFolder() + QStringLiteral("vitawave.xml");
+    check.localPath = platform::programFiles().versionFile;
     check.runningVersion = platform::getFileVersion(platform::executablePath());
     platform::checkForNewVersion(check);
 }

@@ -11,9 +11,9 @@
 #include "platform/app_info.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
+#include "platform/paths.h"
 #include "profiles/celebrities.h"
 #include "profiles/ini_store.h"
-#include "profiles/paths.h"
 #include "profiles/profile_entry.h"
 
 namespace rorovovo::forms {
@@ -41,8 +41,7 @@ QAction* TForm1::AddProfileMenuItem(QMenu* parent, const QString& caption, void 
 }
 
 void TForm1::LoadCelebrities() {
-    const QString path = platform::executableFolder() + profiles::celebrityFileName();
-    const auto celebrities = profiles::readCelebrityFile(path);
+    const auto celebrities = profiles::readCelebrityFile(platform::programFiles().celebrityFile);
     if (!celebrities) {
         platform::showMessage(
             QStringLiteral("Data file 'Cyclomat.dat' with Celebrity names does not exist on path.\r"

@@ -7,8 +7,7 @@
 
 namespace rorovovo::platform {
 
-void showHelp(const QString& folder) {
-    const QString helpFile = folder + QLatin1String(kHelpFileName);
+void showHelp(const QString& helpFile, const QString& guideFile) {
     const bool hasHelpFile = QFileInfo(helpFile).isFile();
     if (hasHelpFile && canShowCompiledHelp()) {
         htmlHelp(helpFile);
@@ -16,10 +15,9 @@ void showHelp(const QString& folder) {
     }
     // A desktop without a viewer for compiled help gets the same guide as plain text, without a message,
     // unless there is no text guide either.
-    const QString textFile = folder + QLatin1String(kHelpTextFileName);
-    const bool hasTextFile = QFileInfo(textFile).isFile();
+    const bool hasTextFile = QFileInfo(guideFile).isFile();
     if (!hasHelpFile || !hasTextFile) showMessage(QStringLiteral("Help file not found"));
-    if (hasTextFile) shellOpen(textFile);
+    if (hasTextFile) shellOpen(guideFile);
 }
 
 }  // namespace rorovovo::platform

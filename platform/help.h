@@ -4,11 +4,8 @@
 
 namespace rorovovo::platform {
 
-inline constexpr const char* kHelpFileName = "Rorovovo.chm";
-inline constexpr const char* kHelpTextFileName = "Cyclomat.txt";
-
-// Opens the help file in the given folder (with its trailing separator); without it, says so and
-// opens the plain text guide instead when that exists.
-void showHelp(const QString& folder);
+// Opens the compiled help file; without it, or without a viewer for it, opens the plain text guide, saying
+// first that the help file is missing. Both paths come from the program's file locations (platform/paths.h).
+void showHelp(const QString& helpFile, const QString& guideFile);
 
 }  // namespace rorovovo::platform

@@ -8,6 +8,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/help.h"
+#include "platform/paths.h"
 #include "platform/shell.h"
 #include "platform/web_links.h"
 
@@ -31,6 +32,11 @@ class Recorder : public ::testing::Test {
     void TearDown() override {
         resetShellHandler();
         resetDialogHandler();
+    }
+    // Help as the program opens it from a portable folder.
+    void showHelpHere() {
+        const ProgramFiles files = programFilesFor(folder, QProcessEnvironment());
+        showHelp(files.helpFile, files.guideFile);
     }
     void touch(const QString& name) {
         QFile f(folder + name);
@@ -62,13 +68,13 @@ TEST_F(ShellAndHelp, shellCallsReachTheHandlerAsGiven) {
 TEST_F(ShellAndHelp, helpFilePresentOpensItWithoutAnyMessage) {
     touch(QStringLiteral("Rorovovo.chm"));
     touch(QStringLiteral("Cyclomat.txt"));
-    showHelp(folder);
+    showHelpHere();
     EXPECT_EQ(events, QStringList({"help " + folder + "Rorovovo.chm"}));
 }
 
 TEST_F(ShellAndHelp, helpFileMissingSaysSoThenOpensTheTextGuide) {
     touch(QStringLiteral("Cyclomat.txt"));
-    showHelp(folder);
+    showHelpHere();
     EXPECT_EQ(events, QStringList({"dialog plain Help file not found", "open " + folder + "Cyclomat.txt"}));
 }
 
@@ -76,25 +82,25 @@ TEST_F(ShellAndHelp, noViewerForCompiledHelp_opensTheTextGuideInstead) {
     touch(QStringLiteral("Rorovovo.chm"));
     touch(QStringLiteral("Cyclomat.txt"));
     setCompiledHelpCheck([] { return false; });
-    showHelp(folder);
+    showHelpHere();
     EXPECT_EQ(events, QStringList({"open " + folder + "Cyclomat.txt"}));
     QFile::remove(folder + QStringLiteral("Cyclomat.txt"));
     events.clear();
-    showHelp(folder);  // nothing the desktop can show: say so
+    showHelpHere();  // nothing the desktop can show: say so
     EXPECT_EQ(events, QStringList({"dialog plain Help file not found"}));
     setCompiledHelpCheck(nullptr);
     EXPECT_TRUE(canShowCompiledHelp());  // the recording desktop has every program
 }
 
 TEST_F(ShellAndHelp, neitherFilePresentOnlyShowsTheMessage) {
-    showHelp(folder);
+    showHelpHere();
     EXPECT_EQ(events, QStringList({"dialog plain Help file not found"}));
 }
 
 TEST_F(ShellAndHelp, foldersNamedLikeTheHelpFilesAreNotOpened) {
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("Rorovovo.chm")));
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("Cyclomat.txt")));
-    showHelp(folder);
+    showHelpHere();
     EXPECT_EQ(events, QStringList({"dialog plain Help file not found"}));
 }
 

@@ -5,7 +5,6 @@
 
 #include "ini_test_files.h"
 #include "profiles/celebrities.h"
-#include "profiles/paths.h"
 #include "profiles/profile_entry.h"
 #include "rhythm/errors.h"
 
@@ -72,10 +71,10 @@ TEST(Celebrities, readUtf8WhenValid_andWindows1252Otherwise) {
 
 TEST(Celebrities, fileMissing_givesNothing_unreadableFile_givesAClearError) {
     QTemporaryDir dir;
-    EXPECT_FALSE(readCelebrityFile(dir.filePath(celebrityFileName())).has_value());
+    EXPECT_FALSE(readCelebrityFile(dir.filePath("Cyclomat.dat")).has_value());
 
-    profiles::testing::writeBytes(dir.filePath(celebrityFileName()), "Lena Corwick|14.08.1921\n");
-    const auto list = readCelebrityFile(dir.filePath(celebrityFileName()));
+    profiles::testing::writeBytes(dir.filePath("Cyclomat.dat"), "Lena Corwick|14.08.1921\n");
+    const auto list = readCelebrityFile(dir.filePath("Cyclomat.dat"));
     ASSERT_TRUE(list.has_value());
     EXPECT_EQ(list->size(), 1u);
 
@@ -87,12 +86,6 @@ TEST(Celebrities, fileMissing_givesNothing_unreadableFile_givesAClearError) {
         EXPECT_TRUE(QString(e.what()).startsWith("Input/output error: unable to read ")) << e.what();
         EXPECT_TRUE(QString(e.what()).contains("Folder.dat")) << e.what();
     }
-}
-
-TEST(Paths, nameTheTwoFilesBesideTheProgram) {
-    EXPECT_EQ(settingsFileName(), "Cyclomat.ini");
-    EXPECT_EQ(celebrityFileName(), "Cyclomat.dat");
-    EXPECT_TRUE(programFolderFile("Cyclomat.ini").endsWith("/Cyclomat.ini"));
 }
 
 }  // namespace
