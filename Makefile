@@ -26,6 +26,7 @@ PACKAGES := \
     imagemagick \
     python3 \
     python3-pyatspi \
+    python3-icalendar \
     at-spi2-core \
     dbus-daemon \
     dbus-x11 \

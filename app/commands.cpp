@@ -8,6 +8,10 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
         {"--help", "--help                 this text", &runHelp},
         {"--version", "--version              the program's version", &runVersion},
+        {"--critical",
+         "--critical DD.MM.YYYY [--from DD.MM.YYYY] [--days N] [--json] [--ics FILE]\n"
+         "                         critical days of a birth date (from today, 90 days)",
+         &runCritical},
     };
     return list;
 }

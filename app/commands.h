@@ -12,5 +12,6 @@ const std::vector<Command>& commands();
 // Each command lives in a file of its own.
 int runHelp(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runVersion(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
+int runCritical(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 
 }  // namespace rorovovo::cli

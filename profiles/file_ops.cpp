@@ -1,9 +1,12 @@
 #include "profiles/file_ops.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <filesystem>
 #include <system_error>
+
+#include "profiles/ini_store.h"
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -68,6 +71,22 @@ bool SystemFileOps::remove(const QString& path) { return QFile::remove(path); }
 std::shared_ptr<FileOps> SystemFileOps::instance() {
     static const std::shared_ptr<FileOps> ops = std::make_shared<SystemFileOps>();
     return ops;
+}
+
+bool replaceFile(FileOps& ops, const QString& target, const QByteArray& bytes) {
+    QFile file;
+    if (!ops.createTemp(target, file)) return false;
+    const QString temp = file.fileName();
+    if (ops.write(file, bytes) && ops.flush(file) && ops.sync(file) && ops.close(file) && ops.replace(temp, target))
+        return true;
+    if (file.isOpen()) file.close();
+    ops.remove(temp);
+    return false;
+}
+
+void writeFileAtomically(const QString& target, const QByteArray& bytes) {
+    if (!replaceFile(*SystemFileOps::instance(), target, bytes))
+        throw WriteError(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()));
 }
 
 }  // namespace rorovovo::profiles

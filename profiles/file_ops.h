@@ -39,4 +39,11 @@ class SystemFileOps : public FileOps {
     static std::shared_ptr<FileOps> instance();
 };
 
+// Replaces `target` with `bytes` through a temporary file in its folder, so a failure at any step leaves the old
+// file whole. Returns false, with the temporary file removed, when a step fails.
+bool replaceFile(FileOps& ops, const QString& target, const QByteArray& bytes);
+
+// As replaceFile on the real file system; a failure throws WriteError naming the full path.
+void writeFileAtomically(const QString& target, const QByteArray& bytes);
+
 }  // namespace rorovovo::profiles

@@ -288,16 +288,7 @@ void IniStore::commitBatch() {
 }
 
 void IniStore::writeAtomically(const QString& target, const QByteArray& bytes) {
-    QFile file;
-    if (!ops_->createTemp(target, file)) throwWriteError();
-    const QString temp = file.fileName();
-    const bool ok = ops_->write(file, bytes) && ops_->flush(file) && ops_->sync(file) && ops_->close(file) &&
-                    ops_->replace(temp, target);
-    if (!ok) {
-        if (file.isOpen()) file.close();
-        ops_->remove(temp);
-        throwWriteError();
-    }
+    if (!replaceFile(*ops_, target, bytes)) throwWriteError();
 }
 
 IniStore::Batch::Batch(IniStore& store) : store_(store), outer_(!store.inBatch_) {

@@ -1,0 +1,126 @@
+// --critical: the critical days of a birth date, as a table or JSON, and optionally as a calendar file.
+#include <QDate>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+
+#include "app/commands.h"
+#include "platform/clock.h"
+#include "profiles/file_ops.h"
+#include "rhythm/calendar.h"
+#include "rhythm/critical.h"
+#include "rhythm/dates.h"
+#include "rhythm/errors.h"
+
+namespace rorovovo::cli {
+
+namespace {
+
+constexpr int kMaxDays = 36525;  // a century is more than any calendar wants
+
+// "DD.MM.YYYY" read the way the date boxes read it; nothing when it is no date.
+std::optional<double> parseDate(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 3) return std::nullopt;
+    try {
+        return rhythm::birthDateValue(parts[0].toStdString(), parts[1].toStdString(), parts[2].toStdString());
+    } catch (const AppError&) {
+        return std::nullopt;  // a number the boxes could never hold is just as invalid here
+    }
+}
+
+QDate qdate(double value) {
+    const rhythm::Date d = rhythm::decodeDate(value);
+    return QDate(d.Year, d.Month, d.Day);
+}
+
+int invalidDate(QTextStream& err) {
+    err << QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(), int(rhythm::InvalidBirthDateMessage.size()))
+               .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+        << Qt::endl;
+    return kExitUsage;
+}
+
+int usage(QTextStream& err, const QString& problem) {
+    err << QStringLiteral("Rorovovo: %1 (try 'Rorovovo --help')").arg(problem) << Qt::endl;
+    return kExitUsage;
+}
+
+}  // namespace
+
+int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.size() < 2) return usage(err, QStringLiteral("--critical needs a birth date DD.MM.YYYY"));
+    const auto birth = parseDate(args[1]);
+    if (!birth) return invalidDate(err);
+    const QDate today = platform::now().date();
+    double from = rhythm::encodeDate(today.year(), today.month(), today.day());
+    int days = 90;
+    bool json = false;
+    QString icsPath;
+    for (int i = 2; i < args.size(); ++i) {
+        const QString& option = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (option == QLatin1String("--json")) {
+            json = true;
+        } else if (option == QLatin1String("--from") && hasValue) {
+            const auto date = parseDate(args[++i]);
+            if (!date) return invalidDate(err);
+            from = *date;
+        } else if (option == QLatin1String("--days") && hasValue) {
+            bool ok = false;
+            days = args[++i].toInt(&ok);
+            if (!ok || days < 1 || days > kMaxDays)
+                return usage(err, QStringLiteral("--days needs a whole number from 1 to %1").arg(kMaxDays));
+        } else if (option == QLatin1String("--ics") && hasValue) {
+            icsPath = args[++i];
+        } else {
+            return usage(err, QStringLiteral("unknown or incomplete option '%1'").arg(option));
+        }
+    }
+
+    std::vector<rhythm::CriticalDay> list;
+    try {
+        list = rhythm::criticalDays(*birth, from, days, rhythm::ShownRhythms{true, true, true, true, true, true});
+    } catch (const AppError&) {
+        return usage(err, QStringLiteral("the days asked for run past the year 9999"));
+    }
+
+    if (json) {
+        QJsonArray array;
+        for (const auto& day : list) {
+            QJsonArray names;
+            for (const auto& r : rhythm::Rhythms)
+                if (day.Rhythms & (1u << (r.Number - 1)))
+                    names.append(QString::fromUtf8(r.Name.data(), int(r.Name.size())));
+            const auto kind = rhythm::criticalKindName(day.Kind);
+            array.append(QJsonObject{{QStringLiteral("date"), qdate(day.Date).toString(Qt::ISODate)},
+                                     {QStringLiteral("rhythms"), names},
+                                     {QStringLiteral("kind"), QString::fromUtf8(kind.data(), int(kind.size()))}});
+        }
+        out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+    } else {
+        const QLocale c = QLocale::c();
+        for (const auto& day : list) {
+            const QDate date = qdate(day.Date);
+            out << c.toString(date, QStringLiteral("ddd dd.MM.yyyy")) << "  "
+                << QString::fromUtf8(rhythm::criticalKindName(day.Kind).data()).leftJustified(6) << "  "
+                << QString::fromStdString(rhythm::rhythmNames(day.Rhythms)) << '\n';
+        }
+    }
+    out.flush();
+
+    if (!icsPath.isEmpty()) {
+        try {
+            const double stamp = platform::toDateValue(platform::now().toUTC());
+            profiles::writeFileAtomically(
+                icsPath, QByteArray::fromStdString(rhythm::criticalDaysCalendar(list, {}, *birth, stamp)));
+        } catch (const AppError& e) {
+            err << QString::fromStdString(e.what()) << Qt::endl;
+            return kExitFailure;
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace rorovovo::cli

@@ -1,0 +1,116 @@
+#include "rhythm/calendar.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#include "rhythm/dates.h"
+
+namespace rorovovo::rhythm {
+
+namespace {
+
+std::string basicDate(double value) {
+    const Date d = decodeDate(value);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", d.Year, d.Month, d.Day);
+    return text;
+}
+
+std::string basicDateTimeUtc(double value) {
+    const double day = std::floor(value);
+    const int seconds = std::min(86399, static_cast<int>(std::lround((value - day) * 86400)));
+    char text[16];
+    std::snprintf(text, sizeof text, "T%02d%02d%02dZ", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return basicDate(day) + text;
+}
+
+// TEXT values escape backslash, semicolon, comma and line breaks.
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\' || c == ';' || c == ',') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c != '\r') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Appends one content line, folded so that no line exceeds 75 octets and no UTF-8 character is split.
+void appendLine(std::string& out, std::string_view line) {
+    std::size_t limit = 75;
+    while (line.size() > limit) {
+        std::size_t cut = limit;
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+        out.append(line.substr(0, cut));
+        out += "\r\n ";
+        line.remove_prefix(cut);
+        limit = 74;  // the leading blank of a continuation line counts
+    }
+    out.append(line);
+    out += "\r\n";
+}
+
+std::uint64_t fnv1a(std::string_view text, std::uint64_t hash = 14695981039346656037ull) {
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+}  // namespace
+
+std::string rhythmNames(RhythmSet rhythms) {
+    std::string names;
+    for (const Rhythm& r : Rhythms) {
+        if (!(rhythms & (1u << (r.Number - 1)))) continue;
+        if (!names.empty()) names += ", ";
+        names += r.Name;
+    }
+    return names;
+}
+
+std::string criticalDaySummary(const CriticalDay& day, std::string_view name) {
+    std::string summary = day.Kind == CriticalKind::Triple   ? "Triple critical day: "
+                          : day.Kind == CriticalKind::Double ? "Double critical day: "
+                                                             : "Critical day: ";
+    summary += rhythmNames(day.Rhythms);
+    if (!name.empty()) {
+        summary += " (";
+        summary += name;
+        summary += ')';
+    }
+    return summary;
+}
+
+std::string criticalDaysCalendar(const std::vector<CriticalDay>& days, std::string_view name, double birth,
+                                 double stampUtc) {
+    const std::string person = basicDate(birth);
+    char key[24];
+    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(fnv1a(name, fnv1a(person))));
+    const std::string stamp = basicDateTimeUtc(stampUtc);
+
+    std::string out;
+    appendLine(out, "BEGIN:VCALENDAR");
+    appendLine(out, "VERSION:2.0");
+    appendLine(out, "PRODID:-//Rorovovo//Critical days//EN");
+    for (const CriticalDay& day : days) {
+        const std::string date = basicDate(day.Date);
+        appendLine(out, "BEGIN:VEVENT");
+        appendLine(out, "UID:critical-" + date + "-" + key + "@rorovovo");
+        appendLine(out, "DTSTAMP:" + stamp);
+        appendLine(out, "DTSTART;VALUE=DATE:" + date);
+        appendLine(out, "SUMMARY:" + escaped(criticalDaySummary(day, name)));
+        appendLine(out, "END:VEVENT");
+    }
+    appendLine(out, "END:VCALENDAR");
+    return out;
+}
+
+}  // namespace rorovovo::rhythm

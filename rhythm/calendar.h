@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rhythm/critical.h"
+
+namespace rorovovo::rhythm {
+
+// The critical days as an iCalendar file (RFC 5545): one all-day event a day, lines ended by CRLF and folded at
+// 75 octets. `name` is the person's name as typed (UTF-8, may be empty); `birth` a date value; `stampUtc` the
+// moment of the export as a date value in UTC. An event's UID depends only on the person and the day, so a
+// calendar that imports a second export updates its events instead of doubling them.
+std::string criticalDaysCalendar(const std::vector<CriticalDay>& days, std::string_view name, double birth,
+                                 double stampUtc);
+
+// "Double critical day: Physical, Emotional (Ada Lovelace)"; without a name the brackets are left out.
+std::string criticalDaySummary(const CriticalDay& day, std::string_view name);
+
+// The names of the rhythms in the set, in table order, joined by ", ".
+std::string rhythmNames(RhythmSet rhythms);
+
+}  // namespace rorovovo::rhythm
