@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "forms/Rorovovo2.h"
 #include "profiles/ini_store.h"
+#include "profiles/profile_list.h"
 
 namespace {
 
@@ -34,12 +34,13 @@ void deleteAmongTenThousand(benchmark::State& state) {
             file.write(original);
         }
         // The program keeps its store open, so the parse of the file is not part of a delete.
-        rorovovo::profiles::IniStore store(path);
-        benchmark::DoNotOptimize(store.readInteger(QStringLiteral("Records"), QStringLiteral("Profiles"), 0));
+        auto store = std::make_unique<rorovovo::profiles::IniStore>(path);
+        rorovovo::profiles::ProfileList list(store);
+        list.load();
         state.ResumeTiming();
-        if (!rorovovo::forms::deleteProfileEntry(store, position)) state.SkipWithError("nothing was deleted");
+        if (!list.remove(position)) state.SkipWithError("nothing was deleted");
         state.PauseTiming();
-        if (store.readInteger(QStringLiteral("Records"), QStringLiteral("Profiles"), 0) != kProfiles - 1)
+        if (store->readInteger(QStringLiteral("Records"), QStringLiteral("Profiles"), 0) != kProfiles - 1)
             state.SkipWithError("wrong count after the delete");
         state.ResumeTiming();
     }

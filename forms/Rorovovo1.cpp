@@ -26,6 +26,7 @@
 #include "platform/paths.h"
 #include "platform/system_menu.h"
 #include "profiles/ini_store.h"
+#include "profiles/profile_list.h"
 #include "rhythm/convert.h"
 #include "rhythm/rhythms.h"
 
@@ -38,14 +39,13 @@ int ArcTop = 0;
 std::unique_ptr<profiles::IniStore> IniFile;
 
 TForm1* Form1 = nullptr;
-TFormAbout* FormAbout = nullptr;
-TFormEditor* FormEditor = nullptr;
-TFormInterpret* FormInterpret = nullptr;
+QPointer<TFormAbout> FormAbout;
+QPointer<TFormEditor> FormEditor;
+QPointer<TFormInterpret> FormInterpret;
 
 namespace {
 
 constexpr int kAboutCommand = 1025;
-const QString kPreferences = QStringLiteral("Preferences");
 constexpr int kDesignClientWidth = 654;
 constexpr int kDesignClientHeight = 328;
 
@@ -83,7 +83,8 @@ QAction* separator(QMenu* menu, const char* name) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent), profileList_(new profiles::ProfileList(IniFile, this)), prefs_(IniFile) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Biorhythms"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon48.png")));
@@ -94,6 +95,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createMenus();
     createControls();
     connectHandlers();
+    connectProfileList();
     resize(kDesignClientWidth, kDesignClientHeight + MainMenu1->sizeHint().height());
     move(193, 127);
     applySizeLimits();
@@ -130,6 +132,7 @@ void TForm1::createMenus() {
     MenuProfileCelebrity = MenuProfiles->addMenu(QStringLiteral("Celebrity"));
     MenuProfileCelebrity->setObjectName(QStringLiteral("MenuProfileCelebrity"));
     PersonalGroup = new QActionGroup(this);
+    PersonalGroup->setObjectName(QStringLiteral("PersonalGroup"));
     PersonalGroup->setExclusive(true);
 
     MenuOptions = MainMenu1->addMenu(QStringLiteral("Options"));
@@ -402,30 +405,28 @@ void TForm1::FormCreate() {
     IniFile = std::make_unique<profiles::IniStore>(platform::programFiles().settingsFile);
     // 8. Window size. The stored size is the outer one, frame included; the frame is known only once the window is
     // on the screen, so the size is applied now and put right when the window is first shown.
-    if (IniFile->readBool(kPreferences, QStringLiteral("WindowSize"), false)) {
-        storedOuterSize_.setWidth(
-            IniFile->readInteger(kPreferences, QStringLiteral("WinWidth"), frameGeometry().width()));
+    using namespace profiles::prefs;
+    if (prefs_.get(WindowSize)) {
+        storedOuterSize_.setWidth(prefs_.get(WinWidth, frameGeometry().width()));
         resize(storedOuterSize_.width() - (frameGeometry().width() - width()), height());
-        storedOuterSize_.setHeight(
-            IniFile->readInteger(kPreferences, QStringLiteral("WinHeight"), frameGeometry().height()));
+        storedOuterSize_.setHeight(prefs_.get(WinHeight, frameGeometry().height()));
         resize(width(), storedOuterSize_.height() - (frameGeometry().height() - height()));
         MenuOptionsSize->setChecked(true);
     }
     // 9. Window position.
-    if (IniFile->readBool(kPreferences, QStringLiteral("WindowPosit"), false)) {
-        move(x(), IniFile->readInteger(kPreferences, QStringLiteral("WinTop"), y()));
-        move(IniFile->readInteger(kPreferences, QStringLiteral("WinLeft"), x()), y());
+    if (prefs_.get(WindowPosit)) {
+        move(x(), prefs_.get(WinTop, y()));
+        move(prefs_.get(WinLeft, x()), y());
         MenuOptionsPosit->setChecked(true);
     }
     // 10. Celebrities.
     LoadCelebrities();
     // 11. Default rhythms, then the obsolete section of that name goes.
-    const auto marks = rhythm::parseShownRhythms(
-        IniFile->readString(kPreferences, QStringLiteral("Rhytms"), QStringLiteral("111100")).toStdString());
+    const auto marks = rhythm::parseShownRhythms(prefs_.get(Rhytms).toStdString());
     const auto items = MenuOptionsShowRhytms->actions();
     for (QAction* item : items)
         if (!item->isSeparator()) item->setChecked(marks[item->data().toInt() - 1]);
-    IniFile->eraseSection(QStringLiteral("Rhytms"));
+    prefs_.eraseObsoleteRhythmSection();
     // 12-13. Personal profiles; the last selected one is drawn.
     LoadProfiles();
 }
@@ -477,20 +478,20 @@ void TForm1::FormClose() {
     if (IniFile) {
         // The window closes even when its settings cannot be written; the failure is still reported.
         platform::guarded([this] {
+            using namespace profiles::prefs;
             profiles::IniStore::Batch batch(*IniFile);
             if (MenuOptionsSize->isChecked()) {
-                IniFile->writeInteger(kPreferences, QStringLiteral("WinHeight"), frameGeometry().height());
-                IniFile->writeInteger(kPreferences, QStringLiteral("WinWidth"), frameGeometry().width());
+                prefs_.set(WinHeight, frameGeometry().height());
+                prefs_.set(WinWidth, frameGeometry().width());
             }
             if (MenuOptionsPosit->isChecked()) {
-                IniFile->writeInteger(kPreferences, QStringLiteral("WinTop"), frameGeometry().y());
-                IniFile->writeInteger(kPreferences, QStringLiteral("WinLeft"), frameGeometry().x());
+                prefs_.set(WinTop, frameGeometry().y());
+                prefs_.set(WinLeft, frameGeometry().x());
             }
             rhythm::ShownRhythms marks{};
             for (QAction* item : MenuOptionsShowRhytms->actions())
                 if (!item->isSeparator()) marks[item->data().toInt() - 1] = item->isChecked();
-            IniFile->writeString(kPreferences, QStringLiteral("Rhytms"),
-                                 QString::fromStdString(rhythm::shownRhythmsValue(marks)));
+            prefs_.set(Rhytms, QString::fromStdString(rhythm::shownRhythmsValue(marks)));
             batch.commit();
         });
         IniFile.reset();
@@ -503,9 +504,9 @@ namespace {
 
 // The item's mark has already flipped as it was chosen; the new state is stored, and a failed write puts the mark
 // back, so the menu never shows a choice the file does not hold.
-void storeOption(profiles::IniStore& store, QAction* item, const QString& key) {
+void storeOption(profiles::Preferences& prefs, QAction* item, const profiles::BoolPreference& key) {
     try {
-        store.writeBool(kPreferences, key, item->isChecked());
+        prefs.set(key, item->isChecked());
     } catch (...) {
         item->setChecked(!item->isChecked());
         throw;
@@ -514,9 +515,9 @@ void storeOption(profiles::IniStore& store, QAction* item, const QString& key) {
 
 }  // namespace
 
-void TForm1::MenuOptionsSizeClick() { storeOption(*IniFile, MenuOptionsSize, QStringLiteral("WindowSize")); }
+void TForm1::MenuOptionsSizeClick() { storeOption(prefs_, MenuOptionsSize, profiles::prefs::WindowSize); }
 
-void TForm1::MenuOptionsPositClick() { storeOption(*IniFile, MenuOptionsPosit, QStringLiteral("WindowPosit")); }
+void TForm1::MenuOptionsPositClick() { storeOption(prefs_, MenuOptionsPosit, profiles::prefs::WindowPosit); }
 
 bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
     if (event->type() == platform::SysCommandEvent::eventType()) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
+
+#include "profiles/preferences.h"
 
 class QAction;
 class QActionGroup;
@@ -16,7 +19,8 @@ class QToolButton;
 
 namespace rorovovo::profiles {
 class IniStore;
-}
+class ProfileList;
+}  // namespace rorovovo::profiles
 
 namespace rorovovo::forms {
 
@@ -76,7 +80,6 @@ class TForm1 : public QMainWindow {
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
         *MenuHelpAbout;
-    QActionGroup* PersonalGroup;
 
     // Window handlers.
     void FormCreate();
@@ -124,8 +127,6 @@ class TForm1 : public QMainWindow {
     void Button_addnewClick();
     void MenuAddNewClick();
     void MenuDeleteClick();
-    void LoadCelebrities();
-    void LoadProfiles();
 
     // Interpretation.
     void MenuProgramIterpretClick();
@@ -138,10 +139,6 @@ class TForm1 : public QMainWindow {
     void MenuHelpAboutClick();
     void MenuHelpNewVersionsClick();
 
-    // The size limits of the window's client area, worked out from the frame and screen metrics.
-    QSize minimumClientSize() const;
-    QSize maximumClientSize() const;
-
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -151,7 +148,21 @@ class TForm1 : public QMainWindow {
     void createControls();
     void createMenus();
     void connectHandlers();
+    // The size limits of the window's client area, worked out from the frame and screen metrics.
+    QSize minimumClientSize() const;
+    QSize maximumClientSize() const;
     void applySizeLimits();
+    void LoadCelebrities();
+    void LoadProfiles();
+    // The list and the Personal submenu follow the profile list: a load refills them, an add or a delete
+    // changes one entry.
+    void connectProfileList();
+    void appendProfile(int position);
+    void removeProfile(int position);
+
+    QActionGroup* PersonalGroup;  // the Personal items, one checked at a time
+    profiles::ProfileList* profileList_;
+    profiles::Preferences prefs_;
     bool closed_ = false;
     QSize storedOuterSize_;
 };
@@ -163,10 +174,10 @@ extern int ChartHeight;
 extern int ArcTop;
 extern std::unique_ptr<profiles::IniStore> IniFile;
 
-// The four windows; all live for the whole run.
+// The four windows. They live for the whole run; each is cleared when its window goes.
 extern TForm1* Form1;
-extern TFormAbout* FormAbout;
-extern TFormEditor* FormEditor;
-extern TFormInterpret* FormInterpret;
+extern QPointer<TFormAbout> FormAbout;
+extern QPointer<TFormEditor> FormEditor;
+extern QPointer<TFormInterpret> FormInterpret;
 
 }  // namespace rorovovo::forms

@@ -4,8 +4,8 @@
 #include "forms/Rorovovo1.h"
 #include "forms/Rorovovo2.h"
 #include "forms/widgets.h"
-#include "profiles/ini_store.h"
 #include "profiles/profile_entry.h"
+#include "profiles/profile_list.h"
 
 namespace rorovovo::forms {
 
@@ -19,10 +19,9 @@ constexpr int kOutOfView = 400;
 void TForm1::MenuAddNewClick() {
     FormEditor->Panel_add->move(0, FormEditor->Panel_add->y());
     FormEditor->Panel_del->move(kOutOfView, FormEditor->Panel_del->y());
+    FormEditor->setProfileList(profileList_);
+    // The list has told this window about the new profile, which is the last one.
     if (FormEditor->exec() != QDialog::Accepted) return;
-    // The editor has appended the new name to the list and stored it under the matching key.
-    AddProfileMenuItem(MenuProfilePersonal, ComboBox1->itemText(ComboBox1->count() - 1), &TForm1::MenuPersonalItemClick,
-                       QString());
     ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
     ComboBox1Change();
 }
@@ -34,11 +33,12 @@ void TForm1::MenuDeleteClick() {
     editorList->setCurrentIndex(ComboBox1->currentIndex());
     FormEditor->Panel_add->move(kOutOfView, FormEditor->Panel_add->y());
     FormEditor->Panel_del->move(0, FormEditor->Panel_del->y());
+    FormEditor->setProfileList(profileList_);
     if (FormEditor->exec() != QDialog::Accepted) return;
     // The selected profile was the one deleted: the first remaining one takes its place.
     if (profiles::trimmedProfileName(ComboBox1->currentText()).isEmpty() && ComboBox1->count() > 0) {
         ComboBox1->setCurrentIndex(0);
-        IniFile->writeInteger(QStringLiteral("Records"), QStringLiteral("Selected"), 0);
+        profileList_->storeSelection(0);
         ComboBox1Change();
     }
 }

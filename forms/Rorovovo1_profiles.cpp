@@ -13,14 +13,14 @@
 #include "platform/guard.h"
 #include "platform/paths.h"
 #include "profiles/celebrities.h"
-#include "profiles/ini_store.h"
 #include "profiles/profile_entry.h"
+#include "profiles/profile_list.h"
 
 namespace rorovovo::forms {
 
 namespace {
 
-const QString kRecords = QStringLiteral("Records");
+const QString kPersonalPrefix = QStringLiteral("MenuProPers_");
 
 }  // namespace
 
@@ -28,7 +28,7 @@ QAction* TForm1::AddProfileMenuItem(QMenu* parent, const QString& caption, void 
                                     const QString& hint) {
     auto* item = new QAction(caption, this);
     if (parent == MenuProfilePersonal) {
-        item->setObjectName(QStringLiteral("MenuProPers_%1").arg(ComboBox1->count() - 1));
+        item->setObjectName(kPersonalPrefix + QString::number(ComboBox1->count() - 1));
         item->setCheckable(true);
         PersonalGroup->addAction(item);
     }
@@ -38,6 +38,43 @@ QAction* TForm1::AddProfileMenuItem(QMenu* parent, const QString& caption, void 
             [this, item, handler] { platform::guarded([this, item, handler] { (this->*handler)(item); }); });
     parent->addAction(item);
     return item;
+}
+
+void TForm1::connectProfileList() {
+    connect(profileList_, &QAbstractItemModel::modelReset, this, [this] {
+        ComboBox1->clear();
+        for (QAction* item : PersonalGroup->actions()) delete item;
+        for (int k = 0; k < profileList_->count(); ++k) appendProfile(k);
+    });
+    connect(profileList_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+        for (int k = first; k <= last; ++k) appendProfile(k);
+    });
+    connect(profileList_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+        for (int k = last; k >= first; --k) removeProfile(k);
+    });
+}
+
+void TForm1::appendProfile(int position) {
+    // Adds only ever append, so the list and the submenu grow at their ends.
+    ComboBox1->addItem(profileList_->name(position));
+    AddProfileMenuItem(MenuProfilePersonal, ComboBox1->itemText(ComboBox1->count() - 1), &TForm1::MenuPersonalItemClick,
+                       QString());
+}
+
+void TForm1::removeProfile(int position) {
+    if (QAction* item = findChild<QAction*>(kPersonalPrefix + QString::number(position))) delete item;
+    // One pass over the submenu rather than one search per later item: the list may be long.
+    for (QAction* item : MenuProfilePersonal->actions()) {
+        const QString itemName = item->objectName();
+        if (!itemName.startsWith(kPersonalPrefix)) continue;
+        bool ok = false;
+        const int k = itemName.mid(kPersonalPrefix.size()).toInt(&ok);
+        if (ok && k > position) item->setObjectName(kPersonalPrefix + QString::number(k - 1));
+    }
+    const bool wasSelected = ComboBox1->currentIndex() == position;
+    ComboBox1->removeItem(position);
+    // The list must show no name when its selected profile went; the delete command then selects the first one.
+    if (wasSelected) ComboBox1->setCurrentIndex(-1);
 }
 
 void TForm1::LoadCelebrities() {
@@ -55,22 +92,16 @@ void TForm1::LoadCelebrities() {
 }
 
 void TForm1::LoadProfiles() {
-    const int count = IniFile->readInteger(kRecords, QStringLiteral("Profiles"), 0);
-    if (count == 0) return;
-    for (int k = 0; k < count; ++k) {
-        const QString entry = IniFile->readString(kRecords, QString::number(k), QString());
-        ComboBox1->addItem(profiles::parseProfileEntry(entry).name);
-        AddProfileMenuItem(MenuProfilePersonal, ComboBox1->itemText(ComboBox1->count() - 1),
-                           &TForm1::MenuPersonalItemClick, QString());
-    }
-    const int selected = IniFile->readInteger(kRecords, QStringLiteral("Selected"), -1);
+    profileList_->load();
+    if (profileList_->count() == 0) return;
+    const int selected = profileList_->storedSelection();
     // A stored position that names no loaded profile starts with no selection and no chart.
     if (selected < 0 || selected >= ComboBox1->count()) {
         ComboBox1->setCurrentIndex(-1);
         return;
     }
     ComboBox1->setCurrentIndex(selected);
-    if (QAction* item = findChild<QAction*>(QStringLiteral("MenuProPers_%1").arg(selected))) item->setChecked(true);
+    if (QAction* item = findChild<QAction*>(kPersonalPrefix + QString::number(selected))) item->setChecked(true);
     show();
     ComboBox1->setFocus(Qt::OtherFocusReason);
     ComboBox1Change();
@@ -78,19 +109,19 @@ void TForm1::LoadProfiles() {
 
 void TForm1::ComboBox1Change() {
     const int p = ComboBox1->currentIndex();
-    IniFile->writeInteger(kRecords, QStringLiteral("Selected"), p);
-    const auto entry = profiles::parseProfileEntry(IniFile->readString(kRecords, QString::number(p), QString()));
+    const auto entry = profileList_->read(p);
+    profileList_->storeSelection(p);
     Edit_name->setText(entry.name);
     Edit_day->setText(profiles::entryDay(entry.datePart));
     Edit_month->setText(profiles::entryMonth(entry.datePart));
     Edit_year->setText(profiles::entryYear(entry.datePart));
     Button_addnew->setEnabled(false);
     ButtonDrawBioClick();
-    if (QAction* item = findChild<QAction*>(QStringLiteral("MenuProPers_%1").arg(p))) item->setChecked(true);
+    if (QAction* item = findChild<QAction*>(kPersonalPrefix + QString::number(p))) item->setChecked(true);
 }
 
 void TForm1::MenuPersonalItemClick(QAction* item) {
-    ComboBox1->setCurrentIndex(findListName(ComboBox1, item->text()));
+    ComboBox1->setCurrentIndex(profileList_->find(item->text()));
     ComboBox1Change();
 }
 
@@ -105,7 +136,7 @@ void TForm1::MenuCelebrityItemClick(QAction* item) {
 }
 
 void TForm1::Edit_nameChange() {
-    Button_addnew->setEnabled(findListName(ComboBox1, profiles::trimmedProfileName(Edit_name->text())) < 0);
+    Button_addnew->setEnabled(profileList_->find(profiles::trimmedProfileName(Edit_name->text())) < 0);
 }
 
 void TForm1::Button_addnewClick() {
@@ -113,19 +144,8 @@ void TForm1::Button_addnewClick() {
         Edit_year->text().isEmpty())
         return;
     if (!CheckBirthDate()) return;
-    {
-        // The three writes of one add reach the file together or not at all.
-        profiles::IniStore::Batch batch(*IniFile);
-        const int n = IniFile->readInteger(kRecords, QStringLiteral("Profiles"), 0);
-        IniFile->writeInteger(kRecords, QStringLiteral("Profiles"), n + 1);
-        IniFile->writeInteger(kRecords, QStringLiteral("Selected"), n);
-        IniFile->writeString(kRecords, QString::number(n),
-                             Edit_name->text() + QLatin1Char('|') + Edit_day->text() + QLatin1Char('.') +
-                                 Edit_month->text() + QLatin1Char('.') + Edit_year->text());
-        batch.commit();
-    }
-    ComboBox1->addItem(Edit_name->text());
-    AddProfileMenuItem(MenuProfilePersonal, Edit_name->text(), &TForm1::MenuPersonalItemClick, QString());
+    profileList_->add(
+        profiles::buildProfileEntry(Edit_name->text(), Edit_day->text(), Edit_month->text(), Edit_year->text()));
     Button_addnew->setEnabled(false);
     ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
     ComboBox1Change();

@@ -1,30 +1,23 @@
 #include "forms/Rorovovo2.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 
-#include "forms/Rorovovo1.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
-#include "profiles/ini_store.h"
 #include "profiles/profile_entry.h"
+#include "profiles/profile_list.h"
 #include "rhythm/convert.h"
 #include "rhythm/dates.h"
+#include "rhythm/errors.h"
 
 namespace rorovovo::forms {
 
 namespace {
-
-const QString kRecords = QStringLiteral("Records");
-const QString kProfiles = QStringLiteral("Profiles");
-const QString kPersonalPrefix = QStringLiteral("MenuProPers_");
 
 QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption, int left, int top) {
     auto* b = place(new QPushButton(caption, parent), name, left, top, 57, 22);
@@ -36,30 +29,6 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& captio
 std::string utf8(const QLineEdit* box) { return box->text().toStdString(); }
 
 }  // namespace
-
-void addProfileEntry(profiles::IniStore& store, const QString& entry) {
-    profiles::IniStore::Batch batch(store);
-    const int n = store.readInteger(kRecords, kProfiles, 0);
-    store.writeInteger(kRecords, kProfiles, n + 1);
-    store.writeInteger(kRecords, QStringLiteral("Selected"), n);
-    store.writeString(kRecords, QString::number(n), entry);
-    batch.commit();
-}
-
-bool deleteProfileEntry(profiles::IniStore& store, int position) {
-    // The whole shift is one file write: a failure leaves the file as it was, never with a gap or a twin.
-    profiles::IniStore::Batch batch(store);
-    const int n = store.readInteger(kRecords, kProfiles, 0);
-    // A file holding fewer profiles than the list (edited meanwhile) is left alone: shifting would drop
-    // another person's entry.
-    if (position < 0 || position >= n) return false;
-    for (int k = position + 1; k < n; ++k)
-        store.writeString(kRecords, QString::number(k - 1), store.readString(kRecords, QString::number(k), QString()));
-    store.deleteKey(kRecords, QString::number(n - 1));
-    store.writeInteger(kRecords, kProfiles, n - 1);
-    batch.commit();
-    return true;
-}
 
 TFormEditor::TFormEditor(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormEditor"));
@@ -129,15 +98,14 @@ void TFormEditor::Button_addnewClick() {
         return;
     }
     const QString name = Edit_name->text();
-    if (findListName(Form1->ComboBox1, profiles::trimmedProfileName(name)) >= 0) {
+    if (profileList().find(profiles::trimmedProfileName(name)) >= 0) {
         platform::showMessage(QStringLiteral("The name you are trying to add already exists on the database.."));
         return;
     }
     // The boxes take any text that converts ("$0A" or " 5" as well), so the stored date is written afresh.
     const QString entry = profiles::buildProfileEntry(
         name, rhythm::strToInt(utf8(Edit_day)), rhythm::strToInt(utf8(Edit_month)), rhythm::strToInt(utf8(Edit_year)));
-    addProfileEntry(*IniFile, entry);
-    Form1->ComboBox1->addItem(name);
+    profileList().add(entry);
     done(QDialog::Accepted);
 }
 
@@ -153,32 +121,19 @@ void TFormEditor::Button_deleteClick() {
                              {platform::DialogButton::Ok, platform::DialogButton::Cancel}) !=
         platform::DialogButton::Ok)
         return;
-    if (!deleteProfileEntry(*IniFile, p)) {
+    if (!profileList().remove(p)) {
         platform::showMessage(QStringLiteral("The settings file no longer holds the profile '") + name +
                               QStringLiteral("', so nothing was deleted."));
         return;
     }
-
-    if (QAction* item = Form1->findChild<QAction*>(kPersonalPrefix + QString::number(p))) {
-        Form1->MenuProfilePersonal->removeAction(item);
-        Form1->PersonalGroup->removeAction(item);
-        delete item;
-    }
-    // One pass over the submenu rather than one search per later item: the list may be long.
-    for (QAction* item : Form1->MenuProfilePersonal->actions()) {
-        const QString itemName = item->objectName();
-        if (!itemName.startsWith(kPersonalPrefix)) continue;
-        bool ok = false;
-        const int k = itemName.mid(kPersonalPrefix.size()).toInt(&ok);
-        if (ok && k > p) item->setObjectName(kPersonalPrefix + QString::number(k - 1));
-    }
-
-    QComboBox* list = Form1->ComboBox1;
-    const bool wasSelected = list->currentIndex() == p;
-    list->removeItem(p);
-    // The list must show no name when its selected profile went; the main window then selects the first one.
-    if (wasSelected) list->setCurrentIndex(-1);
     done(QDialog::Accepted);
+}
+
+void TFormEditor::setProfileList(profiles::ProfileList* list) { profileList_ = list; }
+
+profiles::ProfileList& TFormEditor::profileList() const {
+    if (!profileList_) throw AppError("The profile list is not open");
+    return *profileList_;
 }
 
 void TFormEditor::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QComboBox;
 class QLabel;
@@ -8,23 +9,16 @@ class QLineEdit;
 class QPushButton;
 
 namespace rorovovo::profiles {
-class IniStore;
+class ProfileList;
 }
 
 namespace rorovovo::forms {
 
 class BevelPanel;
 
-// Stores `entry` under the next free key of "Records" and makes it the selected one, in one file write.
-void addProfileEntry(profiles::IniStore& store, const QString& entry);
-// Removes the entry at `position` from "Records" in one file write: the later entries move down one key, the
-// highest key goes and "Profiles" drops by one. Returns false, writing nothing, when the file holds no entry
-// at that position.
-bool deleteProfileEntry(profiles::IniStore& store, int position);
-
 // The profile editor: adds a profile or deletes a stored one; the main window shows one of its two panels.
-// It works on the main window's list and the shared settings file, so Form1 and IniFile must exist when
-// one of its buttons is pressed.
+// It adds and deletes through the profile list it is given before it is shown; whoever shows that list hears
+// of the change from the list.
 class TFormEditor : public QDialog {
     Q_OBJECT
   public:
@@ -43,12 +37,16 @@ class TFormEditor : public QDialog {
     void Button_addnewClick();
     void Button_deleteClick();
 
+    void setProfileList(profiles::ProfileList* list);
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:
     void createControls();
+    profiles::ProfileList& profileList() const;
+    QPointer<profiles::ProfileList> profileList_;
 };
 
 }  // namespace rorovovo::forms

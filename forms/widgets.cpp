@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "profiles/profile_entry.h"
-
 namespace rorovovo::forms {
 
 QFont designFont(int pixelHeight, bool bold) {
@@ -23,12 +21,6 @@ QFont designFont(int pixelHeight, bool bold) {
     font.setPixelSize(std::max(1, int(pixelHeight * 0.9 + 0.5)));
     font.setBold(bold);
     return font;
-}
-
-int findListName(const QComboBox* list, const QString& name) {
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i) names << list->itemText(i);
-    return profiles::findProfileName(names, name);
 }
 
 void setTextColor(QWidget* widget, const QColor& color) {

@@ -25,9 +25,6 @@ W* place(W* widget, const char* name, int left, int top, int width = -1, int hei
     return widget;
 }
 
-// The first entry of a profile list equal to the name without regard to letter case, or -1.
-int findListName(const QComboBox* list, const QString& name);
-
 // The colour a control writes its text in.
 void setTextColor(QWidget* widget, const QColor& color);
 

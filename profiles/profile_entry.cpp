@@ -40,10 +40,4 @@ QString trimmedProfileName(const QString& name) {
     return name.mid(first, last - first + 1);
 }
 
-int findProfileName(const QStringList& names, const QString& name) {
-    for (int i = 0; i < names.size(); ++i)
-        if (names[i].compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
-}
-
 }  // namespace rorovovo::profiles

@@ -25,9 +25,7 @@ QString buildProfileEntry(const QString& name, int day, int month, int year);
 
 // A name as it is compared with the stored ones: every character with code 32 or below removed from both ends.
 QString trimmedProfileName(const QString& name);
-// The first of the names equal to this one without regard to letter case, or -1.
-int findProfileName(const QStringList& names, const QString& name);
-// The same from three texts already brought to their widths; they are used as they stand.
+// buildProfileEntry from three texts already brought to their widths; they are used as they stand.
 QString buildProfileEntry(const QString& name, const QString& day, const QString& month, const QString& year);
 
 }  // namespace rorovovo::profiles

@@ -387,7 +387,7 @@ TEST_F(EditorTest, deletingTheOnlyProfile_emptiesListAndSubmenu_butKeepsThePerso
     EXPECT_EQ(record(QStringLiteral("0")), QStringLiteral("<missing>"));
     EXPECT_EQ(form->ComboBox1->count(), 0);
     EXPECT_TRUE(form->MenuProfilePersonal->actions().isEmpty());
-    EXPECT_TRUE(form->PersonalGroup->actions().isEmpty());
+    EXPECT_TRUE(form->findChild<QActionGroup*>(QStringLiteral("PersonalGroup"))->actions().isEmpty());
     EXPECT_EQ(form->Edit_name->text(), QStringLiteral("Mara Quill"));
     EXPECT_EQ(forms::BirthDate, rhythm::encodeDate(1984, 11, 7));
 
