@@ -3,6 +3,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <vector>
+
+#include "profiles/celebrities.h"
 
 #include "profiles/preferences.h"
 
@@ -25,6 +28,7 @@ class ProfileList;
 namespace rorovovo::forms {
 
 class BevelPanel;
+class LazyMenu;
 class LineShape;
 class PictureBox;
 class TFormAbout;
@@ -163,8 +167,12 @@ class TForm1 : public QMainWindow {
     QActionGroup* PersonalGroup;  // the Personal items, one checked at a time
     profiles::ProfileList* profileList_;
     profiles::Preferences prefs_;
+    QAction* newProfileItem(const QString& caption, void (TForm1::*handler)(QAction*), const QString& hint);
     bool closed_ = false;
     QSize storedOuterSize_;
+    // The celebrity file as read at start-up; its menu items are made from it when the menu first opens.
+    std::vector<profiles::Celebrity> celebrities_;
+    LazyMenu* celebrityItems_ = nullptr;
 };
 
 // The program-wide state shared by the main window's handlers, zero until start-up sets it.

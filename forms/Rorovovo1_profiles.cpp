@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "forms/Rorovovo1.h"
+#include "forms/lazy_menu.h"
 #include "forms/widgets.h"
 #include "platform/app_info.h"
 #include "platform/dialogs.h"
@@ -24,18 +25,23 @@ const QString kPersonalPrefix = QStringLiteral("MenuProPers_");
 
 }  // namespace
 
+QAction* TForm1::newProfileItem(const QString& caption, void (TForm1::*handler)(QAction*), const QString& hint) {
+    auto* item = new QAction(caption, this);
+    item->setStatusTip(hint);
+    item->setData(hint);
+    connect(item, &QAction::triggered, this,
+            [this, item, handler] { platform::guarded([this, item, handler] { (this->*handler)(item); }); });
+    return item;
+}
+
 QAction* TForm1::AddProfileMenuItem(QMenu* parent, const QString& caption, void (TForm1::*handler)(QAction*),
                                     const QString& hint) {
-    auto* item = new QAction(caption, this);
+    QAction* item = newProfileItem(caption, handler, hint);
     if (parent == MenuProfilePersonal) {
         item->setObjectName(kPersonalPrefix + QString::number(ComboBox1->count() - 1));
         item->setCheckable(true);
         PersonalGroup->addAction(item);
     }
-    item->setStatusTip(hint);
-    item->setData(hint);
-    connect(item, &QAction::triggered, this,
-            [this, item, handler] { platform::guarded([this, item, handler] { (this->*handler)(item); }); });
     parent->addAction(item);
     return item;
 }
@@ -85,10 +91,14 @@ void TForm1::LoadCelebrities() {
                            "Can't load extra data.. Get it from zip file, if you want it too."));
         return;
     }
-    MenuProfileCelebrity->setUpdatesEnabled(false);
-    for (const auto& c : *celebrities)
-        AddProfileMenuItem(MenuProfileCelebrity, c.name, &TForm1::MenuCelebrityItemClick, c.datePart);
-    MenuProfileCelebrity->setUpdatesEnabled(true);
+    celebrities_ = std::move(*celebrities);
+    if (!celebrityItems_) {
+        celebrityItems_ = new LazyMenu(MenuProfileCelebrity, [this](int i) {
+            const profiles::Celebrity& c = celebrities_[size_t(i)];
+            return newProfileItem(c.name, &TForm1::MenuCelebrityItemClick, c.datePart);
+        });
+    }
+    celebrityItems_->setCount(int(celebrities_.size()));
 }
 
 void TForm1::LoadProfiles() {

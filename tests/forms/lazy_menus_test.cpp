@@ -1,0 +1,117 @@
+// Menus filled from long lists: only their first entries exist until they first open; once open they hold every
+// entry in list order, entries that arrived meanwhile included, and a typed letter moves to the first entry that
+// starts with it.
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QtTest/QTest>
+
+#include "forms/lazy_menu.h"
+#include "main_window_fixture.h"
+#include "wait.h"
+
+using rorovovo::forms::LazyMenu;
+
+namespace {
+
+QStringList captions(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* a : menu->actions()) texts << a->text();
+    return texts;
+}
+
+// A menu of "<prefix><i>" items over a list whose length the test sets.
+struct NumberedMenu {
+    explicit NumberedMenu(QStringList names) : names_(std::move(names)) {
+        items = new LazyMenu(&menu, [this](int i) { return new QAction(names_[i], &menu); });
+    }
+    void open() {
+        menu.popup(QPoint(10, 10));
+        waitFor([this] { return menu.isVisible(); });
+    }
+    QMenu menu;
+    LazyMenu* items;
+
+  private:
+    QStringList names_;
+};
+
+QStringList numbered(int n) {
+    QStringList names;
+    for (int i = 0; i < n; ++i) names << QStringLiteral("Entry %1").arg(i);
+    return names;
+}
+
+}  // namespace
+
+TEST(LazyMenuTest, buildsAtMostTheFirstEntriesUntilOpened_thenAllInOrder) {
+    const struct {
+        int before, after;  // list length at start, then while still closed
+    } cases[] = {{3, 3}, {0, 5}, {5, 200}, {LazyMenu::kBuiltAtOnce + 1, LazyMenu::kBuiltAtOnce + 1}, {100, 1000}};
+    for (const auto& c : cases) {
+        NumberedMenu m(numbered(c.after));
+        m.items->setCount(c.before);
+        m.items->setCount(c.after);
+        const int early = std::min(c.after, LazyMenu::kBuiltAtOnce);
+        EXPECT_EQ(captions(&m.menu), numbered(early)) << c.before << " then " << c.after;
+        m.open();
+        EXPECT_EQ(captions(&m.menu), numbered(c.after)) << c.before << " then " << c.after;
+        m.menu.hide();
+    }
+}
+
+TEST(LazyMenuTest, entryAddedAfterOpening_isAppendedAtOnce) {
+    NumberedMenu m(numbered(60));
+    m.items->setCount(50);
+    m.open();
+    m.menu.hide();
+    m.items->setCount(60);
+    EXPECT_EQ(captions(&m.menu), numbered(60));
+}
+
+TEST(LazyMenuTest, typedLetter_movesToFirstEntryStartingWithIt) {
+    NumberedMenu m({"Abel", "bruno", "Bert", "Celia", "4 Seasons", "alma"});
+    m.items->setCount(6);
+    m.open();
+    const struct {
+        QChar key;
+        QString active;  // empty: no entry starts with it, the choice stays where it was
+    } cases[] = {{'b', "bruno"}, {'B', "bruno"}, {'a', "Abel"}, {'c', "Celia"}, {'4', "4 Seasons"}, {'z', ""}};
+    for (const auto& c : cases) {
+        m.menu.setActiveAction(m.menu.actions().last());
+        QTest::keyClick(&m.menu, c.key.toLatin1());
+        const QString expected = c.active.isEmpty() ? QStringLiteral("alma") : c.active;
+        ASSERT_NE(m.menu.activeAction(), nullptr) << c.key.toLatin1();
+        EXPECT_EQ(m.menu.activeAction()->text(), expected) << c.key.toLatin1();
+    }
+}
+
+// The Celebrity menu of a large file: few items at start-up, all of them once it opens, each a working pick.
+class CelebrityMenuTest : public MainWindowTest {};
+
+TEST_F(CelebrityMenuTest, largeFile_isBuiltWhenOpened_andEveryEntryPicks) {
+    QByteArray file;
+    const int count = 3 * LazyMenu::kBuiltAtOnce;
+    for (int i = 0; i < count; ++i)
+        file += QStringLiteral("Star %1|%2.03.19%3\r\n")
+                    .arg(i)
+                    .arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
+                    .arg(i % 90 + 10)
+                    .toUtf8();
+    writeFile(datPath(), file);
+    start();
+    QMenu* menu = form->MenuProfileCelebrity;
+    EXPECT_EQ(menu->actions().size(), LazyMenu::kBuiltAtOnce);
+    menu->popup(form->mapToGlobal(QPoint(20, 20)));
+    ASSERT_TRUE(waitFor([menu] { return menu->isVisible(); }));
+    menu->hide();
+    const QList<QAction*> items = menu->actions();
+    ASSERT_EQ(items.size(), count);
+    for (int i : {0, LazyMenu::kBuiltAtOnce, count - 1}) {
+        EXPECT_EQ(items[i]->text(), QStringLiteral("Star %1").arg(i));
+        items[i]->trigger();
+        EXPECT_EQ(form->Edit_name->text(), QStringLiteral("Star %1").arg(i));
+        EXPECT_EQ(form->Edit_day->text(), QStringLiteral("%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
+        EXPECT_EQ(form->Edit_year->text(), QStringLiteral("19%1").arg(i % 90 + 10));
+    }
+}
