@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "profiles/celebrities.h"
-
 #include "profiles/preferences.h"
 
 class QAction;
