@@ -192,7 +192,7 @@ void TForm1::createControls() {
     PanelBio = place(new BevelPanel(client, BevelPanel::Style::SingleBorder), "PanelBio", 24, 20, 513, 202);
     ImageBio = place(new PictureBox(PanelBio->clientArea()), "ImageBio", 0, 0, 509, 181);
     ImageBio->setStretch(true);
-    ScrollBar1 = place(new QScrollBar(Qt::Horizontal, PanelBio->clientArea()), "ScrollBar1", 0, 182, 509, 16);
+    ScrollBar1 = place(new ChartScrollBar(PanelBio->clientArea()), "ScrollBar1", 0, 182, 509, 16);
     ScrollBar1->setSingleStep(10);
     ScrollBar1->setPageStep(300);
     ScrollBar1->setInvertedControls(false);  // the right arrow key moves towards later days
@@ -210,7 +210,9 @@ void TForm1::createControls() {
     for (int i = 0; i < 4; ++i) {
         QLabel* l =
             label(Panel2, dayLabelNames[i], QStringLiteral("Day         of %1").arg(periods[i]), 8, 10 + 24 * i);
-        setTextColor(l, palette().color(QPalette::Disabled, QPalette::WindowText));
+        // Grey, as the desktop writes its quiet texts, yet dark enough to read on the button face.
+        setTextColor(l, readableOn(palette().color(QPalette::Disabled, QPalette::WindowText),
+                                   palette().color(QPalette::Window)));
         *dayLabels[i] = l;
         auto* box = place(new QLineEdit(QString::number(i + 2), Panel2), dayBoxNames[i], 31, 8 + 24 * i, 21, 19);
         box->setReadOnly(true);
@@ -244,11 +246,11 @@ void TForm1::createControls() {
     Label3 = label(Panel1, "Label3", QStringLiteral("year"), 190, 6);
     Edit_name = place(new QLineEdit(Panel1), "Edit_name", 16, 20, 105, 21);
     Edit_day = place(new QLineEdit(Panel1), "Edit_day", 128, 20, 20, 21);
-    Edit_day->setMaxLength(2);
+    limitTypedLength(Edit_day, 2);
     Edit_month = place(new QLineEdit(Panel1), "Edit_month", 155, 20, 20, 21);
-    Edit_month->setMaxLength(2);
+    limitTypedLength(Edit_month, 2);
     Edit_year = place(new QLineEdit(Panel1), "Edit_year", 182, 20, 35, 21);
-    Edit_year->setMaxLength(4);
+    limitTypedLength(Edit_year, 4);
     for (QLineEdit* e : {Edit_name, Edit_day, Edit_month, Edit_year}) e->setTextMargins(0, 0, 0, 0);
     Label4 = label(Panel1, "Label4", QStringLiteral("="), 224, 24);
     Label4->setFont(designFont(13, true));
@@ -264,6 +266,13 @@ void TForm1::createControls() {
     for (QLabel* l : {Label4, Label5, Label15}) setTextColor(l, Qt::black);
     Edit_age = place(new QLineEdit(Panel1), "Edit_age", 302, 20, 33, 21);
     Edit_age->setEnabled(false);
+    for (QLineEdit* e : {Edit6, Edit_age}) {
+        QPalette p = e->palette();
+        p.setColor(
+            QPalette::Disabled, QPalette::Text,
+            readableOn(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base)));
+        e->setPalette(p);
+    }
     Button_addnew = place(new QPushButton(QStringLiteral("add new"), Panel1), "Button_addnew", 344, 20, 57, 22);
     Label_Sign = place(new QLabel(QStringLiteral("zodiac"), Panel1), "Label_Sign", 452, 5, 45, 13);
     Label_Sign->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -429,6 +438,8 @@ void TForm1::FormCreate() {
     prefs_.eraseObsoleteRhythmSection();
     // 12-13. Personal profiles; the last selected one is drawn.
     LoadProfiles();
+    // Without a profile the list does not take the keyboard: the first box that takes input does.
+    if (ComboBox1->count() == 0) Edit_year->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::FormResize() {

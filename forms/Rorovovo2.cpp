@@ -49,11 +49,11 @@ void TFormEditor::createControls() {
     Label2 = place(new QLabel(QStringLiteral("month"), Panel_add), "Label2", 40, 44);
     Label3 = place(new QLabel(QStringLiteral("year"), Panel_add), "Label3", 78, 44);
     Edit_day = place(new QLineEdit(Panel_add), "Edit_day", 16, 56, 20, 21);
-    Edit_day->setMaxLength(2);
+    limitTypedLength(Edit_day, 2);
     Edit_month = place(new QLineEdit(Panel_add), "Edit_month", 43, 56, 20, 21);
-    Edit_month->setMaxLength(2);
+    limitTypedLength(Edit_month, 2);
     Edit_year = place(new QLineEdit(Panel_add), "Edit_year", 70, 56, 35, 21);
-    Edit_year->setMaxLength(4);
+    limitTypedLength(Edit_year, 4);
     for (QLineEdit* e : {Edit_name, Edit_day, Edit_month, Edit_year}) e->setTextMargins(0, 0, 0, 0);
     Button_addnew = pushButton(Panel_add, "Button_addnew", QStringLiteral("add new"), 120, 56);
 

@@ -3,7 +3,11 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QValidator>
 #include <algorithm>
+#include <cmath>
 
 namespace rorovovo::forms {
 
@@ -28,6 +32,81 @@ void setTextColor(QWidget* widget, const QColor& color) {
     p.setColor(QPalette::WindowText, color);
     p.setColor(QPalette::Text, color);
     widget->setPalette(p);
+}
+
+namespace {
+
+// Checks each edit of a box against the limit. A write by the program leaves the box without undo history, which
+// tells it apart from typing and pasting.
+class TypedLengthLimit : public QValidator {
+  public:
+    TypedLengthLimit(QLineEdit* box, int maxChars) : QValidator(box), box_(box), max_(maxChars), before_(box->text()) {
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+    }
+
+    State validate(QString& text, int& cursor) const override {
+        if (text.size() <= max_ || !box_->isUndoAvailable()) return Acceptable;
+        // What the edit put in: the part between what it kept of the text before at either end.
+        qsizetype head = 0;
+        while (head < cursor && head < before_.size() && text[head] == before_[head]) ++head;
+        qsizetype tail = 0;
+        while (tail < text.size() - cursor && tail < before_.size() - head &&
+               text[text.size() - 1 - tail] == before_[before_.size() - 1 - tail])
+            ++tail;
+        const qsizetype inserted = text.size() - head - tail;
+        const qsizetype room = std::max<qsizetype>(0, max_ - (text.size() - inserted));
+        if (inserted <= 0 || room == 0) return Invalid;
+        text = text.left(head) + text.mid(head, std::min(inserted, room)) + text.right(tail);
+        cursor = int(head + std::min(inserted, room));
+        return Acceptable;
+    }
+
+  private:
+    QLineEdit* box_;
+    int max_;
+    QString before_;
+};
+
+double luminance(const QColor& c) {
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+}  // namespace
+
+void limitTypedLength(QLineEdit* box, int maxChars) { box->setValidator(new TypedLengthLimit(box, maxChars)); }
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor& color, const QColor& background, double ratio) {
+    QColor c = color;
+    for (int factor = 105; contrastRatio(c, background) < ratio && c != Qt::black; factor += 5)
+        c = color.darker(factor);
+    return c;
+}
+
+ChartScrollBar::ChartScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ChartScrollBar::initStyleOption(QStyleOptionSlider* option) const {
+    QScrollBar::initStyleOption(option);
+    option->pageStep = 0;  // the thumb's length only; the page step itself still moves 300 pixels
+}
+
+void ChartScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QStyleOptionSlider slider;
+    initStyleOption(&slider);
+    // A line round the thumb, in the colour of a selection, shows where the arrow keys act.
+    QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &slider, QStyle::SC_ScrollBarSlider, this);
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::Highlight));
+    p.drawRect(thumb.adjusted(0, 0, -1, -1));
 }
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}

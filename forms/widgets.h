@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QFrame>
 #include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QWidget>
 #include <memory>
 
@@ -31,6 +33,27 @@ void setTextColor(QWidget* widget, const QColor& color);
 // The windows' font, "MS Sans Serif" where the desktop has it, else a face of the same narrow build;
 // pixelHeight is the height of a character cell.
 QFont designFont(int pixelHeight, bool bold = false);
+
+// Binds a box's length limit to what the user types or pastes, as a native edit box does, cutting a paste to the
+// room left; the program's own writes into the box are shown whole.
+void limitTypedLength(QLineEdit* box, int maxChars);
+
+// The contrast ratio of two colours by their relative luminance, from 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+// The colour, darkened only as far as needed to stand out from the background at the given ratio.
+QColor readableOn(const QColor& color, const QColor& background, double ratio = 3.0);
+
+// The chart's scroll bar. It takes the keyboard in its place of the tab order and on a click and shows that it has
+// it; its thumb is the smallest the style draws, since a page step is no visible share of the strip.
+class ChartScrollBar : public QScrollBar {
+    Q_OBJECT
+  public:
+    explicit ChartScrollBar(QWidget* parent = nullptr);
+
+  protected:
+    void initStyleOption(QStyleOptionSlider* option) const override;
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // A picture control: shows its off-screen picture, stretched to the control or at its own size, and may treat
 // the colour of the picture's bottom-left pixel as transparent so the parent shows through.

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QtTest/QTest>
 #include <functional>
 #include <vector>
 
@@ -188,9 +189,16 @@ TEST_F(EditorTest, editor_isAFixedDialogWithBothPanelsAndTodayInItsDateBoxes) {
         EXPECT_EQ(w->geometry(), p.geometry) << p.name;
     }
     EXPECT_TRUE(qobject_cast<forms::BevelPanel*>(e->Panel_add));
-    EXPECT_EQ(e->Edit_day->maxLength(), 2);
-    EXPECT_EQ(e->Edit_month->maxLength(), 2);
-    EXPECT_EQ(e->Edit_year->maxLength(), 4);
+    // Typing stops at each box's length; what the program writes stays whole.
+    for (const auto& [box, typed] : {std::pair{e->Edit_day, "12"}, {e->Edit_month, "12"}, {e->Edit_year, "1958"}}) {
+        const QString was = box->text();
+        box->clear();
+        QTest::keyClicks(box, QLatin1String(typed) + QStringLiteral("7"));
+        EXPECT_EQ(box->text(), QLatin1String(typed));
+        box->setText(QStringLiteral("-01234"));
+        EXPECT_EQ(box->text(), QStringLiteral("-01234"));
+        box->setText(was);
+    }
     EXPECT_FALSE(e->ComboBox1->isEditable());
     const std::pair<const char*, QString> texts[] = {
         {"Label10", "name"}, {"Label1", "day"}, {"Label2", "month"}, {"Label3", "year"}, {"Button_addnew", "add new"}};

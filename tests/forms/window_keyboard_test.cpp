@@ -1,0 +1,99 @@
+// The main window from the keyboard and to the eye: the focus at start-up, the chart's scroll bar, the date boxes'
+// length limit and the contrast of the quiet texts.
+#include <QClipboard>
+#include <QLabel>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "forms/widgets.h"
+#include "main_window_fixture.h"
+
+using rorovovo::forms::contrastRatio;
+
+TEST_F(MainWindowTest, withoutProfiles_theFirstInputBoxOfTheTabOrderHasTheFocus) {
+    start();
+    EXPECT_EQ(form->focusWidget(), form->Edit_year);
+}
+
+TEST_F(MainWindowTest, chartScrollBar_takesTheFocusOnAClickShowsItAndHasTheSmallestThumb) {
+    start();
+    QScrollBar* bar = form->ScrollBar1;
+    ASSERT_NE(bar->focusPolicy() & Qt::TabFocus, 0);
+    const QImage unfocused = bar->grab().toImage();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));  // the right arrow
+    EXPECT_TRUE(bar->hasFocus());
+    EXPECT_EQ(bar->value(), 610);
+    bar->setValue(600);
+    EXPECT_NE(bar->grab().toImage(), unfocused);  // the focus shows
+    // A click just past the smallest thumb lands in the trough and pages; a thumb sized by the page would take it.
+    bar->setValue(0);
+    const int arrow = std::min(bar->height(), bar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar));
+    const int thumbMin = bar->style()->pixelMetric(QStyle::PM_ScrollBarSliderMin, nullptr, bar);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(arrow + thumbMin + 6, bar->height() / 2));
+    EXPECT_EQ(bar->value(), 300);
+    EXPECT_EQ(bar->pageStep(), 300);
+}
+
+TEST_F(MainWindowTest, dateBoxes_limitTypingAndPastingButNeverTheProgramsOwnText) {
+    start();
+    dialogs.clear();  // the missing celebrity file
+    form->activateWindow();
+    const struct {
+        QLineEdit* box;
+        const char* before;
+        const char* pasted;  // or typed, when it has no minus
+        const char* whileIn;
+        const char* afterLeaving;
+    } cases[] = {
+        {form->Edit_day, "", "-5", "-5", "-05"},          {form->Edit_year, "", "-123", "-123", "-0123"},
+        {form->Edit_day, "", "123", "12", "12"},          {form->Edit_year, "", "19581", "1958", "1958"},
+        {form->Edit_month, "1", "234", "12", "12"},       {form->Edit_day, "-05", "7", "-05", "-05"},
+        {form->Edit_year, "12345", "", "12345", "12345"},
+    };
+    for (const auto& c : cases) {
+        const QString pasted = QString::fromLatin1(c.pasted);
+        c.box->setFocus(Qt::TabFocusReason);
+        c.box->setText(QString::fromLatin1(c.before));
+        EXPECT_EQ(c.box->text(), QString::fromLatin1(c.before));  // the program's own writes are never cut
+        c.box->end(false);
+        if (pasted.startsWith(QLatin1Char('-')) || pasted.size() > 3) {
+            QGuiApplication::clipboard()->setText(pasted);
+            c.box->paste();  // what the context menu's Paste does
+        } else {
+            QTest::keyClicks(c.box, pasted);
+        }
+        EXPECT_EQ(c.box->text(), QString::fromLatin1(c.whileIn)) << c.before << " + " << c.pasted;
+        form->Edit_name->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(c.box->text(), QString::fromLatin1(c.afterLeaving)) << c.before << " + " << c.pasted;
+    }
+    EXPECT_TRUE(dialogs.empty());
+    // A negative day reaches the draw whole, which reports it out of range rather than as a wrong date.
+    setDate(QStringLiteral("-05"), QStringLiteral("01"), QStringLiteral("1958"));
+    QTest::mouseClick(form->ButtonDrawBio, Qt::LeftButton);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs.back().text, QStringLiteral("Range check error."));
+}
+
+TEST_F(MainWindowTest, quietTexts_keepTheirGreyAtThreeToOneContrastWithTheirBackground) {
+    start();
+    const struct {
+        QWidget* widget;
+        QPalette::ColorGroup group;
+        QPalette::ColorRole text, background;
+    } cases[] = {
+        {form->Label11, QPalette::Active, QPalette::WindowText, QPalette::Window},
+        {form->Label14, QPalette::Inactive, QPalette::WindowText, QPalette::Window},
+        {form->Edit6, QPalette::Disabled, QPalette::Text, QPalette::Base},
+        {form->Edit_age, QPalette::Disabled, QPalette::Text, QPalette::Base},
+    };
+    for (const auto& c : cases) {
+        const QPalette& p = c.widget->palette();
+        const QColor text = p.color(c.group, c.text);
+        EXPECT_GE(contrastRatio(text, p.color(c.group, c.background)), 3.0) << c.widget->objectName().toStdString();
+        EXPECT_EQ(text.red(), text.blue());  // still a grey, not black
+        EXPECT_GT(text.red(), 0x40);
+    }
+    EXPECT_FALSE(form->Edit6->isEnabled());
+}
