@@ -30,9 +30,18 @@ PACKAGES := \
     at-spi2-core \
     dbus-daemon \
     dbus-x11 \
+    desktop-file-utils \
+    appstream \
+    man-db \
+    dpkg-dev \
+    file \
     # one package a line
 
-.PHONY: run test test-asan build deps bench format clean
+.PHONY: run test test-asan build deps bench format clean install uninstall package
+
+# `make install` puts the program under $(PREFIX) (bin/, share/); DESTDIR stages it elsewhere, as packagers do.
+PREFIX  ?= /usr/local
+DESTDIR ?=
 
 run: build
 	cd $(BUILD)/program && ./Rorovovo
@@ -43,6 +52,19 @@ test: build
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
+
+# The list of installed files is kept apart from CMake's own manifest, which every later install (the tests',
+# `make package`) rewrites; `make uninstall` removes exactly what the last `make install` wrote.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt > $(BUILD)/installed_files.txt
+
+uninstall:
+	cmake -DMANIFEST=$(BUILD)/installed_files.txt -P cmake/Uninstall.cmake
+
+# A Debian package in $(BUILD)/, its dependencies found by dpkg-shlibdeps.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \

@@ -1,9 +1,10 @@
 // Draws the program's pictures: the zodiac strip, the icons, the button glyphs and the About picture.
 // The PNGs it writes are kept in resources/images; run it again only when the artwork changes.
 //
-//   make_images <output folder>
+//   make_images <pictures folder> <desktop icons folder>
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -214,28 +215,39 @@ QImage zodiacStrip() {
 
 // Three sine waves (physical red, emotional fuchsia, intellectual green) across a rectangle, their lengths in
 // the ratio of the rhythms' periods 23, 28 and 33 days; physicalCycles is how many physical cycles fit across.
-void drawWaves(QPainter& p, const QRectF& area, qreal penWidth, qreal physicalCycles) {
-    struct Wave {
+struct Wave {
+    QColor colour;
+    QPolygonF line;
+};
+
+std::vector<Wave> waves(const QRectF& area, qreal physicalCycles) {
+    struct Rhythm {
         QColor colour;
         qreal period;
         qreal phase;
     };
-    const Wave waves[] = {
+    const Rhythm rhythms[] = {
         {QColor(0xFF, 0x00, 0x00), 23, 0.0}, {QColor(0xFF, 0x00, 0xFF), 28, 2.1}, {QColor(0x00, 0x80, 0x00), 33, 4.2}};
     const qreal amplitude = area.height() * 0.36;
     const qreal mid = area.center().y();
-    for (const Wave& w : waves) {
-        QPainterPath path;
+    std::vector<Wave> result;
+    for (const Rhythm& r : rhythms) {
+        Wave w{r.colour, {}};
         const int steps = 96;
         for (int s = 0; s <= steps; ++s) {
             const qreal t = qreal(s) / steps;
             const qreal x = area.left() + t * area.width();
-            const qreal y = mid - amplitude * qSin(w.phase + t * physicalCycles * 23 / w.period * 2 * M_PI);
-            if (s == 0)
-                path.moveTo(x, y);
-            else
-                path.lineTo(x, y);
+            w.line << QPointF(x, mid - amplitude * qSin(r.phase + t * physicalCycles * 23 / r.period * 2 * M_PI));
         }
+        result.push_back(w);
+    }
+    return result;
+}
+
+void drawWaves(QPainter& p, const QRectF& area, qreal penWidth, qreal physicalCycles) {
+    for (const Wave& w : waves(area, physicalCycles)) {
+        QPainterPath path;
+        path.addPolygon(w.line);
         p.setPen(QPen(w.colour, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
@@ -259,6 +271,24 @@ QImage icon(int size) {
     p.drawLine(QPointF(disc.left(), 16 * s), QPointF(disc.right(), 16 * s));
     drawWaves(p, QRectF(2 * s, 6 * s, 28 * s, 20 * s), 2.0 * s, 1.0);
     return img;
+}
+
+// The same icon as a scalable picture for the desktop's menus, on the 32-unit grid icon() draws on.
+QByteArray iconSvg() {
+    QByteArray svg =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
+        "  <defs><clipPath id=\"inside\"><circle cx=\"16\" cy=\"16\" r=\"13.8\"/></clipPath></defs>\n"
+        "  <circle cx=\"16\" cy=\"16\" r=\"15\" fill=\"#f6f4ff\" stroke=\"#707090\" stroke-width=\"1.2\"/>\n"
+        "  <g clip-path=\"url(#inside)\" fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n"
+        "    <line x1=\"1\" y1=\"16\" x2=\"31\" y2=\"16\" stroke=\"#c0c0c0\" stroke-width=\"1\"/>\n";
+    for (const Wave& w : waves(QRectF(2, 6, 28, 20), 1.0)) {
+        svg += "    <polyline stroke=\"" + w.colour.name().toLatin1() + "\" stroke-width=\"2\" points=\"";
+        for (const QPointF& pt : w.line)
+            svg += QByteArray::number(pt.x(), 'f', 2) + ',' + QByteArray::number(pt.y(), 'f', 2) + ' ';
+        svg.chop(1);
+        svg += "\"/>\n";
+    }
+    return svg + "  </g>\n</svg>\n";
 }
 
 QImage aboutPicture() {
@@ -402,6 +432,16 @@ QImage glyphInterpret() {
     return img;
 }
 
+bool writeText(const QByteArray& text, const QDir& dir, const char* name) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        std::fprintf(stderr, "make_images: cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file.fileName()));
+    return true;
+}
+
 bool write(const QImage& img, const QDir& dir, const char* name) {
     const QString path = dir.filePath(QString::fromLatin1(name));
     if (!img.save(path, "PNG")) {
@@ -418,14 +458,17 @@ int main(int argc, char** argv) {
     // Text in the About picture needs a font engine, but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_images <output folder>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_images <pictures folder> <desktop icons folder>\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
-    if (!dir.exists()) {
-        std::fprintf(stderr, "make_images: folder %s does not exist\n", argv[1]);
-        return 1;
+    const QDir icons(QString::fromLocal8Bit(argv[2]));
+    for (const QDir& d : {dir, icons}) {
+        if (!d.exists()) {
+            std::fprintf(stderr, "make_images: folder %s does not exist\n", qPrintable(d.path()));
+            return 1;
+        }
     }
     bool ok = true;
     ok &= write(zodiacStrip(), dir, "zodiac_strip.png");
@@ -437,5 +480,9 @@ int main(int argc, char** argv) {
     ok &= write(glyphClose(), dir, "glyph_close.png");
     ok &= write(glyphInterpret(), dir, "glyph_interpret.png");
     ok &= write(aboutPicture(), dir, "about_picture.png");
+    // The desktop's menus and launchers: one picture per size the icon theme asks for, and one that scales.
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        ok &= write(icon(size), icons, QByteArray::number(size).append(".png").constData());
+    ok &= writeText(iconSvg(), icons, "scalable.svg");
     return ok ? 0 : 1;
 }

@@ -1,0 +1,41 @@
+# `make install` and `make package`. The layout is fixed, not taken from GNUInstallDirs: the program decides
+# that it is installed by finding ../share/rorovovo/ beside its bin/ folder.
+set(ROROVOVO_APP_ID com.example.quorvit.rorovovo)
+set(_desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
+set(_generated ${PROJECT_BINARY_DIR}/desktop)
+configure_file(${_desktop}/rorovovo.desktop.in ${_generated}/${ROROVOVO_APP_ID}.desktop @ONLY)
+configure_file(${_desktop}/rorovovo.metainfo.xml.in ${_generated}/${ROROVOVO_APP_ID}.metainfo.xml @ONLY)
+configure_file(${_desktop}/Rorovovo.1.in ${_generated}/Rorovovo.1 @ONLY)
+
+install(TARGETS Rorovovo RUNTIME DESTINATION bin)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/Cyclomat.dat ${PROJECT_SOURCE_DIR}/resources/Cyclomat.txt
+        DESTINATION share/rorovovo)
+if(TARGET help_file)
+  install(FILES ${ROROVOVO_PROGRAM_DIR}/Rorovovo.chm DESTINATION share/rorovovo)
+endif()
+install(FILES ${_generated}/${ROROVOVO_APP_ID}.desktop DESTINATION share/applications)
+install(FILES ${_generated}/${ROROVOVO_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${_generated}/Rorovovo.1 DESTINATION share/man/man1)
+foreach(size 16 24 32 48 64 128 256)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/${size}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${ROROVOVO_APP_ID}.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/scalable.svg
+        DESTINATION share/icons/hicolor/scalable/apps RENAME ${ROROVOVO_APP_ID}.svg)
+
+# ---- Debian package ---------------------------------------------------------------------------------------
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME rorovovo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGE_CONTACT "Quorvit <quorvit@example.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "biorhythm chart of a birth date")
+set(CPACK_PACKAGE_DESCRIPTION "Draws the Physical, Emotional, Intellectual and Intuitional rhythms of a person
+from a name and a birth date, with today's day in each cycle, the age and the zodiac sign.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The platform plugin is loaded at run time, so no linked library names it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
