@@ -121,8 +121,6 @@ class TForm1 : public QMainWindow {
     void Edit_yearExit(QLineEdit* sender);
 
     // Profiles.
-    QAction* AddProfileMenuItem(QMenu* parent, const QString& caption, void (TForm1::*handler)(QAction*),
-                                const QString& hint);
     void MenuPersonalItemClick(QAction* item);
     void MenuCelebrityItemClick(QAction* item);
     void ComboBox1Change();
@@ -160,8 +158,10 @@ class TForm1 : public QMainWindow {
     // The list and the Personal submenu follow the profile list: a load refills them, an add or a delete
     // changes one entry.
     void connectProfileList();
-    void appendProfile(int position);
+    QAction* newPersonalItem(int position);
     void removeProfile(int position);
+    // Marks the Personal item of a position, now or as soon as the item is made.
+    void checkPersonalItem(int position);
 
     QActionGroup* PersonalGroup;  // the Personal items, one checked at a time
     profiles::ProfileList* profileList_;
@@ -172,6 +172,9 @@ class TForm1 : public QMainWindow {
     // The celebrity file as read at start-up; its menu items are made from it when the menu first opens.
     std::vector<profiles::Celebrity> celebrities_;
     LazyMenu* celebrityItems_ = nullptr;
+    LazyMenu* personalItems_ = nullptr;
+    int checkedPersonal_ = -1;
+    bool removingSelected_ = false;
 };
 
 // The program-wide state shared by the main window's handlers, zero until start-up sets it.

@@ -34,53 +34,56 @@ QAction* TForm1::newProfileItem(const QString& caption, void (TForm1::*handler)(
     return item;
 }
 
-QAction* TForm1::AddProfileMenuItem(QMenu* parent, const QString& caption, void (TForm1::*handler)(QAction*),
-                                    const QString& hint) {
-    QAction* item = newProfileItem(caption, handler, hint);
-    if (parent == MenuProfilePersonal) {
-        item->setObjectName(kPersonalPrefix + QString::number(ComboBox1->count() - 1));
-        item->setCheckable(true);
-        PersonalGroup->addAction(item);
-    }
-    parent->addAction(item);
+void TForm1::connectProfileList() {
+    // The list box shows the profile list itself; the Personal submenu makes its items as it first opens.
+    ComboBox1->setModel(profileList_);
+    personalItems_ = new LazyMenu(MenuProfilePersonal, [this](int k) { return newPersonalItem(k); });
+    connect(profileList_, &QAbstractItemModel::modelReset, this, [this] {
+        personalItems_->clear();
+        checkedPersonal_ = -1;
+        personalItems_->setCount(profileList_->count());
+    });
+    connect(profileList_, &QAbstractItemModel::rowsInserted, this,
+            [this] { personalItems_->setCount(profileList_->count()); });
+    // The list box moves its selection to a neighbour when the selected row goes; it must show no name instead.
+    connect(profileList_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                const int selected = ComboBox1->currentIndex();
+                removingSelected_ = selected >= first && selected <= last;
+            });
+    connect(profileList_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+        for (int k = last; k >= first; --k) removeProfile(k);
+        if (removingSelected_) ComboBox1->setCurrentIndex(-1);
+    });
+}
+
+QAction* TForm1::newPersonalItem(int position) {
+    QAction* item = newProfileItem(profileList_->name(position), &TForm1::MenuPersonalItemClick, QString());
+    item->setObjectName(kPersonalPrefix + QString::number(position));
+    item->setCheckable(true);
+    PersonalGroup->addAction(item);
+    if (position == checkedPersonal_) item->setChecked(true);
     return item;
 }
 
-void TForm1::connectProfileList() {
-    connect(profileList_, &QAbstractItemModel::modelReset, this, [this] {
-        ComboBox1->clear();
-        for (QAction* item : PersonalGroup->actions()) delete item;
-        for (int k = 0; k < profileList_->count(); ++k) appendProfile(k);
-    });
-    connect(profileList_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
-        for (int k = first; k <= last; ++k) appendProfile(k);
-    });
-    connect(profileList_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
-        for (int k = last; k >= first; --k) removeProfile(k);
-    });
-}
-
-void TForm1::appendProfile(int position) {
-    // Adds only ever append, so the list and the submenu grow at their ends.
-    ComboBox1->addItem(profileList_->name(position));
-    AddProfileMenuItem(MenuProfilePersonal, ComboBox1->itemText(ComboBox1->count() - 1), &TForm1::MenuPersonalItemClick,
-                       QString());
-}
-
 void TForm1::removeProfile(int position) {
-    if (QAction* item = findChild<QAction*>(kPersonalPrefix + QString::number(position))) delete item;
-    // One pass over the submenu rather than one search per later item: the list may be long.
-    for (QAction* item : MenuProfilePersonal->actions()) {
-        const QString itemName = item->objectName();
-        if (!itemName.startsWith(kPersonalPrefix)) continue;
-        bool ok = false;
-        const int k = itemName.mid(kPersonalPrefix.size()).toInt(&ok);
-        if (ok && k > position) item->setObjectName(kPersonalPrefix + QString::number(k - 1));
-    }
-    const bool wasSelected = ComboBox1->currentIndex() == position;
-    ComboBox1->removeItem(position);
-    // The list must show no name when its selected profile went; the delete command then selects the first one.
-    if (wasSelected) ComboBox1->setCurrentIndex(-1);
+    personalItems_->removeAt(position);
+    // Later items take the positions, and so the names, of the ones before them.
+    for (int k = position; k < personalItems_->built(); ++k)
+        personalItems_->item(k)->setObjectName(kPersonalPrefix + QString::number(k));
+    if (checkedPersonal_ == position)
+        checkedPersonal_ = -1;
+    else if (checkedPersonal_ > position)
+        --checkedPersonal_;
+}
+
+void TForm1::checkPersonalItem(int position) {
+    if (position < 0) return;
+    checkedPersonal_ = position;
+    if (QAction* item = personalItems_->item(position))
+        item->setChecked(true);
+    else if (QAction* previous = PersonalGroup->checkedAction())
+        previous->setChecked(false);  // the marked item is made, marked, when the menu opens
 }
 
 void TForm1::LoadCelebrities() {
@@ -111,7 +114,7 @@ void TForm1::LoadProfiles() {
         return;
     }
     ComboBox1->setCurrentIndex(selected);
-    if (QAction* item = findChild<QAction*>(kPersonalPrefix + QString::number(selected))) item->setChecked(true);
+    checkPersonalItem(selected);
     show();
     ComboBox1->setFocus(Qt::OtherFocusReason);
     ComboBox1Change();
@@ -127,7 +130,7 @@ void TForm1::ComboBox1Change() {
     Edit_year->setText(profiles::entryYear(entry.datePart));
     Button_addnew->setEnabled(false);
     ButtonDrawBioClick();
-    if (QAction* item = findChild<QAction*>(kPersonalPrefix + QString::number(p))) item->setChecked(true);
+    checkPersonalItem(p);
 }
 
 void TForm1::MenuPersonalItemClick(QAction* item) {

@@ -20,6 +20,24 @@ void LazyMenu::setCount(int count) {
     buildUpTo(opened_ ? count_ : std::min(count_, kBuiltAtOnce));
 }
 
+void LazyMenu::removeAt(int index) {
+    if (index < 0 || index >= count_) return;
+    --count_;
+    if (index < built_) {
+        delete menu_->actions().at(index);
+        --built_;
+    }
+    setCount(count_);
+}
+
+void LazyMenu::clear() {
+    const auto items = menu_->actions();
+    for (int i = 0; i < built_; ++i) delete items.at(i);
+    count_ = built_ = 0;
+}
+
+QAction* LazyMenu::item(int index) const { return index >= 0 && index < built_ ? menu_->actions().at(index) : nullptr; }
+
 void LazyMenu::buildUpTo(int count) {
     if (built_ >= count) return;
     QList<QAction*> items;

@@ -18,6 +18,12 @@ class LazyMenu : public QObject {
 
     // The list now holds count entries, the new ones after the old.
     void setCount(int count);
+    // Entry `index` left the list; its item goes, later items move up one place.
+    void removeAt(int index);
+    // Every entry left the list (its items go); the menu stays as open or unopened as it was.
+    void clear();
+    // The item of entry `index`, or null while it is not made yet.
+    QAction* item(int index) const;
     int count() const { return count_; }
     // Items made so far: the menu's first entries.
     int built() const { return built_; }

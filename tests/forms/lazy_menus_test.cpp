@@ -2,10 +2,14 @@
 // entry in list order, entries that arrived meanwhile included, and a typed letter moves to the first entry that
 // starts with it.
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest/QTest>
 
+#include "forms/Rorovovo2.h"
 #include "forms/lazy_menu.h"
 #include "main_window_fixture.h"
 #include "wait.h"
@@ -114,4 +118,95 @@ TEST_F(CelebrityMenuTest, largeFile_isBuiltWhenOpened_andEveryEntryPicks) {
         EXPECT_EQ(form->Edit_day->text(), QStringLiteral("%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
         EXPECT_EQ(form->Edit_year->text(), QStringLiteral("19%1").arg(i % 90 + 10));
     }
+}
+
+// The Personal menu of a long list: changes made while it was never open show when it opens, in list order, named
+// by position, the selected profile checked; its items pick as before.
+class PersonalMenuTest : public MainWindowTest {
+  protected:
+    static constexpr int kCount = 2 * LazyMenu::kBuiltAtOnce;
+
+    void startWithProfiles(int selected) {
+        QByteArray ini =
+            "[Records]\nProfiles=" + QByteArray::number(kCount) + "\nSelected=" + QByteArray::number(selected) + "\n";
+        for (int k = 0; k < kCount; ++k)
+            ini += QByteArray::number(k) + "=Person " + QByteArray::number(k) + "|01.02.1970\n";
+        writeFile(iniPath(), ini);
+        start();
+    }
+
+    // Deletes through the editor, confirming.
+    void deleteProfile(int position) {
+        using rorovovo::forms::FormEditor;
+        QTimer::singleShot(0, [position] {
+            FormEditor->ComboBox1->setCurrentIndex(position);
+            FormEditor->Button_delete->click();
+        });
+        form->MenuDelete->trigger();
+    }
+
+    void open() {
+        form->MenuProfilePersonal->popup(form->mapToGlobal(QPoint(20, 20)));
+        ASSERT_TRUE(waitFor([this] { return form->MenuProfilePersonal->isVisible(); }));
+        form->MenuProfilePersonal->hide();
+    }
+
+    // The menu mirrors the list, with the list's selection as its one checked item.
+    void expectMenuMirrorsList(const char* what) {
+        const QList<QAction*> items = form->MenuProfilePersonal->actions();
+        ASSERT_EQ(items.size(), form->ComboBox1->count()) << what;
+        int checked = -1;
+        for (int k = 0; k < items.size(); ++k) {
+            EXPECT_EQ(items[k]->text(), form->ComboBox1->itemText(k)) << what << " at " << k;
+            EXPECT_EQ(items[k]->objectName(), QStringLiteral("MenuProPers_%1").arg(k)) << what;
+            if (items[k]->isChecked()) {
+                EXPECT_EQ(checked, -1) << what << ": a second checked item at " << k;
+                checked = k;
+            }
+        }
+        EXPECT_EQ(checked, form->ComboBox1->currentIndex()) << what;
+    }
+};
+
+TEST_F(PersonalMenuTest, changesWhileNeverOpened_showInPlaceWhenItOpens) {
+    const struct {
+        const char* what;
+        int selected;
+        std::vector<int> deletes;  // positions, one after the other
+        bool add;
+    } cases[] = {
+        {"delete after the first entries, before the selection", kCount - 5, {kCount - 10}, false},
+        {"delete among the first entries", kCount - 5, {3}, false},
+        {"delete the selected one", kCount - 5, {kCount - 5}, false},
+        {"add, which selects the new one", 2, {}, true},
+        {"delete, then add", kCount - 1, {0, kCount - 3}, true},
+    };
+    for (const auto& c : cases) {
+        startWithProfiles(c.selected);
+        for (int position : c.deletes) deleteProfile(position);
+        if (c.add) {
+            setDate(QStringLiteral("05"), QStringLiteral("06"), QStringLiteral("1977"));
+            form->Edit_name->setText(QStringLiteral("Newcomer"));
+            form->Button_addnew->click();
+            EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Newcomer")) << c.what;
+        }
+        EXPECT_EQ(form->ComboBox1->count(), kCount - int(c.deletes.size()) + int(c.add)) << c.what;
+        EXPECT_LE(form->MenuProfilePersonal->actions().size(), LazyMenu::kBuiltAtOnce) << c.what;
+        open();
+        expectMenuMirrorsList(c.what);
+        TearDown();
+        SetUp();
+        form = nullptr;
+    }
+}
+
+TEST_F(PersonalMenuTest, itemMadeOnOpening_picksAndTakesTheCheck) {
+    startWithProfiles(1);
+    open();
+    QAction* last = form->findChild<QAction*>(QStringLiteral("MenuProPers_%1").arg(kCount - 1));
+    ASSERT_NE(last, nullptr);
+    last->trigger();
+    EXPECT_EQ(form->ComboBox1->currentIndex(), kCount - 1);
+    EXPECT_EQ(form->Edit_name->text(), QStringLiteral("Person %1").arg(kCount - 1));
+    expectMenuMirrorsList("after the pick");
 }
