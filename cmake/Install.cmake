@@ -1,6 +1,5 @@
 # `make install` and `make package`. The layout is fixed, not taken from GNUInstallDirs: the program decides
 # that it is installed by finding ../share/rorovovo/ beside its bin/ folder.
-set(ROROVOVO_APP_ID com.example.quorvit.rorovovo)
 set(_desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(_generated ${PROJECT_BINARY_DIR}/desktop)
 configure_file(${_desktop}/rorovovo.desktop.in ${_generated}/${ROROVOVO_APP_ID}.desktop @ONLY)

@@ -36,6 +36,8 @@ class FirstPaint : public QObject {
 
 int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ROROVOVO_APP_ID));
     app.setQuitOnLastWindowClosed(false);
     auto* main = new TForm1;
     main->setAttribute(Qt::WA_DeleteOnClose);

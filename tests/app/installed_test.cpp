@@ -18,7 +18,7 @@
 
 namespace {
 
-const QString kAppId = QStringLiteral("com.example.quorvit.rorovovo");
+const QString kAppId = QStringLiteral(ROROVOVO_APP_ID);
 
 struct Result {
     int exitCode = -1;
