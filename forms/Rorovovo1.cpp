@@ -412,6 +412,8 @@ void TForm1::FormCreate() {
     MenuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
     // 7. The settings file, kept open for the whole run.
     IniFile = std::make_unique<profiles::IniStore>(platform::programFiles().settingsFile);
+    // A settings file that cannot be read (a FIFO, a folder) is reported; the program runs on with the defaults.
+    if (!IniFile->problem().isEmpty()) platform::showError(IniFile->problem());
     // 8. Window size. The stored size is the outer one, frame included; the frame is known only once the window is
     // on the screen, so the size is applied now and put right when the window is first shown.
     using namespace profiles::prefs;

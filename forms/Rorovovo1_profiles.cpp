@@ -87,7 +87,14 @@ void TForm1::checkPersonalItem(int position) {
 }
 
 void TForm1::LoadCelebrities() {
-    const auto celebrities = profiles::readCelebrityFile(platform::programFiles().celebrityFile);
+    std::optional<std::vector<profiles::Celebrity>> celebrities;
+    try {
+        celebrities = profiles::readCelebrityFile(platform::programFiles().celebrityFile);
+    } catch (const std::exception& error) {
+        // A data file that cannot be read (a folder, a FIFO) is reported, and the start-up goes on without it.
+        platform::reportUncaught(error);
+        return;
+    }
     if (!celebrities) {
         platform::showMessage(
             QStringLiteral("Data file 'Cyclomat.dat' with Celebrity names does not exist on path.\r"

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <csignal>
 
 #include "forms/QuorvitAbout.h"
 #include "forms/QuorvitInterpret.h"
@@ -35,6 +36,10 @@ class FirstPaint : public QObject {
 }  // namespace
 
 int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
+#ifdef Q_OS_UNIX
+    // Past the file-size limit a write fails like any other failed write instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ROROVOVO_APP_ID));

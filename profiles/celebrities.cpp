@@ -1,9 +1,6 @@
 #include "profiles/celebrities.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
+#include "profiles/file_ops.h"
 #include "profiles/profile_entry.h"
 #include "profiles/text_codec.h"
 #include "rhythm/errors.h"
@@ -11,7 +8,7 @@
 namespace rorovovo::profiles {
 
 std::vector<Celebrity> parseCelebrities(const QByteArray& bytes) {
-    const QString text = decodeUtf8OrWindows1252(bytes);
+    const QString text = decodeText(bytes);
     std::vector<Celebrity> result;
     qsizetype start = 0;
     while (start < text.size()) {
@@ -27,22 +24,18 @@ std::vector<Celebrity> parseCelebrities(const QByteArray& bytes) {
 }
 
 std::optional<std::vector<Celebrity>> readCelebrityFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return std::nullopt;
-    QFile file(path);
     QByteArray bytes;
-    bool ok = !info.isDir() && file.open(QIODevice::ReadOnly);
-    if (ok) {
-        bytes = file.readAll();
-        ok = file.error() == QFileDevice::NoError;
+    QString reason;
+    switch (readRegularFile(path, &bytes, &reason)) {
+        case ReadResult::Read:
+            return parseCelebrities(bytes);
+        case ReadResult::Missing:
+            return std::nullopt;
+        case ReadResult::NotRegular:
+        case ReadResult::Failed:
+            break;
     }
-    if (!ok) {
-        const QString reason = info.isDir() ? QStringLiteral("it is a folder") : file.errorString();
-        throw AppError(QStringLiteral("Input/output error: unable to read %1 (%2)")
-                           .arg(QDir::toNativeSeparators(info.absoluteFilePath()), reason)
-                           .toStdString());
-    }
-    return parseCelebrities(bytes);
+    throw AppError(readErrorMessage(path, reason).toStdString());
 }
 
 }  // namespace rorovovo::profiles

@@ -11,7 +11,12 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #endif
 
 namespace rorovovo::profiles {
@@ -27,6 +32,59 @@ std::filesystem::path nativePath(const QString& path) {
 }
 
 }  // namespace
+
+ReadResult readRegularFile(const QString& path, QByteArray* bytes, QString* reason) {
+    bytes->clear();
+    QString ignored;
+    QString& why = reason ? *reason : ignored;
+    QFile file;
+#ifdef Q_OS_UNIX
+    // Opening a FIFO for reading waits for a writer; without blocking it returns at once, and the type is
+    // checked on the open file, so nothing can be swapped in between.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT) return ReadResult::Missing;
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        return ReadResult::Failed;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
+        ::close(fd);
+        why = folder ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+        return ReadResult::NotRegular;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        why = file.errorString();
+        return ReadResult::Failed;
+    }
+#else
+    const QFileInfo info(path);
+    if (!info.exists()) return ReadResult::Missing;
+    if (!info.isFile()) {
+        why = info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+        return ReadResult::NotRegular;
+    }
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();
+        return ReadResult::Failed;
+    }
+#endif
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        why = file.errorString();
+        bytes->clear();
+        return ReadResult::Failed;
+    }
+    return ReadResult::Read;
+}
+
+QString readErrorMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("Input/output error: unable to read %1 (%2)")
+        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason);
+}
 
 bool SystemFileOps::createTemp(const QString& target, QFile& file) {
     for (int attempt = 0; attempt < 16; ++attempt) {

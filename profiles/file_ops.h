@@ -25,6 +25,14 @@ class FileOps {
     virtual bool remove(const QString& path) = 0;
 };
 
+// Reads a whole file without ever waiting on it: a FIFO, a device, a socket or a folder at the path is refused
+// before a byte is read. `reason` (may be null) says why a read failed, in words for a message.
+enum class ReadResult { Read, Missing, NotRegular, Failed };
+ReadResult readRegularFile(const QString& path, QByteArray* bytes, QString* reason);
+
+// "Input/output error: unable to read <path> (<reason>)", the path in the system's own notation.
+QString readErrorMessage(const QString& path, const QString& reason);
+
 // The real file system.
 class SystemFileOps : public FileOps {
   public:

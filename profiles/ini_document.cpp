@@ -60,35 +60,28 @@ qsizetype IniDocument::Section::insertPosition() const {
 
 IniDocument IniDocument::parse(const QByteArray& bytes) {
     IniDocument doc;
-    doc.bom_ = startsWithUtf8Bom(bytes);
-    const QString text = decodeUtf8OrWindows1252(bytes);
-    const qsizetype firstBreak = text.indexOf(QLatin1Char('\n'));
-    if (firstBreak >= 0) doc.crlf_ = firstBreak > 0 && text[firstBreak - 1] == QLatin1Char('\r');
+    doc.source_ = bytes;
+    doc.layout_ = detectLayout(bytes);
+    const std::vector<LineSpan> spans = splitLines(bytes, doc.layout_);
+    if (!spans.empty() && spans.front().endsWithLineFeed)
+        doc.crlf_ = spans.front().end - spans.front().textEnd > doc.layout_.unitSize();
 
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0) end = text.size();
-        qsizetype lineEnd = end;
-        // Every carriage return before the break goes: a rewrite ends lines with exactly one break.
-        while (lineEnd > start && text[lineEnd - 1] == QLatin1Char('\r')) --lineEnd;
-        const QStringView lineText = QStringView(text).mid(start, lineEnd - start);
-        start = end + 1;
-
+    for (const LineSpan& span : spans) {
+        Line line{decodeLine(QByteArrayView(bytes).sliced(span.begin, span.textEnd - span.begin), doc.layout_.encoding),
+                  -1, span.begin, span.end, span.endsWithLineFeed};
         QString name;
-        if (isHeader(lineText, &name)) {
+        if (isHeader(line.text, &name)) {
             Section section;
-            section.header = lineText.toString();
+            section.header = std::move(line);
             section.name = name;
             const Name folded{name};
             if (!doc.sectionIndex_.contains(folded)) doc.sectionIndex_.insert(folded, qsizetype(doc.sections_.size()));
             doc.sections_.push_back(std::move(section));
             continue;
         }
-        Line line{lineText.toString(), -1};
-        const qsizetype blank = firstNonBlank(lineText);
-        const bool comment = blank < lineText.size() && lineText[blank] == QLatin1Char(';');
-        const qsizetype eq = comment ? -1 : lineText.indexOf(QLatin1Char('='));
+        const qsizetype blank = firstNonBlank(line.text);
+        const bool comment = blank < line.text.size() && line.text[blank] == QLatin1Char(';');
+        const qsizetype eq = comment ? -1 : line.text.indexOf(QLatin1Char('='));
         if (eq >= 0) line.valueAt = eq + 1;
         if (doc.sections_.empty()) {
             doc.preamble_.push_back(std::move(line));
@@ -105,22 +98,30 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
 }
 
 QByteArray IniDocument::serialize() const {
-    const QLatin1String eol(crlf_ ? "\r\n" : "\n");
-    QString text;
-    qsizetype size = 0;
-    for (const Line& line : preamble_) size += line.text.size() + 2;
+    std::vector<const Line*> lines;
+    lines.reserve(preamble_.size() + sections_.size());
+    for (const Line& line : preamble_) lines.push_back(&line);
     for (const Section& section : sections_) {
-        size += section.header.size() + 2;
-        for (const Line& line : section.lines) size += line.text.size() + 2;
+        lines.push_back(&section.header);
+        for (const Line& line : section.lines) lines.push_back(&line);
     }
-    text.reserve(size);
-    for (const Line& line : preamble_) text.append(line.text).append(eol);
-    for (const Section& section : sections_) {
-        text.append(section.header).append(eol);
-        for (const Line& line : section.lines) text.append(line.text).append(eol);
+    const QByteArray eol = encodeLine(QLatin1String(crlf_ ? "\r\n" : "\n"), layout_.encoding);
+    QByteArray bytes;
+    bytes.reserve(source_.size() + 64);
+    bytes.append(source_.left(layout_.markLength));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = *lines[i];
+        const bool last = i + 1 == lines.size();
+        const qsizetype length = line.to - line.from;
+        // A last line without a line break gets one when something follows it; its text is written anew only
+        // when it ends in half a UTF-16 character, which would shift everything after it.
+        if (line.from >= 0 && (line.lineFeed || last || length % layout_.unitSize() == 0)) {
+            bytes.append(source_.constData() + line.from, length);
+            if (!line.lineFeed && !last) bytes.append(eol);
+        } else {
+            bytes.append(encodeLine(line.text, layout_.encoding)).append(eol);
+        }
     }
-    QByteArray bytes = text.toUtf8();
-    if (bom_) bytes.prepend("\xEF\xBB\xBF");
     return bytes;
 }
 
@@ -138,14 +139,14 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
     return QStringView(line.text).mid(line.valueAt).trimmed().toString();
 }
 
-void IniDocument::setValue(const QString& section, const QString& key, const QString& value) {
+bool IniDocument::setValue(const QString& section, const QString& key, const QString& value) {
     const QString sectionName = section.trimmed();
     const QString keyName = key.trimmed();
     const Name foldedSection{sectionName};
     auto sit = sectionIndex_.constFind(foldedSection);
     if (sit == sectionIndex_.cend()) {
         Section fresh;
-        fresh.header = QLatin1Char('[') + sectionName + QLatin1Char(']');
+        fresh.header.text = QLatin1Char('[') + sectionName + QLatin1Char(']');
         fresh.name = sectionName;
         sit = sectionIndex_.insert(foldedSection, qsizetype(sections_.size()));
         sections_.push_back(std::move(fresh));
@@ -159,24 +160,31 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
         qsizetype keep = line.valueAt;
         while (keep < line.text.size() && line.text[keep].isSpace()) ++keep;
         if (keep == line.text.size()) keep = line.valueAt;  // an empty value: no trailing blanks to keep
-        line.text = line.text.left(keep) + value;
-        return;
+        QString text = line.text.left(keep) + value;
+        if (text == line.text) return false;
+        line.text = std::move(text);
+        line.from = -1;
+        return true;
     }
     const qsizetype at = s.insertPosition();
-    s.lines.insert(s.lines.begin() + at, Line{keyName + QLatin1Char('=') + value, keyName.size() + 1});
+    Line fresh;
+    fresh.text = keyName + QLatin1Char('=') + value;
+    fresh.valueAt = keyName.size() + 1;
+    s.lines.insert(s.lines.begin() + at, std::move(fresh));
     if (at + 1 == qsizetype(s.lines.size())) {
         s.keys.insert(foldedKey, at);
     } else {
         s.reindex();
     }
+    return true;
 }
 
-void IniDocument::removeKey(const QString& section, const QString& key) {
+bool IniDocument::removeKey(const QString& section, const QString& key) {
     const auto sit = sectionIndex_.constFind(fold(section));
-    if (sit == sectionIndex_.cend()) return;
+    if (sit == sectionIndex_.cend()) return false;
     Section& s = sections_[*sit];
     const Name folded = fold(key);
-    if (!s.keys.contains(folded)) return;
+    if (!s.keys.contains(folded)) return false;
     const auto wanted = [&](const Line& line) { return line.valueAt >= 0 && keyOf(line) == folded; };
     const qsizetype first = s.keys.value(folded);
     s.lines.erase(std::remove_if(s.lines.begin() + first, s.lines.end(), wanted), s.lines.end());
@@ -185,11 +193,12 @@ void IniDocument::removeKey(const QString& section, const QString& key) {
     } else {
         s.reindex();
     }
+    return true;
 }
 
-void IniDocument::removeSection(const QString& section) {
+bool IniDocument::removeSection(const QString& section) {
     const Name folded = fold(section);
-    if (!sectionIndex_.contains(folded)) return;
+    if (!sectionIndex_.contains(folded)) return false;
     sections_.erase(
         std::remove_if(sections_.begin(), sections_.end(), [&](const Section& s) { return Name{s.name} == folded; }),
         sections_.end());
@@ -197,6 +206,7 @@ void IniDocument::removeSection(const QString& section) {
     for (qsizetype i = qsizetype(sections_.size()) - 1; i >= 0; --i) {
         sectionIndex_.insert(Name{sections_[i].name}, i);
     }
+    return true;
 }
 
 QStringList IniDocument::sectionNames() const {

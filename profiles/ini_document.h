@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "profiles/text_codec.h"
+
 namespace rorovovo::profiles {
 
 // The text of a settings (INI) file held in memory line by line, so that a rewrite keeps whatever the user
@@ -16,35 +18,41 @@ namespace rorovovo::profiles {
 // Lines before the first section header belong to no section and are only carried along.
 class IniDocument {
   public:
-    // Never fails: every byte sequence is some document. Text is UTF-8 when valid, Windows-1252 otherwise;
-    // a UTF-8 byte-order mark is remembered and written back. Lines end with LF or CR LF.
+    // Never fails: every byte sequence is some document. Each line is decoded on its own (see TextLayout); a
+    // byte-order mark is remembered. Lines end with LF, CR LF or LF after several CRs.
     static IniDocument parse(const QByteArray& bytes);
-    // UTF-8, with the byte-order mark if the parsed file had one, and the line break style the file used
-    // (CR LF for a new file on Windows, LF elsewhere). The last line ends with a line break.
+    // The parsed bytes, with every line the document did not change exactly as it stood (encoding and line break
+    // included), so a document nobody changed gives back its file byte for byte. Lines it wrote are UTF-16 in a
+    // UTF-16 file and UTF-8 otherwise, and end with the line break the file's first line used (CR LF for a new
+    // file on Windows, LF elsewhere).
     QByteArray serialize() const;
 
     // The value with blanks at both ends removed, full length; nothing when the section or key is missing.
     std::optional<QString> value(const QString& section, const QString& key) const;
 
-    // Replaces the value in place, or adds the key after the last key of its section, or adds the section
+    // Each change reports whether the document changed; one that would leave every line as it is does nothing.
+    // setValue replaces the value in place, or adds the key after the last key of its section, or adds the section
     // at the end of the file. Names must already be acceptable (see IniStore); they are not checked here.
-    void setValue(const QString& section, const QString& key, const QString& value);
+    bool setValue(const QString& section, const QString& key, const QString& value);
     // Removes every line of the key in the section; nothing happens when either is missing.
-    void removeKey(const QString& section, const QString& key);
+    bool removeKey(const QString& section, const QString& key);
     // Removes every section of that name with all its lines (comments inside included).
-    void removeSection(const QString& section);
+    bool removeSection(const QString& section);
 
     // The names that count, in file order, as written in the file (trimmed).
     QStringList sectionNames() const;
     QStringList keyNames(const QString& section) const;
 
-    bool hasByteOrderMark() const { return bom_; }
+    TextEncoding encoding() const { return layout_.encoding; }
     bool empty() const { return preamble_.empty() && sections_.empty(); }
 
   private:
     struct Line {
         QString text;            // the line as it stands in the file, without its line break
         qsizetype valueAt = -1;  // for a key line, the position just after its first "="; -1 otherwise
+        qsizetype from = -1;     // where its bytes start in the parsed file; -1 once the document wrote it
+        qsizetype to = -1;       // where its bytes end, line break included
+        bool lineFeed = true;    // false for a last line that ended without a line break
     };
     // A section or key name without blanks at its ends, compared without regard to case. The hash looks
     // at the length and the ASCII letters only, which equal names share.
@@ -63,7 +71,7 @@ class IniDocument {
         }
     };
     struct Section {
-        QString header;  // the header line as it stands
+        Line header;
         QString name;
         std::vector<Line> lines;
         QHash<Name, qsizetype> keys;  // key name -> line of its first occurrence
@@ -75,10 +83,11 @@ class IniDocument {
     static Name keyOf(const Line& line);
     const Section* findSection(const QString& name) const;
 
+    QByteArray source_;  // the parsed file; lines nobody changed are copied from it
+    TextLayout layout_;
     std::vector<Line> preamble_;
     std::vector<Section> sections_;
     QHash<Name, qsizetype> sectionIndex_;  // section name -> its first occurrence
-    bool bom_ = false;
 #ifdef Q_OS_WIN
     bool crlf_ = true;
 #else

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -81,11 +82,12 @@ bool IniStore::Stamp::operator==(const Stamp& o) const {
 
 IniStore::IniStore(const QString& path, std::shared_ptr<FileOps> ops)
     : path_(QFileInfo(path).absoluteFilePath()), ops_(ops ? std::move(ops) : SystemFileOps::instance()) {
+    removeLeftovers();
     stamp_ = stampNow();
     lastCheck_.start();
     QByteArray bytes;
     bool exists = false;
-    if (readDisk(&bytes, &exists)) {
+    if (readDisk(&bytes, &exists, &problem_)) {
         doc_ = IniDocument::parse(bytes);
         diskBytes_ = bytes;
         diskExists_ = exists;
@@ -119,14 +121,39 @@ IniStore::Stamp IniStore::stampNow() const {
     return s;
 }
 
-bool IniStore::readDisk(QByteArray* bytes, bool* exists) const {
-    bytes->clear();
-    *exists = QFile::exists(path_);
-    if (!*exists) return true;
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    *bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
+bool IniStore::readDisk(QByteArray* bytes, bool* exists, QString* problem) const {
+    QString reason;
+    const ReadResult result = readRegularFile(path_, bytes, &reason);
+    *exists = result != ReadResult::Missing;
+    if (result == ReadResult::Read || result == ReadResult::Missing) return true;
+    if (problem) *problem = readErrorMessage(path_, reason);
+    return false;
+}
+
+std::unique_ptr<QLockFile> IniStore::takeLock(int waitMs) const {
+    const QString name = targetPath() + QStringLiteral(".lock");
+    // Checking whether a lock is stale reads it: a FIFO or a device in its place would stall that.
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile()) return nullptr;
+    auto lock = std::make_unique<QLockFile>(name);
+    if (!lock->tryLock(waitMs)) return nullptr;
+    return lock;
+}
+
+void IniStore::removeLeftovers() {
+    // Taking the lock removes a lock file whose owner is gone; while we hold it no other copy is writing, so a
+    // temporary file of our naming is what a killed write left behind.
+    const auto lock = takeLock(0);
+    if (!lock) return;
+    const QFileInfo target(targetPath());
+    const QRegularExpression ours(QLatin1Char('^') + QRegularExpression::escape(target.fileName()) +
+                                  QStringLiteral("\\.tmp-[0-9a-f]{1,8}$"));
+    const QDir folder = target.dir();
+    const QStringList names =
+        folder.entryList({target.fileName() + QStringLiteral(".tmp-*")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        if (ours.match(name).hasMatch()) ops_->remove(folder.filePath(name));
+    }
 }
 
 void IniStore::refreshIfChanged(bool always) {
@@ -137,7 +164,7 @@ void IniStore::refreshIfChanged(bool always) {
     stamp_ = now;
     QByteArray bytes;
     bool exists = false;
-    if (!readDisk(&bytes, &exists)) return;  // keep what we have rather than forget every setting
+    if (!readDisk(&bytes, &exists, nullptr)) return;  // keep what we have rather than forget every setting
     if (exists == diskExists_ && bytes == diskBytes_) return;
     doc_ = IniDocument::parse(bytes);
     diskBytes_ = bytes;
@@ -186,24 +213,22 @@ void IniStore::deleteKey(const QString& section, const QString& key) { apply({Op
 
 void IniStore::eraseSection(const QString& section) { apply({OpKind::EraseSection, section, {}, {}}); }
 
-void IniStore::applyTo(IniDocument& doc, const Op& op) {
+bool IniStore::applyTo(IniDocument& doc, const Op& op) {
     switch (op.kind) {
         case OpKind::Set:
-            doc.setValue(op.section, op.key, op.value);
-            break;
+            return doc.setValue(op.section, op.key, op.value);
         case OpKind::DeleteKey:
-            doc.removeKey(op.section, op.key);
-            break;
+            return doc.removeKey(op.section, op.key);
         case OpKind::EraseSection:
-            doc.removeSection(op.section);
-            break;
+            return doc.removeSection(op.section);
     }
+    return false;
 }
 
 void IniStore::apply(const Op& op) {
     if (inBatch_) {
-        applyTo(doc_, op);
-        pending_.push_back(op);
+        // A write that changes nothing is not a write: the file is not touched for it.
+        if (applyTo(doc_, op)) pending_.push_back(op);
         return;
     }
     Batch batch(*this);
@@ -223,8 +248,7 @@ void IniStore::throwWriteError() const { throw WriteError(QDir::toNativeSeparato
 
 void IniStore::beginBatch() {
     inBatch_ = true;
-    lock_ = std::make_unique<QLockFile>(targetPath() + QStringLiteral(".lock"));
-    if (!lock_->tryLock(kLockWaitMs)) lock_.reset();
+    lock_ = takeLock(kLockWaitMs);
     refreshIfChanged(true);
     before_ = doc_;
     pending_.clear();
@@ -243,13 +267,10 @@ void IniStore::commitBatch() {
         discardBatch();
         return;
     }
-    if (!lock_) {
-        lock_ = std::make_unique<QLockFile>(targetPath() + QStringLiteral(".lock"));
-        if (!lock_->tryLock(kLockWaitMs)) lock_.reset();
-    }
+    if (!lock_) lock_ = takeLock(kLockWaitMs);
     QByteArray current;
     bool exists = false;
-    if (!readDisk(&current, &exists)) {
+    if (!readDisk(&current, &exists, nullptr)) {
         discardBatch();
         throwWriteError();  // replacing a file we cannot read would lose what it holds
     }

@@ -30,13 +30,18 @@ class WriteError : public AppError {
 class IniStore {
   public:
     // Opening never fails, also when the file does not exist or cannot be read (everything reads as its
-    // default then). `ops` replaces the file system for tests.
+    // default then). It removes what a copy of the program killed while writing left beside the file: the lock
+    // file and the temporary file. `ops` replaces the file system for tests.
     explicit IniStore(const QString& path, std::shared_ptr<FileOps> ops = nullptr);
     ~IniStore();
     IniStore(const IniStore&) = delete;
     IniStore& operator=(const IniStore&) = delete;
 
     QString path() const { return path_; }
+    // Why the file could not be read when the store was opened ("Input/output error: unable to read <path>
+    // (<reason>)"), for instance because the path is a folder or a FIFO; empty when it was read or does not exist.
+    // Such a file is never opened again by a write: every key reads as its default and writes throw WriteError.
+    QString problem() const { return problem_; }
 
     // The value with blanks at both ends removed and cut after 2047 characters; `def` when the section or the
     // key is missing. A key with an empty value reads as the empty text.
@@ -96,9 +101,11 @@ class IniStore {
 
     Stamp stampNow() const;
     void refreshIfChanged(bool always = false);
-    bool readDisk(QByteArray* bytes, bool* exists) const;
+    bool readDisk(QByteArray* bytes, bool* exists, QString* problem) const;
+    std::unique_ptr<QLockFile> takeLock(int waitMs) const;
+    void removeLeftovers();
     void apply(const Op& op);
-    static void applyTo(IniDocument& doc, const Op& op);
+    static bool applyTo(IniDocument& doc, const Op& op);
     void beginBatch();
     void commitBatch();
     void discardBatch();
@@ -107,6 +114,7 @@ class IniStore {
     [[noreturn]] void throwWriteError() const;
 
     QString path_;
+    QString problem_;
     std::shared_ptr<FileOps> ops_;
     IniDocument doc_;
     QByteArray diskBytes_;  // the file as last read or written by this store

@@ -31,6 +31,7 @@ void expectSameSettings(const IniDocument& a, const IniDocument& b, const char* 
 void checkSettingsFile(const QByteArray& bytes) {
     const IniDocument doc = IniDocument::parse(bytes);
     const QByteArray saved = doc.serialize();
+    if (saved != bytes) broken("a file nobody changed did not save byte for byte");
     const IniDocument reread = IniDocument::parse(saved);
     expectSameSettings(doc, reread, "saving changed the settings");
     if (reread.serialize() != saved) broken("saving a saved file changed it");

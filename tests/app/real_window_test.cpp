@@ -10,34 +10,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "program_folder.h"
 #include "virtual_display.h"
-
-namespace {
-
-QString run(const QString& program, const QStringList& args, const QProcessEnvironment& env, int timeoutMs = 10000) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-}
-
-bool copyFolder(const QString& from, const QString& to) {
-    QDir source(from);
-    for (const QString& name : source.entryList(QDir::Files)) {
-        if (name == QLatin1String("Cyclomat.ini")) continue;
-        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name))) return false;
-    }
-    QFile::setPermissions(QDir(to).filePath(QStringLiteral("Rorovovo")),
-                          QFile::permissions(source.filePath(QStringLiteral("Rorovovo"))));
-    return true;
-}
-
-}  // namespace
 
 TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     for (const char* tool : {"xdotool", "import"})
@@ -46,7 +20,7 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     ASSERT_TRUE(x.start()) << "Xvfb did not start";
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    ASSERT_TRUE(copyFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
+    ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), x.display());
@@ -60,10 +34,10 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
 
     QString window;
     for (int i = 0; i < 100 && window.isEmpty(); ++i) {
-        window = run(QStringLiteral("xdotool"),
-                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                      QStringLiteral("^ Biorhythms$")},
-                     env)
+        window = runTool(QStringLiteral("xdotool"),
+                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                          QStringLiteral("^ Biorhythms$")},
+                         env)
                      .section(QLatin1Char('\n'), 0, 0);
         if (window.isEmpty()) QThread::msleep(100);
     }
@@ -71,12 +45,12 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     QThread::msleep(700);  // let it paint
 
     const QString shot = QDir(folder.path()).filePath(QStringLiteral("shot.png"));
-    run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}, env);
+    runTool(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}, env);
     QImage image(shot);
     ASSERT_FALSE(image.isNull());
     // Without a window manager the window sits at its designed place, the menu bar on top of its client area.
-    const QString geometry =
-        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}, env);
+    const QString geometry = runTool(QStringLiteral("xdotool"),
+                                     {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}, env);
     int wx = 0, wy = 0;
     for (const QString& line : geometry.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("X="))) wx = line.mid(2).toInt();
@@ -97,8 +71,8 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     // The axis runs across the chart in the middle row.
     EXPECT_EQ(image.pixel(wx + 24 + 2 + 200, chartTop + 90) & 0xFFFFFF, 0xC0C0C0u);
 
-    run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}, env);
-    run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+x")}, env);
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}, env);
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+x")}, env);
     ASSERT_TRUE(program.waitForFinished(10000)) << "Ctrl+X did not close the program";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);

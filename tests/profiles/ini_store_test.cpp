@@ -2,8 +2,10 @@
 #include "profiles/ini_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -129,14 +131,22 @@ TEST_F(IniStoreTest, keyOrder_followsFirstWrite_newKeysEndTheirSection_newSectio
               "1=Tobias Wren|23.02.1990\n[Extra]\nKey=v\n");
 }
 
-TEST_F(IniStoreTest, deletingOrErasingSomethingMissing_leavesTheFileUntouched) {
-    const QByteArray before = "; mine\n[Records]\nProfiles=1\n0=A|01.01.2000\n";
+TEST_F(IniStoreTest, writesThatChangeNothing_leaveTheFileUntouched) {
+    // One Windows-1252 comment in a UTF-8 file: nothing may be re-encoded, nor the file replaced.
+    const QByteArray before = "; caf\xE9\r\n[Records]\nProfiles=1\n0=Jos\xC3\xA9|01.01.2000\n";
     writeBytes(path, before);
+    struct stat old;
+    ASSERT_EQ(::stat(qPrintable(path), &old), 0);
     IniStore store(path);
     store.deleteKey("Records", "5");
     store.deleteKey("Nowhere", "0");
     store.eraseSection("Rhytms");
+    store.writeInteger("Records", "Profiles", 1);
+    store.writeString("Records", "0", QString::fromUtf8("José|01.01.2000"));
     EXPECT_EQ(readBytes(path), before);
+    struct stat now;
+    ASSERT_EQ(::stat(qPrintable(path), &now), 0);
+    EXPECT_EQ(now.st_ino, old.st_ino) << "the file was replaced";
 }
 
 TEST_F(IniStoreTest, deleteKeyAndEraseSection_removeEveryLineOfTheirTarget) {
@@ -199,6 +209,40 @@ TEST_F(IniStoreTest, nonAsciiNames_surviveSaveAndRestart_asUtf8) {
 TEST_F(IniStoreTest, legacyWindows1252File_readsItsLetters) {
     EXPECT_EQ(readFrom("[Records]\n0=Ren\xE9 \x80\x93\x9C|01.01.1950\n", "Records", "0"),
               QString::fromUtf8("René €“œ|01.01.1950"));
+}
+
+QByteArray utf16(const char* text, QStringConverter::Encoding encoding) {
+    return QStringEncoder(encoding, QStringEncoder::Flag::WriteBom).encode(QString::fromUtf8(text));
+}
+
+TEST_F(IniStoreTest, eachLineIsReadInItsOwnEncoding_andOnlyTheChangedLineIsWrittenAnew) {
+    const struct {
+        const char* name;
+        QByteArray before;
+        QByteArray after;  // once Selected is 1
+    } cases[] = {
+        {"Windows-1252 lines in a UTF-8 file",
+         "; caf\xE9\r\n[Records]\r\n0=Jos\xC3\xA9|01.02.1990\r\n1=Ren\xE9|03.04.1950\r\nSelected=0\r\n",
+         "; caf\xE9\r\n[Records]\r\n0=Jos\xC3\xA9|01.02.1990\r\n1=Ren\xE9|03.04.1950\r\nSelected=1\r\n"},
+        {"UTF-16LE",
+         utf16("[Records]\r\n0=José|01.02.1990\r\n1=René|03.04.1950\r\nSelected=0\r\n", QStringConverter::Utf16LE),
+         utf16("[Records]\r\n0=José|01.02.1990\r\n1=René|03.04.1950\r\nSelected=1\r\n", QStringConverter::Utf16LE)},
+        {"UTF-16BE", utf16("[Records]\n0=José|01.02.1990\n1=René|03.04.1950\n", QStringConverter::Utf16BE),
+         utf16("[Records]\n0=José|01.02.1990\n1=René|03.04.1950\nSelected=1\n", QStringConverter::Utf16BE)},
+        {"UTF-8 mark, odd breaks, no final break",
+         "\xEF\xBB\xBF[Records]\r\r\n0=Jos\xC3\xA9|01.02.1990\n1=Ren\xE9|03.04.1950",
+         "\xEF\xBB\xBF[Records]\r\r\n0=Jos\xC3\xA9|01.02.1990\n1=Ren\xE9|03.04.1950\r\nSelected=1\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(path, c.before);
+        IniStore store(path);
+        EXPECT_EQ(store.readString("Records", "0", ""), QString::fromUtf8("José|01.02.1990"));
+        EXPECT_EQ(store.readString("Records", "1", ""), QString::fromUtf8("René|03.04.1950"));
+        store.writeInteger("Records", "Selected", 1);
+        EXPECT_EQ(readBytes(path), c.after);
+        EXPECT_EQ(IniStore(path).readString("Records", "0", ""), QString::fromUtf8("José|01.02.1990"));
+    }
 }
 
 TEST_F(IniStoreTest, textThatWouldChangeTheFileStructure_isRefusedBeforeWriting) {

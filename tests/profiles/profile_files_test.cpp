@@ -67,6 +67,16 @@ TEST(Celebrities, readUtf8WhenValid_andWindows1252Otherwise) {
     EXPECT_EQ(parseCelebrities("\xEF\xBB\xBFZo\xC3\xAB|01.01.1990\n")[0].name, QString::fromUtf8("Zoë"));
     EXPECT_EQ(parseCelebrities("Zo\xEB \x8A\x9A\x80|01.01.1990\n")[0].name, QString::fromUtf8("Zoë Šš€"));
     EXPECT_EQ(parseCelebrities("A\x81|1")[0].name, QString("A") + QChar(0x81));
+    // Each line on its own: one line in the ANSI code page leaves the UTF-8 lines UTF-8.
+    const auto mixed = parseCelebrities("Zo\xC3\xAB|01.01.1990\r\nRen\xE9|02.02.1950\r\n");
+    ASSERT_EQ(mixed.size(), 2u);
+    EXPECT_EQ(mixed[0].name + mixed[1].name, QString::fromUtf8("ZoëRené"));
+    const auto utf16 =
+        parseCelebrities(QByteArray("\xFF\xFEZ\0\xEB\0|\0"
+                                    "1\0\r\0\n\0",
+                                    14));
+    ASSERT_EQ(utf16.size(), 1u);
+    EXPECT_EQ(utf16[0].name + utf16[0].datePart, QString::fromUtf8("Zë1"));
 }
 
 TEST(Celebrities, fileMissing_givesNothing_unreadableFile_givesAClearError) {
