@@ -4,12 +4,12 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include "program_folder.h"
+#include "stale_lock.h"
 #include "virtual_display.h"
 
 namespace {
@@ -56,7 +56,10 @@ class HostileFiles : public ::testing::Test {
         ASSERT_TRUE(program.waitForStarted());
         QString window;
         const auto shown = [&] { return !(window = visibleWindow(QStringLiteral("^ Biorhythms$"), env)).isEmpty(); };
-        ASSERT_TRUE(answerBoxesUntil(program, env, 20000, &boxes, shown)) << "no main window within 20 s";
+        ASSERT_TRUE(answerBoxesUntil(program, env, 20000, &boxes, shown))
+            << "no main window within 20 s; program " << (program.state() == QProcess::NotRunning ? "ended" : "runs")
+            << ", exit " << program.exitStatus() << "/" << program.exitCode() << ": "
+            << program.readAllStandardError().constData();
         if (onShown) onShown();
         pressKey(window, QStringLiteral("ctrl+x"), env);
         const auto ended = [&] { return program.state() == QProcess::NotRunning; };
@@ -152,20 +155,7 @@ TEST_F(HostileFiles, whatAKilledWriteLeftBehind_isRemovedAtTheNextStart_andNothi
     writeAll(file("Cyclomat.ini"), settings);
     writeAll(file("Cyclomat.ini.tmp-3fa9c01"), "[Preferences]\nRhy");
     writeAll(file("Cyclomat.ini.tmp-notes.txt"), "not ours");
-    // A lock in the program's own format whose owner is gone.
-    QProcess gone;
-    gone.start(QStringLiteral("true"), {});
-    ASSERT_TRUE(gone.waitForStarted());
-    const qint64 deadPid = gone.processId();
-    gone.waitForFinished();
-    QByteArray lockText;
-    {
-        QLockFile lock(file("Cyclomat.ini.lock"));
-        ASSERT_TRUE(lock.tryLock(0));
-        lockText = readAll(file("Cyclomat.ini.lock"));
-    }
-    lockText = QByteArray::number(deadPid) + lockText.mid(lockText.indexOf('\n'));
-    writeAll(file("Cyclomat.ini.lock"), lockText);
+    ASSERT_TRUE(writeStaleLock(file("Cyclomat.ini.lock")));
 
     QStringList seen;
     onShown = [&] { seen = QDir(folder.path()).entryList({QStringLiteral("Cyclomat.ini*")}, QDir::Files); };

@@ -1,13 +1,21 @@
 // Nothing is lost: failed writes, faults at every step of a write, read-only folders and two copies of the
 // program on one settings file.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <future>
 
 #include "ini_test_files.h"
+#include "profiles/celebrities.h"
 #include "profiles/ini_store.h"
+#include "rhythm/errors.h"
+#include "stale_lock.h"
 
 using namespace rorovovo;
 using namespace rorovovo::profiles;
@@ -169,6 +177,84 @@ TEST_F(IniStoreSafetyTest, symbolicLink_staysALink_andTheFileItNamesIsReplaced) 
     store.writeInteger("Records", "Profiles", 1);
     EXPECT_TRUE(QFileInfo(path).isSymLink());
     EXPECT_EQ(readBytes(real), "[Records]\nProfiles=1\n");
+}
+
+TEST_F(IniStoreSafetyTest, pathThatIsNoFile_isReportedAtOnce_neverWaitedOn_andNeverReplaced) {
+    const struct {
+        const char* name;
+        std::function<bool()> make;
+        const char* reason;
+    } cases[] = {
+        {"FIFO", [&] { return ::mkfifo(qPrintable(path), 0644) == 0; }, "it is not a regular file"},
+        {"device", [&] { return QFile::link("/dev/null", path); }, "it is not a regular file"},
+        {"folder", [&] { return QDir().mkdir(path); }, "it is a folder"},
+    };
+    const QString nativePath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(c.make());
+        struct stat before;
+        ASSERT_EQ(::lstat(qPrintable(path), &before), 0);
+        struct Seen {
+            QString problem, value, writeError, dataError;
+        };
+        auto seen = std::async(std::launch::async, [&] {
+            Seen s;
+            IniStore store(path);
+            s.problem = store.problem();
+            s.value = store.readString("Records", "0", "default");
+            s.writeError = writeErrorOf([&] { store.writeString("Records", "Selected", "1"); });
+            try {
+                readCelebrityFile(path);
+            } catch (const AppError& e) {
+                s.dataError = e.what();
+            }
+            return s;
+        });
+        if (seen.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << "still waiting on the " << c.name << " after 5 s";
+            // A writer that comes and goes lets every blocked open of a FIFO return, so the test can end.
+            while (seen.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+                const int fd = ::open(qPrintable(path), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) ::close(fd);
+            }
+            continue;
+        }
+        const Seen s = seen.get();
+        const QString problem = "Input/output error: unable to read " + nativePath + " (" + c.reason + ")";
+        EXPECT_EQ(s.problem, problem);
+        EXPECT_EQ(s.dataError, problem);
+        EXPECT_EQ(s.value, "default");
+        EXPECT_EQ(s.writeError, expectedMessage);
+        struct stat after;
+        ASSERT_EQ(::lstat(qPrintable(path), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "replaced";
+        EXPECT_EQ(after.st_mode, before.st_mode) << "replaced";
+        QDir().rmdir(path);
+        QFile::remove(path);
+    }
+}
+
+TEST_F(IniStoreSafetyTest, whatAKilledWriteLeftBehind_goesAtOpen_unlessAnotherCopyIsWriting) {
+    writeBytes(path, original);
+    const QStringList notOurs = {"Cyclomat.ini.tmp-1a2b3c4d5", "Cyclomat.ini.tmp-draft", "Other.ini.tmp-1a2b"};
+    for (const QString& name : notOurs + QStringList{"Cyclomat.ini.tmp-1a2b", "Cyclomat.ini.tmp-ffffffff"})
+        writeBytes(dir.filePath(name), "[Records]\nProf");
+    const QStringList everything = folderEntries(dir.path());
+    {
+        QLockFile writing(path + ".lock");  // another copy in the middle of a write
+        ASSERT_TRUE(writing.tryLock(0));
+        IniStore store(path);
+        QStringList kept = everything + QStringList{"Cyclomat.ini.lock"};
+        kept.sort();
+        EXPECT_EQ(folderEntries(dir.path()), kept);
+    }
+    ASSERT_TRUE(writeStaleLock(path + ".lock"));
+    IniStore store(path);
+    QStringList left = notOurs + QStringList{"Cyclomat.ini"};
+    left.sort();
+    EXPECT_EQ(folderEntries(dir.path()), left);
+    EXPECT_EQ(store.readInteger("Records", "Profiles", 0), 2);
 }
 
 }  // namespace
