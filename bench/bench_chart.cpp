@@ -11,8 +11,10 @@
 #include "chart/chart_drawing.h"
 #include "chart/colors.h"
 #include "chart/qimage_surface.h"
+#include "rhythm/rhythms.h"
 
 using namespace rorovovo::chart;
+using rorovovo::PenStyle;
 
 namespace {
 
@@ -20,24 +22,14 @@ constexpr int kWidth = 3513;
 constexpr int kHeight = 181;
 constexpr int kTodayX = 600;
 
-struct Rhythm {
-    int period;
-    Rgb color;
-    PenStyle style;
-};
-constexpr Rhythm kRhythms[] = {
-    {23, kRed, PenStyle::Solid},       {28, kFuchsia, PenStyle::Solid},   {33, kGreen, PenStyle::Solid},
-    {38, kBlue, PenStyle::DashDotDot}, {53, kAqua, PenStyle::DashDotDot}, {48, kOlive, PenStyle::DashDotDot},
-};
-
 void drawChart(QImageSurface& s, int curves) {
     s.setPenStyle(PenStyle::Solid);
     drawChartFrame(s, kTodayX, kWidth, kHeight);
     for (int i = 0; i < curves; ++i) {
-        const Rhythm& r = kRhythms[i];
-        s.setPenColor(r.color);
-        s.setPenStyle(r.style);
-        drawRhythmCurve(s, r.period, (24000 - kTodayX / 10) % r.period, kHeight, 0, kWidth);
+        const rorovovo::rhythm::Rhythm& r = rorovovo::rhythm::Rhythms[i];
+        s.setPenColor(r.Colour);
+        s.setPenStyle(r.Pen);
+        drawRhythmCurve(s, r.Period, (24000 - kTodayX / 10) % r.Period, kHeight, 0, kWidth);
     }
 }
 

@@ -4,12 +4,8 @@
 
 namespace rorovovo::chart {
 
-constexpr Rgb kRed = 0xFF0000;
-constexpr Rgb kFuchsia = 0xFF00FF;
-constexpr Rgb kGreen = 0x008000;
-constexpr Rgb kBlue = 0x0000FF;
-constexpr Rgb kAqua = 0x00FFFF;
-constexpr Rgb kOlive = 0x808000;
+// The chart's own colours; a rhythm's colour comes from the rhythm table.
+constexpr Rgb kRed = 0xFF0000;  // the indicator's rising or falling arrow
 constexpr Rgb kSilver = 0xC0C0C0;
 constexpr Rgb kWhite = 0xFFFFFF;
 constexpr Rgb kBlack = 0x000000;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "chart/colors.h"
-#include "rhythm/errors.h"
+#include "core/errors.h"
 
 namespace rorovovo::chart {
 

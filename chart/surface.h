@@ -3,12 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "core/pen_style.h"
+
 namespace rorovovo::chart {
 
 // 0xRRGGBB
 using Rgb = std::uint32_t;
 
-enum class PenStyle { Solid, DashDotDot, Clear };
 enum class BrushStyle { Solid, Clear };
 
 struct FontSpec {

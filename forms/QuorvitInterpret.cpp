@@ -5,6 +5,7 @@
 
 #include "forms/widgets.h"
 #include "rhythm/interpretation.h"
+#include "rhythm/rhythms.h"
 
 namespace rorovovo::forms {
 
@@ -48,9 +49,14 @@ TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
     Bevel1->setGeometry(8, 8, 465, 201);
 
     // The labels are the window's own children laid over the frame, so the frame never hides them.
-    Label1 = heading(this, "Label1", QStringLiteral("Physical"), 12, QColor(255, 0, 0));
-    Label2 = heading(this, "Label2", QStringLiteral("Emotional"), 74, QColor(255, 0, 255));
-    Label3 = heading(this, "Label3", QStringLiteral("Intellectual"), 136, QColor(0, 128, 0));
+    // The first three rhythms, each headed by its name in its colour.
+    QLabel** headings[] = {&Label1, &Label2, &Label3};
+    const char* headingNames[] = {"Label1", "Label2", "Label3"};
+    for (int i = 0; i < 3; ++i) {
+        const rhythm::Rhythm& r = rhythm::Rhythms[i];
+        *headings[i] = heading(this, headingNames[i], QString::fromUtf8(r.Name.data(), int(r.Name.size())), 12 + 62 * i,
+                               QColor(QRgb(r.Colour)));
+    }
     Label4 = textLabel(this, "Label4", QStringLiteral("physical"), 32);
     Label5 = textLabel(this, "Label5", QStringLiteral("emotional"), 94);
     Label6 = textLabel(this, "Label6", QStringLiteral("intellectual"), 156);

@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <iterator>
+#include <tuple>
 
 #include "forms/QuorvitAbout.h"
 #include "forms/widgets.h"
@@ -144,16 +146,28 @@ void TForm1::createMenus() {
     MenuSep7 = separator(MenuOptions, "MenuSep7");
     MenuOptionsShowRhytms = MenuOptions->addMenu(QStringLiteral("Default rhythms to show..."));
     MenuOptionsShowRhytms->setObjectName(QStringLiteral("MenuOptionsShowRhytms"));
-    QAction** rhythmItems[] = {&MenuOptionsShowPhysical,    &MenuOptionsShowEmotional, &MenuOptionsShowIntellectual,
-                               &MenuOptionsShowIntuitional, &MenuOptionsShowSpiritual, &MenuOptionsShowAesthetics};
+    // The option item of each rhythm in the table's order, with its caption as the menu spells it.
+    const struct {
+        QAction** item;
+        const char* name;
+        const char* caption;
+    } options[] = {{&MenuOptionsShowPhysical, "MenuOptionsShowPhysical", "Physical rhythm"},
+                   {&MenuOptionsShowEmotional, "MenuOptionsShowEmotional", "Emotional rhythm"},
+                   {&MenuOptionsShowIntellectual, "MenuOptionsShowIntellectual", "Intellectual rhythm"},
+                   {&MenuOptionsShowIntuitional, "MenuOptionsShowIntuitional", "Intuitional rhythm"},
+                   {&MenuOptionsShowSpiritual, "MenuOptionsShowSpiritual", "Spiritual rhythm"},
+                   {&MenuOptionsShowAesthetics, "MenuOptionsShowAesthetics", "Aesthetics rhytm"}};
+    static_assert(std::size(options) == std::tuple_size_v<decltype(rhythm::Rhythms)>);
     for (const auto& rhythm : rhythm::Rhythms) {
-        if (rhythm.Number == 5) MenuSep8 = separator(MenuOptionsShowRhytms, "MenuSep8");
-        QAction* item = menuItem(MenuOptionsShowRhytms, std::string(rhythm.OptionItem).c_str(),
-                                 QString::fromUtf8(rhythm.OptionCaption.data(), int(rhythm.OptionCaption.size())));
+        const auto& option = options[rhythm.Number - 1];
+        // A separator parts the base rhythms from the extra ones.
+        if (rhythm.Number > 1 && !rhythm.Base && rhythm::rhythmByNumber(rhythm.Number - 1).Base)
+            MenuSep8 = separator(MenuOptionsShowRhytms, "MenuSep8");
+        QAction* item = menuItem(MenuOptionsShowRhytms, option.name, QLatin1String(option.caption));
         item->setCheckable(true);
-        item->setChecked(rhythm.ShownByDefault);
+        item->setChecked(rhythm.Base);
         item->setData(rhythm.Number);  // the tag: the rhythm's number and its digit in the saved setting
-        *rhythmItems[rhythm.Number - 1] = item;
+        *option.item = item;
     }
 
     // Commands beyond the designed menus live here, so every designed menu keeps its items. The menu stays out of
@@ -201,15 +215,33 @@ void TForm1::createControls() {
 
     // The cycle-day panel with the legend.
     Panel2 = place(new BevelPanel(client, BevelPanel::Style::None), "Panel2", 542, 18, 105, 203);
-    const QColor rhythmColors[] = {QColor(0xFF0000), QColor(0xFF00FF), QColor(0x008000), QColor(0x0000FF)};
     QLabel** dayLabels[] = {&Label11, &Label12, &Label13, &Label14};
     QLineEdit** dayBoxes[] = {&Edit2, &Edit3, &Edit4, &Edit5};
     const char* dayLabelNames[] = {"Label11", "Label12", "Label13", "Label14"};
     const char* dayBoxNames[] = {"Edit2", "Edit3", "Edit4", "Edit5"};
-    const int periods[] = {23, 28, 33, 38};
-    for (int i = 0; i < 4; ++i) {
-        QLabel* l =
-            label(Panel2, dayLabelNames[i], QStringLiteral("Day         of %1").arg(periods[i]), 8, 10 + 24 * i);
+    LineShape** legendShapes[] = {&Shape1, &Shape2, &Shape3, &Shape4};
+    QLabel** legendLabels[] = {&Label6, &Label7, &Label8, &Label9};
+    const char* shapeNames[] = {"Shape1", "Shape2", "Shape3", "Shape4"};
+    const char* legendNames[] = {"Label6", "Label7", "Label8", "Label9"};
+    // The extra rhythms' legend: two short dashes each, in the rhythm's colour.
+    LineShape** extraShapes[][2] = {{&Shape5, &Shape7}, {&Shape6, &Shape8}};
+    const char* extraShapeNames[][2] = {{"Shape5", "Shape7"}, {"Shape6", "Shape8"}};
+    QLabel** extraLabels[] = {&Label16, &Label17};
+    const char* extraLabelNames[] = {"Label16", "Label17"};
+    int extra = 0;
+    for (const auto& r : rhythm::Rhythms) {
+        const QColor colour(QRgb(r.Colour));
+        const QString name = QString::fromUtf8(r.Name.data(), int(r.Name.size()));
+        if (!r.Base) {
+            const int i = extra++;
+            const int top = 178 + 14 * i;
+            *extraShapes[i][0] = place(new LineShape(Panel2, colour, 2), extraShapeNames[i][0], 8, top, 12, 2);
+            *extraShapes[i][1] = place(new LineShape(Panel2, colour, 2), extraShapeNames[i][1], 22, top, 12, 2);
+            *extraLabels[i] = label(Panel2, extraLabelNames[i], name, 42, top - 6);
+            continue;
+        }
+        const int i = r.Number - 1;
+        QLabel* l = label(Panel2, dayLabelNames[i], QStringLiteral("Day         of %1").arg(r.Period), 8, 10 + 24 * i);
         // Grey, as the desktop writes its quiet texts, yet dark enough to read on the button face.
         setTextColor(l, readableOn(palette().color(QPalette::Disabled, QPalette::WindowText),
                                    palette().color(QPalette::Window)));
@@ -219,24 +251,12 @@ void TForm1::createControls() {
         box->setFrame(false);
         box->setFont(designFont(12));
         box->setAlignment(Qt::AlignCenter);
-        setTextColor(box, rhythmColors[i]);
+        setTextColor(box, colour);
+        box->setAccessibleName(name + QStringLiteral(" day"));
         *dayBoxes[i] = box;
+        *legendShapes[i] = place(new LineShape(Panel2, colour, 2), shapeNames[i], 8, 118 + 14 * i, 26, 2);
+        *legendLabels[i] = label(Panel2, legendNames[i], name, 42, 112 + 14 * i);
     }
-    LineShape** legendShapes[] = {&Shape1, &Shape2, &Shape3, &Shape4};
-    QLabel** legendLabels[] = {&Label6, &Label7, &Label8, &Label9};
-    const char* shapeNames[] = {"Shape1", "Shape2", "Shape3", "Shape4"};
-    const char* legendNames[] = {"Label6", "Label7", "Label8", "Label9"};
-    const char* legendTexts[] = {"Physical", "Emotional", "Intellectual", "Intuitional"};
-    for (int i = 0; i < 4; ++i) {
-        *legendShapes[i] = place(new LineShape(Panel2, rhythmColors[i], 2), shapeNames[i], 8, 118 + 14 * i, 26, 2);
-        *legendLabels[i] = label(Panel2, legendNames[i], QLatin1String(legendTexts[i]), 42, 112 + 14 * i);
-    }
-    Shape5 = place(new LineShape(Panel2, QColor(0x00FFFF), 2), "Shape5", 8, 178, 12, 2);
-    Shape7 = place(new LineShape(Panel2, QColor(0x00FFFF), 2), "Shape7", 22, 178, 12, 2);
-    Shape6 = place(new LineShape(Panel2, QColor(0x808000), 2), "Shape6", 8, 192, 12, 2);
-    Shape8 = place(new LineShape(Panel2, QColor(0x808000), 2), "Shape8", 22, 192, 12, 2);
-    Label16 = label(Panel2, "Label16", QStringLiteral("Spiritual"), 42, 172);
-    Label17 = label(Panel2, "Label17", QStringLiteral("Aesthetics"), 42, 186);
 
     // The person panel.
     Panel1 = place(new BevelPanel(client, BevelPanel::Style::RaisedInLoweredOut), "Panel1", 24, 228, 513, 89);
@@ -320,9 +340,8 @@ void TForm1::createControls() {
 
     // What a screen reader announces for the boxes, taken from the captions beside them.
     const std::pair<QWidget*, const char*> spoken[] = {
-        {Edit_name, "name"},         {Edit_day, "day"},          {Edit_month, "month"},   {Edit_year, "year"},
-        {Edit6, "total days"},       {Edit_age, "years"},        {Edit2, "Physical day"}, {Edit3, "Emotional day"},
-        {Edit4, "Intellectual day"}, {Edit5, "Intuitional day"}, {ComboBox1, "profile"}};
+        {Edit_name, "name"},   {Edit_day, "day"},   {Edit_month, "month"}, {Edit_year, "year"},
+        {Edit6, "total days"}, {Edit_age, "years"}, {ComboBox1, "profile"}};
     for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
 
     // Tab order: the person panel first (year, month, day, add new, name, list), then the chart, then "!".
@@ -337,6 +356,22 @@ void TForm1::createControls() {
     QWidget::setTabOrder(Edit3, Edit4);
     QWidget::setTabOrder(Edit4, Edit5);
     QWidget::setTabOrder(Edit5, Button_now);
+}
+
+QAction* TForm1::rhythmOption(const rhythm::Rhythm& r) const {
+    QAction* const items[] = {MenuOptionsShowPhysical,    MenuOptionsShowEmotional, MenuOptionsShowIntellectual,
+                              MenuOptionsShowIntuitional, MenuOptionsShowSpiritual, MenuOptionsShowAesthetics};
+    return items[r.Number - 1];
+}
+
+QLineEdit* TForm1::cycleDayBox(const rhythm::Rhythm& r) const {
+    QLineEdit* const boxes[] = {Edit2, Edit3, Edit4, Edit5};
+    return r.Base ? boxes[r.Number - 1] : nullptr;
+}
+
+PictureBox* TForm1::phaseIndicator(const rhythm::Rhythm& r) const {
+    PictureBox* const images[] = {Image_Physical, Image_Emotional, Image_Intellectual, Image_Intuitional};
+    return r.Base ? images[r.Number - 1] : nullptr;
 }
 
 void TForm1::connectHandlers() {

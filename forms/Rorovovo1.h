@@ -23,6 +23,9 @@ namespace rorovovo::profiles {
 class IniStore;
 class ProfileList;
 }  // namespace rorovovo::profiles
+namespace rorovovo::rhythm {
+struct Rhythm;
+}  // namespace rorovovo::rhythm
 
 namespace rorovovo::forms {
 
@@ -146,6 +149,12 @@ class TForm1 : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The controls that stand for a rhythm; a rhythm that is not a base rhythm has no day box and no indicator.
+    QAction* rhythmOption(const rhythm::Rhythm& r) const;
+    QLineEdit* cycleDayBox(const rhythm::Rhythm& r) const;
+    PictureBox* phaseIndicator(const rhythm::Rhythm& r) const;
+    void drawRhythm(const rhythm::Rhythm& r);
+
     void createControls();
     void createMenus();
     void connectHandlers();

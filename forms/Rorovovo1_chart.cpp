@@ -5,7 +5,6 @@
 #include <QScrollBar>
 
 #include "chart/chart_drawing.h"
-#include "chart/colors.h"
 #include "chart/indicator.h"
 #include "chart/vertical_text.h"
 #include "forms/Rorovovo1.h"
@@ -15,13 +14,13 @@
 #include "rhythm/convert.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
+#include "rhythm/rhythms.h"
 #include "rhythm/zodiac.h"
 
 namespace rorovovo::forms {
 
 namespace {
 
-using chart::kAqua, chart::kBlue, chart::kFuchsia, chart::kGreen, chart::kOlive, chart::kRed;
 // The desktop colours the indicators and the date marker are drawn in.
 constexpr chart::Rgb kInactiveBorder = 0xD4D0C8, kWindowText = 0x000000, kButtonHighlight = 0xFFFFFF;
 
@@ -46,23 +45,8 @@ bool TForm1::CheckBirthDate() {
 int TForm1::ShowCycleDay(int period) {
     const int lived = rhythm::daysLived(BirthDate, platform::toDateValue(platform::now()));
     Edit6->setText(QString::number(lived));
-    QLineEdit* box = nullptr;
-    switch (period) {
-        case 23:
-            box = Edit2;
-            break;
-        case 28:
-            box = Edit3;
-            break;
-        case 33:
-            box = Edit4;
-            break;
-        case 38:
-            box = Edit5;
-            break;
-        default:
-            break;
-    }
+    const rhythm::Rhythm* r = rhythm::rhythmByPeriod(period);
+    QLineEdit* box = r ? cycleDayBox(*r) : nullptr;
     if (box) {
         box->setText(QString::number(rhythm::cycleDay(lived, period)));
         // Writing the text a box already holds notifies nobody (a design text "4" and day 4), so the box is
@@ -86,28 +70,10 @@ void TForm1::ButtonDrawBioClick() {
     BirthDate =
         rhythm::encodeDate(rhythm::strToInt(utf8(Edit_year->text())), rhythm::strToInt(utf8(Edit_month->text())),
                            rhythm::strToInt(utf8(Edit_day->text())));
-    auto& canvas = ImageBio->canvas();
-    canvas.setPenStyle(chart::PenStyle::Solid);
+    ImageBio->canvas().setPenStyle(PenStyle::Solid);
     DrawChartFrame();
-    const struct {
-        QAction* item;
-        int period;
-        chart::Rgb color;
-    } solid[] = {{MenuOptionsShowPhysical, 23, kRed},
-                 {MenuOptionsShowEmotional, 28, kFuchsia},
-                 {MenuOptionsShowIntellectual, 33, kGreen}};
-    for (const auto& r : solid) {
-        if (!r.item->isChecked()) continue;
-        canvas.setPenColor(r.color);
-        const int offset = ShowCycleDay(r.period);
-        DrawRhythmCurve(r.period, offset);
-    }
-    if (MenuOptionsShowIntuitional->isChecked()) {
-        canvas.setPenColor(kBlue);
-        canvas.setPenStyle(chart::PenStyle::DashDotDot);
-        const int offset = ShowCycleDay(38);
-        DrawRhythmCurve(38, offset);
-    }
+    for (const auto& r : rhythm::Rhythms)
+        if (r.Base && rhythmOption(r)->isChecked()) drawRhythm(r);
     // One decimal, written with the user's decimal separator.
     Edit_age->setText(
         QString::fromStdString(rhythm::formatAge(rhythm::ageYears(BirthDate, platform::toDateValue(platform::now()))))
@@ -115,26 +81,23 @@ void TForm1::ButtonDrawBioClick() {
     ShowZodiacSign(BirthDate);
     for (PictureBox* image : {Image_Physical, Image_Emotional, Image_Intellectual, Image_Intuitional})
         ClearIndicator(image);
-    DrawPhaseIndicator(Image_Physical, rhythm::strToInt(utf8(Edit2->text())), 23, kRed);
-    DrawPhaseIndicator(Image_Emotional, rhythm::strToInt(utf8(Edit3->text())), 28, kFuchsia);
-    DrawPhaseIndicator(Image_Intellectual, rhythm::strToInt(utf8(Edit4->text())), 33, kGreen);
-    DrawPhaseIndicator(Image_Intuitional, rhythm::strToInt(utf8(Edit5->text())), 38, kBlue);
+    for (const auto& r : rhythm::Rhythms)
+        if (r.Base)
+            DrawPhaseIndicator(phaseIndicator(r), rhythm::strToInt(utf8(cycleDayBox(r)->text())), r.Period, r.Colour);
 }
 
 void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
-    auto& canvas = ImageBio->canvas();
-    canvas.setPenStyle(chart::PenStyle::DashDotDot);
-    if (MenuOptionsShowSpiritual->isChecked() || sender == MenuProgramDrawExtra) {
-        canvas.setPenColor(kAqua);
-        const int offset = ShowCycleDay(53);
-        DrawRhythmCurve(53, offset);
-    }
-    if (MenuOptionsShowAesthetics->isChecked() || sender == MenuProgramDrawExtra) {
-        canvas.setPenColor(kOlive);
-        const int offset = ShowCycleDay(48);
-        DrawRhythmCurve(48, offset);
-    }
+    for (const auto& r : rhythm::Rhythms)
+        if (!r.Base && (rhythmOption(r)->isChecked() || sender == MenuProgramDrawExtra)) drawRhythm(r);
     Panel2->resize(Panel2->width(), Label17->y() + 18);
+}
+
+void TForm1::drawRhythm(const rhythm::Rhythm& r) {
+    auto& canvas = ImageBio->canvas();
+    canvas.setPenColor(r.Colour);
+    canvas.setPenStyle(r.Pen);
+    const int offset = ShowCycleDay(r.Period);
+    DrawRhythmCurve(r.Period, offset);
 }
 
 void TForm1::MenuOptionsShowCyclesClick(QAction* sender) {

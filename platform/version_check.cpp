@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/errors.h"
 #include "platform/dialogs.h"
 #include "platform/download.h"
 #include "rhythm/convert.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::platform {
 

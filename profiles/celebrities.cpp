@@ -1,9 +1,9 @@
 #include "profiles/celebrities.h"
 
+#include "core/errors.h"
 #include "profiles/file_ops.h"
 #include "profiles/profile_entry.h"
 #include "profiles/text_codec.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::profiles {
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
+#include "core/errors.h"
 #include "profiles/file_ops.h"
 #include "profiles/ini_document.h"
-#include "rhythm/errors.h"
 
 class QLockFile;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "rhythm/errors.h"
+#include "core/errors.h"
 
 namespace rorovovo::rhythm {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/errors.h"
 #include "rhythm/convert.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::rhythm {
 

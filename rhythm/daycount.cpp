@@ -4,7 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#include "rhythm/errors.h"
+#include "core/errors.h"
 
 namespace rorovovo::rhythm {
 

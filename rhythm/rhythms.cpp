@@ -1,22 +1,17 @@
 #include "rhythm/rhythms.h"
 
+#include "core/errors.h"
 #include "rhythm/convert.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::rhythm {
 
 const std::array<Rhythm, 6> Rhythms = {{
-    {1, "Physical", 23, 0xFF0000, PenStyle::Solid, "Edit2", "Image_Physical", "MenuOptionsShowPhysical",
-     "Physical rhythm", true},
-    {2, "Emotional", 28, 0xFF00FF, PenStyle::Solid, "Edit3", "Image_Emotional", "MenuOptionsShowEmotional",
-     "Emotional rhythm", true},
-    {3, "Intellectual", 33, 0x008000, PenStyle::Solid, "Edit4", "Image_Intellectual", "MenuOptionsShowIntellectual",
-     "Intellectual rhythm", true},
-    {4, "Intuitional", 38, 0x0000FF, PenStyle::DashDotDot, "Edit5", "Image_Intuitional", "MenuOptionsShowIntuitional",
-     "Intuitional rhythm", true},
-    {5, "Spiritual", 53, 0x00FFFF, PenStyle::DashDotDot, "", "", "MenuOptionsShowSpiritual", "Spiritual rhythm", false},
-    {6, "Aesthetics", 48, 0x808000, PenStyle::DashDotDot, "", "", "MenuOptionsShowAesthetics", "Aesthetics rhytm",
-     false},
+    {1, "Physical", 23, 0xFF0000, PenStyle::Solid, true},
+    {2, "Emotional", 28, 0xFF00FF, PenStyle::Solid, true},
+    {3, "Intellectual", 33, 0x008000, PenStyle::Solid, true},
+    {4, "Intuitional", 38, 0x0000FF, PenStyle::DashDotDot, true},
+    {5, "Spiritual", 53, 0x00FFFF, PenStyle::DashDotDot, false},
+    {6, "Aesthetics", 48, 0x808000, PenStyle::DashDotDot, false},
 }};
 
 const Rhythm& rhythmByNumber(int number) {
@@ -34,8 +29,7 @@ ShownRhythms parseShownRhythms(std::string_view value) {
     ShownRhythms shown{};
     for (std::size_t i = 0; i < shown.size(); ++i) {
         // Each position is read as a number on its own, so a stray character fails the way a number box does.
-        const std::string_view digit = i < value.size() ? value.substr(i, 1) : DefaultRhytmsValue.substr(i, 1);
-        shown[i] = strToInt(digit) == 1;
+        shown[i] = i < value.size() ? strToInt(value.substr(i, 1)) == 1 : Rhythms[i].Base;
     }
     return shown;
 }

@@ -5,29 +5,25 @@
 #include <string>
 #include <string_view>
 
+#include "core/pen_style.h"
+
 namespace rorovovo::rhythm {
 
-enum class PenStyle { Solid, DashDotDot };
-
-// One of the six rhythms. Number is also the menu tag of its option item and the position of its digit in the
-// "Rhytms" setting. Controls are named here so the window code can find them by the rhythm, not by hand.
+// One of the six rhythms: the only place that knows its period, colour and pen. Number is also the position of its
+// digit in the "Rhytms" setting. The windows match their own controls to a rhythm by its number.
 struct Rhythm {
     int Number;
     std::string_view Name;
     int Period;            // days
     std::uint32_t Colour;  // 0xRRGGBB
     PenStyle Pen;
-    std::string_view DayBox;          // empty for the extra rhythms
-    std::string_view IndicatorImage;  // empty for the extra rhythms
-    std::string_view OptionItem;
-    std::string_view OptionCaption;  // as the menu shows it, spelling included
-    bool ShownByDefault;
+    // Base rhythms have a cycle-day box and an indicator, are drawn by "Draw biorhythms" and are shown by default;
+    // the others are the extra rhythms.
+    bool Base;
 };
 
 // Physical, Emotional, Intellectual, Intuitional (the base rhythms), then Spiritual and Aesthetics.
 extern const std::array<Rhythm, 6> Rhythms;
-
-constexpr int BaseRhythmCount = 4;
 
 // The rhythm numbered 1..6; any other number throws RangeError.
 const Rhythm& rhythmByNumber(int number);
@@ -38,6 +34,7 @@ const Rhythm* rhythmByPeriod(int period);
 // Check marks of the six option items, index 0 for rhythm 1.
 using ShownRhythms = std::array<bool, 6>;
 
+// The "Rhytms" value that shows the base rhythms only.
 inline constexpr std::string_view DefaultRhytmsValue = "111100";
 
 // Reads a "Rhytms" setting value: character n stands for rhythm n, "1" checks it, any other digit does not.

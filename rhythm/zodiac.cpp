@@ -1,6 +1,6 @@
 #include "rhythm/zodiac.h"
 
-#include "rhythm/errors.h"
+#include "core/errors.h"
 
 namespace rorovovo::rhythm {
 

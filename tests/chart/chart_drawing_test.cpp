@@ -6,9 +6,9 @@
 
 #include "chart/colors.h"
 #include "chart/qimage_surface.h"
+#include "core/errors.h"
 #include "pixels.h"
 #include "recording_surface.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::chart {
 namespace {

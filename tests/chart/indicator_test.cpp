@@ -4,9 +4,9 @@
 
 #include "chart/colors.h"
 #include "chart/qimage_surface.h"
+#include "core/errors.h"
 #include "pixels.h"
 #include "recording_surface.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::chart {
 namespace {
@@ -16,6 +16,8 @@ using testing::countInRect;
 
 constexpr Rgb kDisc = 0xD4D0C8;
 constexpr Rgb kText = 0x000000;
+// Wedge colours; kRed is the arrow's.
+constexpr Rgb kBlue = 0x0000FF, kFuchsia = 0xFF00FF, kGreen = 0x008000;
 
 struct Drawn {
     QImage image;

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include "core/errors.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
-#include "rhythm/errors.h"
 #include "tests/platform/local_http_server.h"
 
 QT_BEGIN_NAMESPACE

@@ -3,10 +3,10 @@
 
 #include <QTemporaryDir>
 
+#include "core/errors.h"
 #include "ini_test_files.h"
 #include "profiles/celebrities.h"
 #include "profiles/profile_entry.h"
-#include "rhythm/errors.h"
 
 using namespace rorovovo;
 using namespace rorovovo::profiles;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "rhythm/errors.h"
+#include "core/errors.h"
 
 namespace rorovovo::rhythm {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "rhythm/errors.h"
+#include "core/errors.h"
 
 namespace rorovovo::rhythm {
 namespace {

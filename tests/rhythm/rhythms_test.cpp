@@ -2,35 +2,40 @@
 
 #include <gtest/gtest.h>
 
-#include "rhythm/errors.h"
+#include "core/errors.h"
 
 namespace rorovovo::rhythm {
 namespace {
 
-TEST(Rhythms, table_numbersPeriodsAndDefaults) {
-    const int periods[] = {23, 28, 33, 38, 53, 48};
+TEST(Rhythms, table_numbersPeriodsPensAndBaseRhythms) {
+    const struct {
+        int period;
+        std::uint32_t colour;
+        PenStyle pen;
+        bool base;
+    } expected[] = {{23, 0xFF0000, PenStyle::Solid, true},       {28, 0xFF00FF, PenStyle::Solid, true},
+                    {33, 0x008000, PenStyle::Solid, true},       {38, 0x0000FF, PenStyle::DashDotDot, true},
+                    {53, 0x00FFFF, PenStyle::DashDotDot, false}, {48, 0x808000, PenStyle::DashDotDot, false}};
     for (int n = 1; n <= 6; ++n) {
         const Rhythm& r = rhythmByNumber(n);
+        const auto& e = expected[n - 1];
         EXPECT_EQ(r.Number, n);
-        EXPECT_EQ(r.Period, periods[n - 1]);
-        EXPECT_EQ(r.ShownByDefault, n <= BaseRhythmCount);
-        // Only base rhythms have a day box and an indicator.
-        EXPECT_EQ(r.DayBox.empty(), n > BaseRhythmCount);
-        EXPECT_EQ(r.IndicatorImage.empty(), n > BaseRhythmCount);
-        EXPECT_EQ(r.Pen, n <= 3 ? PenStyle::Solid : PenStyle::DashDotDot);
+        EXPECT_EQ(r.Period, e.period) << n;
+        EXPECT_EQ(r.Colour, e.colour) << n;
+        EXPECT_EQ(r.Pen, e.pen) << n;
+        EXPECT_EQ(r.Base, e.base) << n;
         EXPECT_EQ(rhythmByPeriod(r.Period), &r);
     }
-    EXPECT_EQ(rhythmByNumber(1).DayBox, "Edit2");
-    EXPECT_EQ(rhythmByNumber(4).DayBox, "Edit5");
-    EXPECT_EQ(rhythmByNumber(2).Colour, 0xFF00FFu);
-    EXPECT_EQ(rhythmByNumber(3).Colour, 0x008000u);
-    EXPECT_EQ(rhythmByNumber(5).Colour, 0x00FFFFu);
-    EXPECT_EQ(rhythmByNumber(6).OptionItem, "MenuOptionsShowAesthetics");
-    EXPECT_EQ(rhythmByNumber(6).OptionCaption, "Aesthetics rhytm");
-    EXPECT_EQ(rhythmByNumber(1).OptionCaption, "Physical rhythm");
     EXPECT_EQ(rhythmByPeriod(24), nullptr);
     EXPECT_THROW(rhythmByNumber(0), RangeError);
     EXPECT_THROW(rhythmByNumber(7), RangeError);
+}
+
+TEST(Rhythms, defaultSettingValue_showsTheBaseRhythmsOnly) {
+    ShownRhythms base{};
+    for (const Rhythm& r : Rhythms) base[r.Number - 1] = r.Base;
+    EXPECT_EQ(parseShownRhythms(DefaultRhytmsValue), base);
+    EXPECT_EQ(parseShownRhythms(""), base);
 }
 
 TEST(Rhythms, settingValue_digitOneChecksAnyOtherDigitDoesNot) {

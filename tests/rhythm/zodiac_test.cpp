@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/errors.h"
 #include "rhythm/dates.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::rhythm {
 namespace {
