@@ -9,6 +9,7 @@
 #include "forms/widgets.h"
 #include "platform/app_info.h"
 #include "platform/file_version.h"
+#include "platform/guard.h"
 #include "platform/shell.h"
 #include "platform/web_links.h"
 
@@ -136,14 +137,16 @@ void TFormAbout::mousePressEvent(QMouseEvent* event) {
 bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonPress || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
         return QDialog::eventFilter(watched, event);
-    if (watched == Label10)
-        Label10Click();
-    else if (watched == Label7)
-        Label7Click();
-    else if (watched == Label8)
-        Label8Click();
-    else
-        FormClick();
+    platform::guarded([&] {
+        if (watched == Label10)
+            Label10Click();
+        else if (watched == Label7)
+            Label7Click();
+        else if (watched == Label8)
+            Label8Click();
+        else
+            FormClick();
+    });
     return true;
 }
 

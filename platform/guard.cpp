@@ -6,4 +6,6 @@ namespace rorovovo::platform {
 
 void reportUncaught(const std::exception& error) { showError(QString::fromUtf8(error.what())); }
 
+void reportUncaughtUnknown() { showError(QStringLiteral("Unknown error")); }
+
 }  // namespace rorovovo::platform

@@ -9,6 +9,8 @@ namespace rorovovo::platform {
 
 // Shows the error box for a failure that escaped a handler. The program runs on.
 void reportUncaught(const std::exception& error);
+// The same for a thrown value that is no std::exception, which carries no message of its own.
+void reportUncaughtUnknown();
 
 // Runs one event handler; a failure ends it and is reported in the error box, as every handler's failures are.
 template <class F>
@@ -17,6 +19,9 @@ void guarded(F&& handler) {
         std::forward<F>(handler)();
     } catch (const std::exception& error) {
         reportUncaught(error);
+    } catch (...) {
+        // Whatever is thrown, it must not unwind through Qt's event dispatch.
+        reportUncaughtUnknown();
     }
 }
 

@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "core/errors.h"
 #include "forms/widgets.h"
+#include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "platform/web_links.h"
 #include "tests/forms/main_window_fixture.h"
@@ -111,6 +113,20 @@ TEST_F(AboutBox, linksOpenTheirTargetsAndKeepTheBoxOpen) {
     EXPECT_TRUE(box.isVisible());
     EXPECT_EQ(shellCalls(), QStringList({"open " + platform::freewareUrl(), "open " + platform::feedbackMailUrl(),
                                          "open " + platform::donationUrl()}));
+}
+
+TEST_F(AboutBox, aLinkThatFailsToOpenShowsTheErrorBoxAndKeepsTheBoxOpen) {
+    platform::setShellHandler([](const ShellCall&) { throw rorovovo::AppError("No web browser"); });
+    QStringList errors;
+    platform::setDialogHandler([&](const platform::DialogCall& call) {
+        errors << call.text;
+        return platform::DialogButton::Ok;
+    });
+    box.show();
+    QTest::mouseClick(control("Label10"), Qt::LeftButton);
+    platform::resetDialogHandler();
+    EXPECT_TRUE(box.isVisible());
+    EXPECT_EQ(errors, QStringList{"No web browser."});
 }
 
 TEST_F(AboutBox, aClickOnTheBoxTextOrPicturesClosesIt) {

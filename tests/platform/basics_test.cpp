@@ -3,9 +3,12 @@
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <stdexcept>
 
 #include "platform/app_info.h"
 #include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/guard.h"
 #include "platform/system_menu.h"
 
 using namespace rorovovo::platform;
@@ -65,4 +68,21 @@ TEST(MessageHook, seesEveryDispatchedEventAndCanLetItThrough) {
     QCoreApplication::postEvent(&window, new SysCommandEvent(1025));
     QCoreApplication::processEvents();
     EXPECT_EQ(seen, 1);
+}
+
+TEST(Guarded, reportsEveryFailureInTheErrorBoxAndReturns) {
+    QStringList shown;
+    setDialogHandler([&](const DialogCall& call) {
+        EXPECT_EQ(call.kind, DialogKind::Error);
+        shown << call.text;
+        return DialogButton::Ok;
+    });
+    int ran = 0;
+    guarded([&] { ++ran; });
+    guarded([] { throw std::runtime_error("Disk full"); });
+    guarded([] { throw 42; });  // not a std::exception: still caught, still reported
+    guarded([] { throw "text"; });
+    resetDialogHandler();
+    EXPECT_EQ(ran, 1);
+    EXPECT_EQ(shown, (QStringList{"Disk full.", "Unknown error.", "Unknown error."}));
 }
