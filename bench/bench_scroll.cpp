@@ -20,10 +20,8 @@
 #include <map>
 #include <string>
 
-#include "forms/QuorvitAbout.h"
-#include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
-#include "forms/Rorovovo2.h"
+#include "forms/program.h"
 #include "forms/widgets.h"
 #include "platform/dialogs.h"
 
@@ -121,10 +119,7 @@ int main(int argc, char** argv) {
     // No celebrity file lies beside the benchmark; its message box is answered at once.
     rorovovo::platform::setDialogHandler(
         [](const rorovovo::platform::DialogCall&) { return rorovovo::platform::DialogButton::Ok; });
-    form = new TForm1;
-    FormAbout = new TFormAbout(form);
-    FormEditor = new TFormEditor(form);
-    FormInterpret = new TFormInterpret(form);
+    form = createProgramWindows();
     form->show();
     QApplication::processEvents();
     // Scrolling moves a drawn chart, as it does for the user.

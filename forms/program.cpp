@@ -35,6 +35,14 @@ class FirstPaint : public QObject {
 
 }  // namespace
 
+TForm1* createProgramWindows() {
+    auto* main = new TForm1;
+    FormAbout = new TFormAbout(main);
+    FormEditor = new TFormEditor(main);
+    FormInterpret = new TFormInterpret(main);
+    return main;
+}
+
 int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
 #ifdef Q_OS_UNIX
     // Past the file-size limit a write fails like any other failed write instead of ending the program.
@@ -44,13 +52,10 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ROROVOVO_APP_ID));
     app.setQuitOnLastWindowClosed(false);
-    auto* main = new TForm1;
+    TForm1* main = createProgramWindows();
     main->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(main, &QObject::destroyed, &app, &QApplication::quit);
     if (onShown) main->installEventFilter(new FirstPaint(main, std::move(onShown)));
-    FormAbout = new TFormAbout(main);
-    FormEditor = new TFormEditor(main);
-    FormInterpret = new TFormInterpret(main);
     main->show();
     return app.exec();
 }

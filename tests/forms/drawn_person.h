@@ -1,4 +1,4 @@
-// A main window and an interpretation window built the way the program builds them, on a fixed clock, with every
+// The program's windows built the way the program builds them, on a fixed clock, with every
 // message box answered and recorded. The windows start from a folder with no settings file.
 #pragma once
 
@@ -13,6 +13,7 @@
 
 #include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
+#include "forms/program.h"
 #include "platform/app_info.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -34,13 +35,14 @@ class DrawnPersonTest : public ::testing::Test {
             return platform::DialogButton::Ok;
         });
         BirthDate = 0;  // a fresh run: nobody drawn yet
-        form = new TForm1;
-        FormInterpret = new TFormInterpret(form);
+        form = createProgramWindows();
         startupDialogs = dialogs.size();
     }
 
     void TearDown() override {
-        delete form;  // takes the interpretation window with it
+        delete form;  // takes the other windows with it
+        FormAbout = nullptr;
+        FormEditor = nullptr;
         FormInterpret = nullptr;
         IniFile.reset();
         QFile::remove(platform::executableFolder() + QStringLiteral("Cyclomat.ini"));

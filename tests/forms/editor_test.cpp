@@ -27,6 +27,7 @@
 #include "profiles/ini_document.h"
 #include "profiles/ini_store.h"
 #include "rhythm/dates.h"
+#include "tests/forms/main_window_fixture.h"
 
 using namespace rorovovo;
 using forms::TFormEditor;
@@ -53,47 +54,14 @@ QWidget* nextTabStop(QWidget* w) {
     return w;
 }
 
-// The main window and the editor as the program creates them, on 8 December 2026, with the settings file of
-// the test beside the test program and every message box recorded and answered with `answer`.
-class EditorTest : public ::testing::Test {
+// The program's windows on 8 December 2026, with the settings file of the test beside the test program and every
+// message box recorded and answered with `answer`.
+class EditorTest : public MainWindowTest {
   protected:
-    QString iniPath() const { return platform::executableFolder() + QStringLiteral("Cyclomat.ini"); }
-
-    void writeFile(const QString& path, const QByteArray& content) {
-        QFile::remove(path);
-        if (content.isEmpty()) return;
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
-    }
-
-    void SetUp() override {
-        QFile::remove(iniPath());
-        platform::setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 30)); });
-        platform::setDialogHandler([this](const platform::DialogCall& call) {
-            dialogs.push_back(call);
-            return answer;
-        });
-    }
-
     void start(const QByteArray& ini) {
         writeFile(iniPath(), ini);
-        form = new forms::TForm1;
-        forms::FormEditor = new TFormEditor(form);
-        form->show();
-        QApplication::processEvents();
+        MainWindowTest::start();
         dialogs.clear();  // the missing celebrity file is reported at every start
-    }
-
-    void TearDown() override {
-        if (form) {
-            form->close();
-            delete form;
-        }
-        forms::FormEditor = nullptr;
-        platform::resetDialogHandler();
-        platform::resetClock();
-        QFile::remove(iniPath());
     }
 
     // Opens the editor through one of the main window's commands and runs `inside` while it is shown; a dialog
@@ -151,10 +119,6 @@ class EditorTest : public ::testing::Test {
     }
 
     QAction* personalItem(int i) const { return form->findChild<QAction*>(QStringLiteral("MenuProPers_%1").arg(i)); }
-
-    forms::TForm1* form = nullptr;
-    std::vector<platform::DialogCall> dialogs;
-    DialogButton answer = DialogButton::Ok;
 };
 
 TEST_F(EditorTest, editor_isAFixedDialogWithBothPanelsAndTodayInItsDateBoxes) {

@@ -14,6 +14,7 @@
 #include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
 #include "forms/Rorovovo2.h"
+#include "forms/program.h"
 #include "platform/app_info.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -49,10 +50,7 @@ class MainWindowTest : public ::testing::Test {
     void start() {
         using namespace rorovovo::forms;
         BirthDate = 0;  // as at the program's start
-        form = new TForm1;
-        FormAbout = new TFormAbout(form);
-        FormEditor = new TFormEditor(form);
-        FormInterpret = new TFormInterpret(form);
+        form = createProgramWindows();
         form->show();
         QApplication::processEvents();
     }
