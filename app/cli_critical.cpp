@@ -6,12 +6,12 @@
 #include <QLocale>
 
 #include "app/commands.h"
+#include "core/errors.h"
 #include "platform/clock.h"
 #include "profiles/file_ops.h"
 #include "rhythm/calendar.h"
 #include "rhythm/critical.h"
 #include "rhythm/dates.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::cli {
 

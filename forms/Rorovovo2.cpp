@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/errors.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -13,7 +14,6 @@
 #include "profiles/profile_list.h"
 #include "rhythm/convert.h"
 #include "rhythm/dates.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::forms {
 

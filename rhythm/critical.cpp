@@ -3,9 +3,9 @@
 #include <cmath>
 #include <numeric>
 
+#include "core/errors.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::rhythm {
 

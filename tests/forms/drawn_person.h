@@ -11,8 +11,10 @@
 #include <QToolButton>
 #include <vector>
 
+#include "forms/QuorvitAbout.h"
 #include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
+#include "forms/Rorovovo2.h"
 #include "forms/program.h"
 #include "platform/app_info.h"
 #include "platform/clock.h"

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
+#include "core/errors.h"
 #include "rhythm/dates.h"
-#include "rhythm/errors.h"
 
 namespace rorovovo::rhythm {
 namespace {
