@@ -11,10 +11,10 @@
 #include <chrono>
 #include <future>
 
+#include "core/errors.h"
 #include "ini_test_files.h"
 #include "profiles/celebrities.h"
 #include "profiles/ini_store.h"
-#include "rhythm/errors.h"
 #include "stale_lock.h"
 
 using namespace rorovovo;
