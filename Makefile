@@ -22,6 +22,7 @@ PACKAGES := \
     xvfb \
     xauth \
     xdotool \
+    openbox \
     x11-utils \
     imagemagick \
     python3 \

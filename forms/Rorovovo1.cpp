@@ -14,8 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <iterator>
 #include <tuple>
 
@@ -450,7 +450,7 @@ void TForm1::FormCreate() {
     // A settings file that cannot be read (a FIFO, a folder) is reported; the program runs on with the defaults.
     if (!IniFile->problem().isEmpty()) platform::showError(IniFile->problem());
     // 8. Window size. The stored size is the outer one, frame included; the frame is known only once the window is
-    // on the screen, so the size is applied now and put right when the window is first shown.
+    // on the screen and framed, so the size is applied now and put right whenever the frame turns out different.
     using namespace profiles::prefs;
     if (prefs_.get(WindowSize)) {
         storedOuterSize_.setWidth(prefs_.get(WinWidth, frameGeometry().width()));
@@ -581,14 +581,28 @@ bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // Frame and menu-bar sizes are known once the window is on the screen.
+    fitToFrame();
+}
+
+bool TForm1::event(QEvent* event) {
+    const bool done = QMainWindow::event(event);
+    // A window manager frames the window some time after it is shown, and tells of it by moving the window.
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) fitToFrame();
+    return done;
+}
+
+void TForm1::fitToFrame() {
+    if (!isVisible() || !windowHandle()) return;
+    const QMargins frame = windowHandle()->frameMargins();
+    if (storedOuterSize_.isValid() && restoredSize_.isValid() && size() != restoredSize_)
+        storedOuterSize_ = QSize();  // the user has sized the window since
+    if (frame == frame_) return;
+    frame_ = frame;
+    // The limits and the saved size are outer sizes, so both follow the frame as it becomes known.
     applySizeLimits();
     if (storedOuterSize_.isValid()) {
-        QTimer::singleShot(0, this, [this] {
-            const QSize frame = frameGeometry().size() - size();
-            resize(storedOuterSize_ - frame);
-            storedOuterSize_ = QSize();
-        });
+        resize(storedOuterSize_.shrunkBy(frame));
+        restoredSize_ = size();
     }
 }
 

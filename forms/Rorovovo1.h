@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
 #include <memory>
 #include <vector>
@@ -145,6 +146,7 @@ class TForm1 : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -177,7 +179,10 @@ class TForm1 : public QMainWindow {
     profiles::Preferences prefs_;
     QAction* newProfileItem(const QString& caption, void (TForm1::*handler)(QAction*), const QString& hint);
     bool closed_ = false;
-    QSize storedOuterSize_;
+    void fitToFrame();
+    QSize storedOuterSize_;           // the saved outer size, kept until the user sizes the window
+    QSize restoredSize_;              // what the saved size came to inside the frame
+    QMargins frame_{-1, -1, -1, -1};  // the frame the size limits and the restored size were worked out with
     // The celebrity file as read at start-up; its menu items are made from it when the menu first opens.
     std::vector<profiles::Celebrity> celebrities_;
     LazyMenu* celebrityItems_ = nullptr;

@@ -8,10 +8,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include "program_folder.h"
 #include "virtual_display.h"
+#include "wait.h"
 
 TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     for (const char* tool : {"xdotool", "import"})
@@ -22,10 +22,7 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     ASSERT_TRUE(folder.isValid());
     ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), x.display());
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    const QProcessEnvironment env = displayEnvironment(x.display());
     QProcess program;
     program.setProcessEnvironment(env);
     program.setWorkingDirectory(QDir::tempPath());  // the program finds its files beside itself, not here
@@ -33,21 +30,9 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     ASSERT_TRUE(program.waitForStarted());
 
     QString window;
-    for (int i = 0; i < 100 && window.isEmpty(); ++i) {
-        window = runTool(QStringLiteral("xdotool"),
-                         {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                          QStringLiteral("^ Biorhythms$")},
-                         env)
-                     .section(QLatin1Char('\n'), 0, 0);
-        if (window.isEmpty()) QThread::msleep(100);
-    }
-    ASSERT_FALSE(window.isEmpty()) << "no window titled \" Biorhythms\"";
-    QThread::msleep(700);  // let it paint
-
-    const QString shot = QDir(folder.path()).filePath(QStringLiteral("shot.png"));
-    runTool(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}, env);
-    QImage image(shot);
-    ASSERT_FALSE(image.isNull());
+    ASSERT_TRUE(
+        waitFor([&] { return !(window = visibleWindow(QStringLiteral("^ Biorhythms$"), env)).isEmpty(); }, 10000))
+        << "no window titled \" Biorhythms\"";
     // Without a window manager the window sits at its designed place, the menu bar on top of its client area.
     const QString geometry = runTool(QStringLiteral("xdotool"),
                                      {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}, env);
@@ -56,13 +41,23 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
         if (line.startsWith(QLatin1String("X="))) wx = line.mid(2).toInt();
         if (line.startsWith(QLatin1String("Y="))) wy = line.mid(2).toInt();
     }
-    // Find the client area's top: the first row under the menu bar where the chart's silver today band begins.
+    // The client area's top is the first row under the menu bar where the chart's silver today band begins; the
+    // screen is taken again until the chart is painted.
     const int bandX = wx + 24 + 2 + 5;  // inside today's column, at the chart's left edge
     const int whiteX = wx + 24 + 2 + 15;
+    const QString shot = QDir(folder.path()).filePath(QStringLiteral("shot.png"));
+    QImage image;
     int chartTop = -1;
-    for (int y = wy; y < wy + 120 && chartTop < 0; ++y)
-        if ((image.pixel(bandX, y) & 0xFFFFFF) == 0xC0C0C0 && (image.pixel(whiteX, y) & 0xFFFFFF) == 0xFFFFFF)
-            chartTop = y;
+    waitFor(
+        [&] {
+            runTool(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}, env);
+            image = QImage(shot);
+            for (int y = wy; y < wy + 120 && !image.isNull() && chartTop < 0; ++y)
+                if ((image.pixel(bandX, y) & 0xFFFFFF) == 0xC0C0C0 && (image.pixel(whiteX, y) & 0xFFFFFF) == 0xFFFFFF)
+                    chartTop = y;
+            return chartTop >= 0;
+        },
+        10000);
     ASSERT_GE(chartTop, 0) << "today's silver band not found at the chart's left edge";
     for (int dy : {10, 60, 120, 170}) {
         EXPECT_EQ(image.pixel(bandX, chartTop + dy) & 0xFFFFFF, 0xC0C0C0u) << dy;
@@ -71,8 +66,7 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     // The axis runs across the chart in the middle row.
     EXPECT_EQ(image.pixel(wx + 24 + 2 + 200, chartTop + 90) & 0xFFFFFF, 0xC0C0C0u);
 
-    runTool(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}, env);
-    runTool(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+x")}, env);
+    pressKey(window, QStringLiteral("ctrl+x"), env);
     ASSERT_TRUE(program.waitForFinished(10000)) << "Ctrl+X did not close the program";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
