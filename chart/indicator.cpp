@@ -9,6 +9,8 @@ namespace rorovovo::chart {
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
+constexpr int kPercentPixelHeight = 11;
+constexpr int kSmallestPixelHeight = 7;
 
 // Rounds halves to even, as the percentages have always been rounded.
 double roundEven(double v) { return v - std::remainder(v, 1.0); }
@@ -51,12 +53,22 @@ std::string drawPhaseIndicator(Surface& s, int dayNo, int period, Rgb color, Rgb
     s.setBrushColor(kWhite);
     s.ellipse(u, u, w - u, h - u);
 
+    // The percentage sits in the middle of the white centre. A face wider than the usual one steps down a pixel at
+    // a time until the text, measured with its own metrics, fits inside the centre circle.
+    const std::string text = std::to_string(static_cast<long long>(state.pct)) + "%";
+    const int diameter = w - 2 * u;
     FontSpec font = s.font();
     font.bold = true;
-    s.setFont(font);
+    int textW = 0;
+    for (font.pixelHeight = kPercentPixelHeight;; --font.pixelHeight) {
+        s.setFont(font);
+        textW = s.textWidth(text);
+        const int digitH = font.pixelHeight * 3 / 4;  // digits stand about three quarters of the face's height
+        if (textW * textW + digitH * digitH <= diameter * diameter || font.pixelHeight <= kSmallestPixelHeight) break;
+    }
     s.setBrushStyle(BrushStyle::Clear);
     s.setFontColor(textColor);
-    s.textOut(w / 3 - 2, h / 3 + 1, std::to_string(static_cast<long long>(state.pct)) + "%");
+    s.textOut(cx - textW / 2, cy - s.textHeight(text) / 2, text);
 
     s.setPenColor(kRed);
     s.setPenStyle(PenStyle::Solid);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
+#include <cmath>
+
 #include "chart/colors.h"
 #include "chart/qimage_surface.h"
 #include "core/errors.h"
@@ -93,7 +96,7 @@ TEST(PhaseIndicator, drawsDiscWedgeCentreTextAndArrowInThatOrder) {
         "font '' 0pt bold",
         "brushStyle clear",
         "fontColor #000000",
-        "textOut 11 14 '36%'",
+        "textOut 10 13 '36%'",
         "penColor #FF0000",
         "penStyle solid",
         "penWidth 2",
@@ -109,7 +112,7 @@ TEST(PhaseIndicator, drawsDiscWedgeCentreTextAndArrowInThatOrder) {
     EXPECT_EQ(drawPhaseIndicator(up, 0, 23, kRed, kDisc, kText), " Cycle going up ");
     EXPECT_EQ(up.calls[5], "pie 2 2 38 38 40 21 20 20");
     EXPECT_EQ(up.calls[7], "ellipse 8 8 32 32");
-    EXPECT_EQ(up.calls[11], "textOut 11 14 '0%'");
+    EXPECT_EQ(up.calls[11], "textOut 13 13 '0%'");
     EXPECT_EQ(up.calls[15], "moveTo 37 11");
     EXPECT_EQ(up.calls[16], "lineTo 37 3");
 }
@@ -120,9 +123,8 @@ TEST(PhaseIndicator, dayZeroShowsASliverBelowThreeOClockAndTheUpArrow) {
     const int wedge = countInRect(d.image, kBlue, 0, 0, 40, 40);
     EXPECT_GT(wedge, 0);
     EXPECT_LT(wedge, 20);
-    EXPECT_EQ(countInRect(d.image, kBlue, 0, 0, 40, 20), 0);    // nothing above the centre
-    EXPECT_EQ(countInRect(d.image, kBlue, 0, 0, 30, 40), 0);    // only on the ring at 3 o'clock
-    EXPECT_GT(countInRect(d.image, kText, 11, 14, 30, 30), 5);  // "0%"
+    EXPECT_EQ(countInRect(d.image, kBlue, 0, 0, 40, 20), 0);  // nothing above the centre
+    EXPECT_EQ(countInRect(d.image, kBlue, 0, 0, 30, 40), 0);  // only on the ring at 3 o'clock
     EXPECT_EQ(ringWidthOnLeft(d.image), 6);
     // shaft at x 37 from y 11 up to y 3, barbs towards (34, 7) and (39, 7)
     for (int y = 4; y <= 10; ++y) EXPECT_EQ(at(d.image, 37, y), kRed) << y;
@@ -156,6 +158,27 @@ TEST(PhaseIndicator, aQuarterFillsFromThreeToSixOClock) {
     EXPECT_EQ(at(d.image, 30, 32), kBlue);  // lower right
     EXPECT_EQ(at(d.image, 9, 32), kDisc);   // lower left
     EXPECT_EQ(at(d.image, 30, 6), kDisc);   // upper right
+}
+
+TEST(PhaseIndicator, thePercentageStaysInsideTheWhiteCentreInEitherFace) {
+    for (const char* face : {"Liberation Sans", "DejaVu Sans"})
+        for (int pct = 0; pct <= 97; ++pct) {
+            QImageSurface s(40, 40);
+            FontSpec font;
+            font.face = face;
+            s.setFont(font);
+            drawPhaseIndicator(s, pct, 100, kBlue, kDisc, kText);
+            const double radius = phaseState(pct, 100).goingUp ? 12 : 14;
+            QRect ink;
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x)
+                    if (at(s.image(), x, y) == kText) ink |= QRect(x, y, 1, 1);
+            ASSERT_GT(ink.width(), 5) << face << " " << pct;
+            for (const QPoint& corner : {ink.topLeft(), ink.topRight() + QPoint(1, 0), ink.bottomLeft() + QPoint(0, 1),
+                                         ink.bottomRight() + QPoint(1, 1)})
+                EXPECT_LE(std::hypot(corner.x() - 20.0, corner.y() - 20.0), radius)
+                    << face << " " << pct << "%: corner " << corner.x() << "," << corner.y();
+        }
 }
 
 TEST(PhaseIndicator, clearingPaintsEverythingWhite) {
