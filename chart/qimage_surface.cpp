@@ -57,6 +57,8 @@ QRectF outlineRect(int left, int top, int right, int bottom) {
 
 struct QImageSurface::State {
     QImage image;
+    double dpr = 1.0;
+    int width = 0, height = 0;  // logical
     // Opened by the first drawing call and closed when the image is read, so that a caller's copy of the image never
     // shares pixels with an active painter.
     QPainter painter;
@@ -98,7 +100,9 @@ struct QImageSurface::State {
         if (penStyle == PenStyle::Clear) return QPen(Qt::NoPen);
         QPen pen(toQColor(penColor));
         if (penWidth <= 1) {
-            pen.setWidth(0);  // cosmetic: exactly one pixel wide
+            // One logical pixel: a cosmetic pen on a plain image, and as many device pixels as the ratio gives
+            // otherwise (a cosmetic pen would be one device pixel, half a line on a doubled screen).
+            pen.setWidth(dpr == 1.0 ? 0 : 1);
             // The excluded end point of a line, as lineTo draws it.
             pen.setCapStyle(Qt::FlatCap);
         } else {
@@ -115,9 +119,14 @@ struct QImageSurface::State {
 
     // Thin arcs are walked pixel by pixel straight into the image: the chart's curves must stay unbroken up to the
     // image's edges and keep their dash pattern, and the painter's clipped cosmetic strokes lose pixels there.
+    // On a scaled image the walk runs in device pixels and stamps a square as wide as one logical pixel, so the curve
+    // keeps its logical width yet follows its true shape within each logical pixel.
     void plotArc(const QRectF& r, int start16, int span16) {
-        const double cx = r.center().x(), cy = r.center().y();
-        const double rx = r.width() / 2.0, ry = r.height() / 2.0;
+        const double cx = r.center().x() * dpr, cy = r.center().y() * dpr;
+        const double rx = r.width() / 2.0 * dpr, ry = r.height() / 2.0 * dpr;
+        const int dot = std::max(1, static_cast<int>(std::lround(dpr)));
+        // The square is centred on the curve, as the single pixel is.
+        const double shift = (dot - 1) / 2.0;
         const double t0 = start16 / 16.0 * kPi / 180.0;
         const double span = span16 / 16.0 * kPi / 180.0;
         // At most one pixel of travel per step keeps consecutive samples in touching pixels.
@@ -127,10 +136,10 @@ struct QImageSurface::State {
         double c = std::cos(t0), sn = std::sin(t0);
         const QRgb color = 0xFF000000u | penColor;
         const int w = image.width(), h = image.height();
-        // dash, dot, dot, each followed by a gap, in pixels
+        // dash, dot, dot, each followed by a gap, in logical pixels
         static const int pattern[] = {9, 3, 3, 3, 3, 3};
         const bool dashed = penStyle == PenStyle::DashDotDot;
-        int patternIndex = 0, patternLeft = pattern[0];
+        int patternIndex = 0, patternLeft = pattern[0] * dot;
         uchar* bits = image.bits();
         const qsizetype stride = image.bytesPerLine();
         auto put = [&](QPoint q) {
@@ -139,17 +148,20 @@ struct QImageSurface::State {
                 ink = patternIndex % 2 == 0;
                 if (--patternLeft == 0) {
                     patternIndex = (patternIndex + 1) % 6;
-                    patternLeft = pattern[patternIndex];
+                    patternLeft = pattern[patternIndex] * dot;
                 }
             }
-            if (ink && q.x() >= 0 && q.x() < w && q.y() >= 0 && q.y() < h)
-                reinterpret_cast<QRgb*>(bits + q.y() * stride)[q.x()] = color;
+            if (!ink) return;
+            for (int y = std::max(q.y(), 0); y < std::min(q.y() + dot, h); ++y)
+                for (int x = std::max(q.x(), 0); x < std::min(q.x() + dot, w); ++x)
+                    reinterpret_cast<QRgb*>(bits + y * stride)[x] = color;
         };
         // A pixel is held back until the next one shows whether it is only the inner corner of a diagonal step.
         QPoint written(INT_MIN / 2, INT_MIN / 2), pending(INT_MIN / 2, INT_MIN / 2);
         bool hasPending = false;
         for (int i = 0; i <= steps; ++i) {
-            const QPoint q(static_cast<int>(std::floor(cx + rx * c)), static_cast<int>(std::floor(cy - ry * sn)));
+            const QPoint q(static_cast<int>(std::floor(cx + rx * c - shift)),
+                           static_cast<int>(std::floor(cy - ry * sn - shift)));
             const double nextC = c * stepCos - sn * stepSin;
             sn = sn * stepCos + c * stepSin;
             c = nextC;
@@ -199,7 +211,10 @@ struct QImageSurface::State {
     }
 };
 
-QImageSurface::QImageSurface(int width, int height) : d_(std::make_unique<State>()) { resize(width, height); }
+QImageSurface::QImageSurface(int width, int height, double devicePixelRatio) : d_(std::make_unique<State>()) {
+    d_->dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    resize(width, height);
+}
 
 QImageSurface::~QImageSurface() { d_->finish(); }
 
@@ -210,15 +225,31 @@ const QImage& QImageSurface::image() const {
 
 void QImageSurface::resize(int width, int height) {
     d_->finish();
-    d_->image = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    d_->width = std::max(width, 0);
+    d_->height = std::max(height, 0);
+    d_->image = QImage(static_cast<int>(std::ceil(d_->width * d_->dpr)),
+                       static_cast<int>(std::ceil(d_->height * d_->dpr)), QImage::Format_RGB32);
+    d_->image.setDevicePixelRatio(d_->dpr);
     d_->image.fill(Qt::white);
     d_->notify();
 }
 
+void QImageSurface::setImage(const QImage& image) {
+    d_->finish();
+    d_->image = image.convertToFormat(QImage::Format_RGB32);
+    d_->dpr = image.devicePixelRatio();
+    const QSizeF size = image.deviceIndependentSize();
+    d_->width = static_cast<int>(std::lround(size.width()));
+    d_->height = static_cast<int>(std::lround(size.height()));
+    d_->notify();
+}
+
+double QImageSurface::devicePixelRatio() const { return d_->dpr; }
+
 void QImageSurface::setChangedCallback(std::function<void()> callback) { d_->changed = std::move(callback); }
 
-int QImageSurface::width() const { return d_->image.width(); }
-int QImageSurface::height() const { return d_->image.height(); }
+int QImageSurface::width() const { return d_->width; }
+int QImageSurface::height() const { return d_->height; }
 
 void QImageSurface::setPenColor(Rgb color) {
     d_->penColor = color;

@@ -9,15 +9,20 @@
 namespace rorovovo::chart {
 
 // A surface over an off-screen image, drawn with QPainter. Picture controls show its image.
+// Coordinates are logical pixels; the image holds devicePixelRatio device pixels to each of them, so a screen
+// scaled by two gets a picture drawn at its own resolution rather than a doubled one.
 class QImageSurface : public Surface {
   public:
-    // A white image of the given size.
-    QImageSurface(int width, int height);
+    // A white image of the given logical size.
+    QImageSurface(int width, int height, double devicePixelRatio = 1.0);
     ~QImageSurface() override;
 
     const QImage& image() const;
     // Replaces the image with a white one of the new size; pen, brush and font are kept.
     void resize(int width, int height);
+    // Takes over the image's pixels, logical size and pixel ratio.
+    void setImage(const QImage& image);
+    double devicePixelRatio() const;
     // Called after every drawing call, so a control can schedule a repaint.
     void setChangedCallback(std::function<void()> callback);
 

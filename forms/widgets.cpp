@@ -115,7 +115,8 @@ PictureBox::~PictureBox() = default;
 
 chart::QImageSurface& PictureBox::canvas() {
     if (!surface_) {
-        surface_ = std::make_unique<chart::QImageSurface>(std::max(1, width()), std::max(1, height()));
+        surface_ =
+            std::make_unique<chart::QImageSurface>(std::max(1, width()), std::max(1, height()), devicePixelRatioF());
         surface_->setChangedCallback([this] { pictureChanged(); });
     }
     return *surface_;
@@ -127,11 +128,8 @@ const QImage& PictureBox::picture() const {
 }
 
 void PictureBox::setPicture(const QImage& image) {
-    auto& s = canvas();
-    s.resize(image.width(), image.height());
-    // Copy the pixels through the surface so later drawing continues on the same picture.
-    const_cast<QImage&>(s.image()) = image.convertToFormat(QImage::Format_RGB32);
-    pictureChanged();
+    // The pixels go through the surface so later drawing continues on the same picture.
+    canvas().setImage(image);
 }
 
 void PictureBox::clearPicture() {
@@ -175,14 +173,12 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     const QImage& image = shownImage();
     if (image.isNull()) return;
     QPainter p(this);
-    if (!stretch_) {
-        p.drawImage(event->rect().topLeft(), image, event->rect());
-        return;
-    }
-    // Only the exposed part is scaled, so a wide chart strip costs no more than the visible window onto it.
+    // Only the exposed part is drawn, so a wide chart strip costs no more than the visible window onto it. An
+    // unstretched picture maps its device pixels one to one onto the screen's.
     const QRect target = event->rect();
-    const double sx = double(image.width()) / width();
-    const double sy = double(image.height()) / height();
+    const double ratio = image.devicePixelRatio();
+    const double sx = stretch_ ? double(image.width()) / width() : ratio;
+    const double sy = stretch_ ? double(image.height()) / height() : ratio;
     const QRectF source(target.x() * sx, target.y() * sy, target.width() * sx, target.height() * sy);
     p.drawImage(QRectF(target), image, source);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/chart_drawing.h"
 #include "pixels.h"
 
 namespace rorovovo::chart {
@@ -13,6 +14,7 @@ using testing::countInRect;
 constexpr Rgb kRed = 0xFF0000;
 constexpr Rgb kBlue = 0x0000FF;
 constexpr Rgb kWhite = 0xFFFFFF;
+constexpr Rgb kSilver = 0xC0C0C0;
 
 TEST(QImageSurface, newAndResizedImages_areWhite_andResizeKeepsThePen) {
     QImageSurface s(30, 20);
@@ -207,6 +209,80 @@ TEST(QImageSurface, fontSpec_roundTrips_andBiggerFontsMeasureBigger) {
     EXPECT_TRUE(s.font().bold);
     EXPECT_GT(s.textHeight("Ag"), defaultHeight);
     EXPECT_GT(s.textWidth("AgAg"), s.textWidth("Ag"));
+}
+
+// The chart drawn on a plain and on a doubled image of the same logical size.
+class DoubledChart : public ::testing::Test {
+  protected:
+    static constexpr int kW = 300, kH = 181, kToday = 100;
+    QImageSurface one{kW, kH, 1.0}, two{kW, kH, 2.0};
+
+    void draw(Rgb curve) {
+        for (QImageSurface* s : {&one, &two}) {
+            drawChartFrame(*s, kToday, kW, kH);
+            s->setPenColor(curve);
+            s->setPenStyle(PenStyle::Solid);
+            drawRhythmCurve(*s, 23, 5, kH, 0, kW);
+        }
+    }
+};
+
+TEST_F(DoubledChart, keepsLogicalSize_andGridLinesAreTwoDevicePixelsOfTheExactColour) {
+    draw(kRed);
+    EXPECT_EQ(two.width(), kW);
+    EXPECT_EQ(two.height(), kH);
+    EXPECT_EQ(two.image().size(), QSize(2 * kW, 2 * kH));
+    EXPECT_EQ(two.image().devicePixelRatio(), 2.0);
+    int grid = 0, wrong = 0;
+    for (int y = 0; y < kH - 16; ++y)  // above the "o" mark, whose letter is drawn anew at the higher resolution
+        for (int x = 0; x < kW; ++x) {
+            if (at(one.image(), x, y) != kSilver) continue;
+            ++grid;
+            for (int d = 0; d < 4; ++d)
+                if (at(two.image(), 2 * x + d % 2, 2 * y + d / 2) != kSilver) ++wrong;
+        }
+    EXPECT_GT(grid, 30 * (kH - 16));  // a grid line every 10 pixels, today's column and the axis
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(DoubledChart, curveFollowsItsShapeInDevicePixels_twoDevicePixelsWide) {
+    draw(kRed);
+    const QImage& img = two.image();
+    auto ink = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < img.width() && y < img.height() && at(img, x, y) == kRed;
+    };
+    int inked = 0, strayFromPlain = 0, thin = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            if (!ink(x, y)) continue;
+            ++inked;
+            // Within one logical pixel of the curve on the plain image.
+            bool near = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int lx = x / 2 + dx, ly = y / 2 + dy;
+                    near = near || (lx >= 0 && ly >= 0 && lx < kW && ly < kH && at(one.image(), lx, ly) == kRed);
+                }
+            if (!near) ++strayFromPlain;
+            // Part of a fully inked two-by-two square: the curve is one logical pixel wide.
+            bool inSquare = false;
+            for (int sy = y - 1; sy <= y; ++sy)
+                for (int sx = x - 1; sx <= x; ++sx)
+                    inSquare = inSquare || (ink(sx, sy) && ink(sx + 1, sy) && ink(sx, sy + 1) && ink(sx + 1, sy + 1));
+            if (!inSquare) ++thin;
+        }
+    EXPECT_GT(inked, 4 * kW);
+    EXPECT_EQ(strayFromPlain, 0);
+    EXPECT_EQ(thin, 0);
+    // A doubled plain picture would repeat every column; the steep flanks of the curve do not.
+    int pairsDiffering = 0;
+    for (int x = 0; x + 1 < img.width(); x += 2)
+        for (int y = 0; y < img.height(); ++y)
+            if (ink(x, y) != ink(x + 1, y)) {
+                ++pairsDiffering;
+                break;
+            }
+    EXPECT_GT(pairsDiffering, kW / 10);
 }
 
 }  // namespace
