@@ -217,10 +217,11 @@ class DoubledChart : public ::testing::Test {
     static constexpr int kW = 300, kH = 181, kToday = 100;
     QImageSurface one{kW, kH, 1.0}, two{kW, kH, 2.0};
 
-    void draw(Rgb curve) {
+    void draw(bool withCurve) {
         for (QImageSurface* s : {&one, &two}) {
             drawChartFrame(*s, kToday, kW, kH);
-            s->setPenColor(curve);
+            if (!withCurve) continue;
+            s->setPenColor(kRed);
             s->setPenStyle(PenStyle::Solid);
             drawRhythmCurve(*s, 23, 5, kH, 0, kW);
         }
@@ -228,7 +229,7 @@ class DoubledChart : public ::testing::Test {
 };
 
 TEST_F(DoubledChart, keepsLogicalSize_andGridLinesAreTwoDevicePixelsOfTheExactColour) {
-    draw(kRed);
+    draw(false);
     EXPECT_EQ(two.width(), kW);
     EXPECT_EQ(two.height(), kH);
     EXPECT_EQ(two.image().size(), QSize(2 * kW, 2 * kH));
@@ -246,7 +247,7 @@ TEST_F(DoubledChart, keepsLogicalSize_andGridLinesAreTwoDevicePixelsOfTheExactCo
 }
 
 TEST_F(DoubledChart, curveFollowsItsShapeInDevicePixels_twoDevicePixelsWide) {
-    draw(kRed);
+    draw(true);
     const QImage& img = two.image();
     auto ink = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < img.width() && y < img.height() && at(img, x, y) == kRed;
@@ -254,7 +255,8 @@ TEST_F(DoubledChart, curveFollowsItsShapeInDevicePixels_twoDevicePixelsWide) {
     int inked = 0, strayFromPlain = 0, thin = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
-            if (!ink(x, y)) continue;
+            // The outermost logical columns are left out: there the square is cut by the image's edge.
+            if (!ink(x, y) || x < 2 || x >= img.width() - 2) continue;
             ++inked;
             // Within one logical pixel of the curve on the plain image.
             bool near = false;
