@@ -22,14 +22,12 @@
 #include "forms/QuorvitAbout.h"
 #include "forms/widgets.h"
 #include "platform/app_info.h"
-#include "platform/clock.h"
 #include "platform/guard.h"
 #include "platform/metrics.h"
 #include "platform/paths.h"
 #include "platform/system_menu.h"
 #include "profiles/ini_store.h"
 #include "profiles/profile_list.h"
-#include "rhythm/convert.h"
 #include "rhythm/rhythms.h"
 
 namespace rorovovo::forms {
@@ -50,8 +48,6 @@ namespace {
 constexpr int kAboutCommand = 1025;
 constexpr int kDesignClientWidth = 654;
 constexpr int kDesignClientHeight = 328;
-
-QString zeroPadded(int value, int digits) { return QString::fromStdString(rhythm::zeroPadded(value, digits)); }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
     auto* l = new QLabel(text, parent);
@@ -265,13 +261,11 @@ void TForm1::createControls() {
     Label2 = label(Panel1, "Label2", QStringLiteral("month"), 152, 6);
     Label3 = label(Panel1, "Label3", QStringLiteral("year"), 190, 6);
     Edit_name = place(new QLineEdit(Panel1), "Edit_name", 16, 20, 105, 21);
-    Edit_day = place(new QLineEdit(Panel1), "Edit_day", 128, 20, 20, 21);
-    limitTypedLength(Edit_day, 2);
-    Edit_month = place(new QLineEdit(Panel1), "Edit_month", 155, 20, 20, 21);
-    limitTypedLength(Edit_month, 2);
-    Edit_year = place(new QLineEdit(Panel1), "Edit_year", 182, 20, 35, 21);
-    limitTypedLength(Edit_year, 4);
-    for (QLineEdit* e : {Edit_name, Edit_day, Edit_month, Edit_year}) e->setTextMargins(0, 0, 0, 0);
+    Edit_name->setTextMargins(0, 0, 0, 0);
+    dateBoxes_ = DateBoxes::create(Panel1, 128, 20);
+    Edit_day = dateBoxes_.day;
+    Edit_month = dateBoxes_.month;
+    Edit_year = dateBoxes_.year;
     Label4 = label(Panel1, "Label4", QStringLiteral("="), 224, 24);
     Label4->setFont(designFont(13, true));
     Label4->adjustSize();
@@ -425,9 +419,7 @@ void TForm1::FormCreate() {
     platform::getSystemMenu(this, false)->insertMenu(5, false, kAboutCommand, QStringLiteral("&About..."));
     platform::getSystemMenu(this, false)->insertMenu(6, true, 0, QString());
     // 3. Today's date in the date boxes.
-    Edit_year->setText(zeroPadded(platform::now().date().year(), 4));
-    Edit_month->setText(zeroPadded(platform::now().date().month(), 2));
-    Edit_day->setText(zeroPadded(platform::now().date().day(), 2));
+    dateBoxes_.fillToday();
     // 4. The zodiac strip goes out of sight.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         myImageList->move(myImageList->x(), screen->geometry().height() + 100);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "forms/date_boxes.h"
 #include "profiles/celebrities.h"
 #include "profiles/preferences.h"
 
@@ -155,7 +156,9 @@ class TForm1 : public QMainWindow {
     QAction* rhythmOption(const rhythm::Rhythm& r) const;
     QLineEdit* cycleDayBox(const rhythm::Rhythm& r) const;
     PictureBox* phaseIndicator(const rhythm::Rhythm& r) const;
-    void drawRhythm(const rhythm::Rhythm& r);
+    void drawRhythm(const rhythm::Rhythm& r, double today);
+    int showCycleDay(int period, double today);
+    DateBoxes dateBoxes_;
 
     void createControls();
     void createMenus();

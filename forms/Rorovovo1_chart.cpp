@@ -34,16 +34,12 @@ chart::Rgb buttonFace(const QWidget* w) { return w->palette().color(QPalette::Wi
 
 }  // namespace
 
-bool TForm1::CheckBirthDate() {
-    if (rhythm::checkBirthDate(utf8(Edit_day->text()), utf8(Edit_month->text()), utf8(Edit_year->text()))) return true;
-    platform::showMessage(
-        QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(), int(rhythm::InvalidBirthDateMessage.size())));
-    Edit_day->setFocus(Qt::OtherFocusReason);
-    return false;
-}
+bool TForm1::CheckBirthDate() { return dateBoxes_.check(); }
 
-int TForm1::ShowCycleDay(int period) {
-    const int lived = rhythm::daysLived(BirthDate, platform::toDateValue(platform::now()));
+int TForm1::ShowCycleDay(int period) { return showCycleDay(period, platform::toDateValue(platform::now())); }
+
+int TForm1::showCycleDay(int period, double today) {
+    const int lived = rhythm::daysLived(BirthDate, today);
     Edit6->setText(QString::number(lived));
     const rhythm::Rhythm* r = rhythm::rhythmByPeriod(period);
     QLineEdit* box = r ? cycleDayBox(*r) : nullptr;
@@ -70,14 +66,15 @@ void TForm1::ButtonDrawBioClick() {
     BirthDate =
         rhythm::encodeDate(rhythm::strToInt(utf8(Edit_year->text())), rhythm::strToInt(utf8(Edit_month->text())),
                            rhythm::strToInt(utf8(Edit_day->text())));
+    // One reading of the clock for the whole drawing, so its curves and the age agree on the day at midnight.
+    const double today = platform::toDateValue(platform::now());
     ImageBio->canvas().setPenStyle(PenStyle::Solid);
     DrawChartFrame();
     for (const auto& r : rhythm::Rhythms)
-        if (r.Base && rhythmOption(r)->isChecked()) drawRhythm(r);
+        if (r.Base && rhythmOption(r)->isChecked()) drawRhythm(r, today);
     // One decimal, written with the user's decimal separator.
-    Edit_age->setText(
-        QString::fromStdString(rhythm::formatAge(rhythm::ageYears(BirthDate, platform::toDateValue(platform::now()))))
-            .replace(QLatin1Char('.'), QLocale().decimalPoint()));
+    Edit_age->setText(QString::fromStdString(rhythm::formatAge(rhythm::ageYears(BirthDate, today)))
+                          .replace(QLatin1Char('.'), QLocale().decimalPoint()));
     ShowZodiacSign(BirthDate);
     for (PictureBox* image : {Image_Physical, Image_Emotional, Image_Intellectual, Image_Intuitional})
         ClearIndicator(image);
@@ -87,16 +84,17 @@ void TForm1::ButtonDrawBioClick() {
 }
 
 void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
+    const double today = platform::toDateValue(platform::now());
     for (const auto& r : rhythm::Rhythms)
-        if (!r.Base && (rhythmOption(r)->isChecked() || sender == MenuProgramDrawExtra)) drawRhythm(r);
+        if (!r.Base && (rhythmOption(r)->isChecked() || sender == MenuProgramDrawExtra)) drawRhythm(r, today);
     Panel2->resize(Panel2->width(), Label17->y() + 18);
 }
 
-void TForm1::drawRhythm(const rhythm::Rhythm& r) {
+void TForm1::drawRhythm(const rhythm::Rhythm& r, double today) {
     auto& canvas = ImageBio->canvas();
     canvas.setPenColor(r.Colour);
     canvas.setPenStyle(r.Pen);
-    const int offset = ShowCycleDay(r.Period);
+    const int offset = showCycleDay(r.Period, today);
     DrawRhythmCurve(r.Period, offset);
 }
 

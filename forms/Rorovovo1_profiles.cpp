@@ -160,9 +160,7 @@ void TForm1::Edit_nameChange() {
 }
 
 void TForm1::Button_addnewClick() {
-    if (Edit_name->text().isEmpty() || Edit_day->text().isEmpty() || Edit_month->text().isEmpty() ||
-        Edit_year->text().isEmpty())
-        return;
+    if (Edit_name->text().isEmpty() || dateBoxes_.anyEmpty()) return;
     if (!CheckBirthDate()) return;
     profileList_->add(
         profiles::buildProfileEntry(Edit_name->text(), Edit_day->text(), Edit_month->text(), Edit_year->text()));

@@ -7,13 +7,11 @@
 
 #include "core/errors.h"
 #include "forms/widgets.h"
-#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
 #include "profiles/profile_entry.h"
 #include "profiles/profile_list.h"
 #include "rhythm/convert.h"
-#include "rhythm/dates.h"
 
 namespace rorovovo::forms {
 
@@ -48,13 +46,11 @@ void TFormEditor::createControls() {
     Label1 = place(new QLabel(QStringLiteral("day"), Panel_add), "Label1", 17, 44);
     Label2 = place(new QLabel(QStringLiteral("month"), Panel_add), "Label2", 40, 44);
     Label3 = place(new QLabel(QStringLiteral("year"), Panel_add), "Label3", 78, 44);
-    Edit_day = place(new QLineEdit(Panel_add), "Edit_day", 16, 56, 20, 21);
-    limitTypedLength(Edit_day, 2);
-    Edit_month = place(new QLineEdit(Panel_add), "Edit_month", 43, 56, 20, 21);
-    limitTypedLength(Edit_month, 2);
-    Edit_year = place(new QLineEdit(Panel_add), "Edit_year", 70, 56, 35, 21);
-    limitTypedLength(Edit_year, 4);
-    for (QLineEdit* e : {Edit_name, Edit_day, Edit_month, Edit_year}) e->setTextMargins(0, 0, 0, 0);
+    Edit_name->setTextMargins(0, 0, 0, 0);
+    dateBoxes_ = DateBoxes::create(Panel_add, 16, 56);
+    Edit_day = dateBoxes_.day;
+    Edit_month = dateBoxes_.month;
+    Edit_year = dateBoxes_.year;
     Button_addnew = pushButton(Panel_add, "Button_addnew", QStringLiteral("add new"), 120, 56);
 
     // Designed out of view; the main window brings the panel of the wanted mode to the left edge.
@@ -79,24 +75,13 @@ void TFormEditor::createControls() {
 
 void TFormEditor::FormCreate() {
     setFixedSize(Panel_add->width() + 1, Panel_add->height() + 1);
-    const QDate today = platform::now().date();
-    Edit_year->setText(QString::fromStdString(rhythm::zeroPadded(today.year(), 4)));
-    Edit_month->setText(QString::fromStdString(rhythm::zeroPadded(today.month(), 2)));
-    Edit_day->setText(QString::fromStdString(rhythm::zeroPadded(today.day(), 2)));
+    dateBoxes_.fillToday();
 }
 
 void TFormEditor::FormShow() { Edit_name->setFocus(Qt::OtherFocusReason); }
 
 void TFormEditor::Button_addnewClick() {
-    if (Edit_name->text().isEmpty() || Edit_day->text().isEmpty() || Edit_month->text().isEmpty() ||
-        Edit_year->text().isEmpty())
-        return;
-    if (!rhythm::checkBirthDate(utf8(Edit_day), utf8(Edit_month), utf8(Edit_year))) {
-        platform::showMessage(QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(),
-                                                qsizetype(rhythm::InvalidBirthDateMessage.size())));
-        Edit_day->setFocus(Qt::OtherFocusReason);
-        return;
-    }
+    if (Edit_name->text().isEmpty() || dateBoxes_.anyEmpty() || !dateBoxes_.check()) return;
     const QString name = Edit_name->text();
     if (profileList().find(profiles::trimmedProfileName(name)) >= 0) {
         platform::showMessage(QStringLiteral("The name you are trying to add already exists on the database.."));

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "forms/date_boxes.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -45,6 +47,7 @@ class TFormEditor : public QDialog {
 
   private:
     void createControls();
+    DateBoxes dateBoxes_;
     profiles::ProfileList& profileList() const;
     QPointer<profiles::ProfileList> profileList_;
 };

@@ -1,0 +1,52 @@
+// A clock that passes midnight while an action runs: what the action shows still comes from one day.
+#include <QLineEdit>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include "main_window_fixture.h"
+#include "rhythm/daycount.h"
+#include "rhythm/rhythms.h"
+
+using namespace rorovovo;
+
+class MidnightTest : public MainWindowTest {
+  protected:
+    // The first reading from now on is the last moment of 2026; every later one is already 2027.
+    void crossMidnightAfterOneReading() {
+        readings_ = 0;
+        platform::setClock([this] {
+            return ++readings_ == 1 ? QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999))
+                                    : QDateTime(QDate(2027, 1, 1), QTime(0, 0));
+        });
+    }
+
+  private:
+    int readings_ = 0;
+};
+
+TEST_F(MidnightTest, todaysDateBoxes_showOneDayInBothWindows) {
+    crossMidnightAfterOneReading();
+    start();
+    crossMidnightAfterOneReading();
+    forms::TFormEditor editor(form);
+    const QStringList days = {QStringLiteral("31.12.2026"), QStringLiteral("01.01.2027")};
+    for (const auto& [window, boxes] :
+         {std::pair{"main", std::array{form->Edit_day, form->Edit_month, form->Edit_year}},
+          {"editor", {editor.Edit_day, editor.Edit_month, editor.Edit_year}}}) {
+        const QString shown = boxes[0]->text() + '.' + boxes[1]->text() + '.' + boxes[2]->text();
+        EXPECT_TRUE(days.contains(shown)) << window << ": " << shown.toStdString();
+    }
+}
+
+TEST_F(MidnightTest, draw_givesEveryCycleDayFromTheTotalDaysShown) {
+    start();
+    setDate("15", "03", "1958");
+    crossMidnightAfterOneReading();
+    QTest::mouseClick(form->ButtonDrawBio, Qt::LeftButton);
+    const int lived = form->Edit6->text().toInt();
+    ASSERT_GT(lived, 0);
+    QLineEdit* const boxes[] = {form->Edit2, form->Edit3, form->Edit4, form->Edit5};
+    for (const auto& r : rhythm::Rhythms)
+        if (!r.Base) continue;
+    EXPECT_EQ(boxes[r.Number - 1]->text().toInt(), rhythm::cycleDay(lived, r.Period)) << r.Period;
+}
