@@ -32,7 +32,7 @@ void BM_WindowStrip(benchmark::State& state) {
     chart::QImageSurface surface(3513, 181);
     const auto doc = document();
     for (auto _ : state) {
-        surface.setPenStyle(chart::PenStyle::Solid);
+        surface.setPenStyle(PenStyle::Solid);
         chart::drawChartFrame(surface, 600, 3513, 181);
         for (const auto& c : doc.curves) {
             surface.setPenColor(c.colour);

@@ -17,9 +17,9 @@
 #include "chart/colors.h"
 #include "chart/painter_surface.h"
 #include "chart/qt_geometry.h"
+#include "core/errors.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
-#include "core/errors.h"
 
 namespace rorovovo::chart {
 
@@ -56,9 +56,8 @@ ChartDocument makeChartDocument(const std::string& name, double birthDate, doubl
     const int lived = rhythm::daysLived(birthDate, now);
     for (const rhythm::Rhythm& r : rhythm::Rhythms) {
         if (!shown[r.Number - 1]) continue;
-        doc.curves.push_back({r.Period, r.Colour,
-                              r.Pen,
-                              rhythm::leftEdgeCycleDay(lived, doc.todayX, r.Period), std::string(r.Name)});
+        doc.curves.push_back(
+            {r.Period, r.Colour, r.Pen, rhythm::leftEdgeCycleDay(lived, doc.todayX, r.Period), std::string(r.Name)});
     }
     for (int i = ((todayIndex % 7) + 7) % 7; i < days; i += 7) doc.dateLabels.emplace_back(10 * i, dayText(first + i));
     return doc;

@@ -200,9 +200,9 @@ class TForm1 : public QMainWindow {
     QAction* newProfileItem(const QString& caption, void (TForm1::*handler)(QAction*), const QString& hint);
     bool closed_ = false;
     void fitToFrame();
-    QSize storedOuterSize_;           // the saved outer size, kept until the user sizes the window
-    QSize restoredSize_;              // what the saved size came to inside the frame
-    QMargins frame_{-1, -1, -1, -1};  // the frame the size limits and the restored size were worked out with
+    QSize storedOuterSize_;             // the saved outer size, kept until the user sizes the window
+    QSize restoredSize_;                // what the saved size came to inside the frame
+    QMargins frame_{-1, -1, -1, -1};    // the frame the size limits and the restored size were worked out with
     std::optional<QString> drawnName_;  // the name of the person last drawn; nothing before the first draw
     bool extraDrawn_ = false;           // the extra rhythms are on the chart
     // The celebrity file as read at start-up; its menu items are made from it when the menu first opens.

@@ -15,9 +15,9 @@
 #include <map>
 
 #include "chart/colors.h"
+#include "core/errors.h"
 #include "pixels.h"
 #include "rhythm/dates.h"
-#include "core/errors.h"
 
 namespace rorovovo::chart {
 namespace {
