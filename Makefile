@@ -10,6 +10,7 @@ PACKAGES := \
     g++ \
     pkg-config \
     qt6-base-dev \
+    qt6-svg-dev \
     qt6-qpa-plugins \
     libgl-dev \
     libgtest-dev \
@@ -36,6 +37,7 @@ PACKAGES := \
     man-db \
     dpkg-dev \
     file \
+    poppler-utils \
     # one package a line
 
 .PHONY: run test test-asan build deps bench format clean install uninstall package

@@ -12,6 +12,13 @@ const std::vector<Command>& commands() {
          "--critical DD.MM.YYYY [--from DD.MM.YYYY] [--days N] [--json] [--ics FILE]\n"
          "                         critical days of a birth date (from today, 90 days)",
          &runCritical},
+        {"--chart",
+         "--chart DD.MM.YYYY [--name TEXT] [--from DD.MM.YYYY] [--days N] [--extra] --output FILE.png|.svg|.pdf\n"
+         "                         the chart as a picture or document, without a window",
+         &runChart},
+        {"--compat",
+         "--compat DD.MM.YYYY DD.MM.YYYY [--json]\n                         how well two people's rhythms match",
+         &runCompat},
     };
     return list;
 }

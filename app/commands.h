@@ -13,5 +13,7 @@ const std::vector<Command>& commands();
 int runHelp(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runVersion(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runCritical(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
+int runChart(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
+int runCompat(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 
 }  // namespace rorovovo::cli

@@ -4,6 +4,7 @@
 
 #include "chart/colors.h"
 #include "core/errors.h"
+#include "rhythm/rhythms.h"
 
 namespace rorovovo::chart {
 
@@ -59,6 +60,20 @@ void drawRhythmCurve(Surface& s, int period, int offset, int chartHeight, int ar
         s.arc(a - m, arcTop - 2 * h, b + m, h, a, y0, b, y0);
         a += w;
     } while (b <= controlWidth);
+}
+
+void drawPairChart(Surface& s, int todayX, int controlWidth, int controlHeight, const BaseOffsets& first,
+                   const BaseOffsets& second) {
+    s.setPenStyle(PenStyle::Solid);
+    drawChartFrame(s, todayX, controlWidth, controlHeight);
+    for (int i = 0; i < rhythm::BaseRhythmCount; ++i) {
+        const rhythm::Rhythm& r = rhythm::Rhythms[i];
+        s.setPenColor(r.Colour);
+        s.setPenStyle(PenStyle::Solid);
+        drawRhythmCurve(s, r.Period, first[i], controlHeight, 0, controlWidth);
+        s.setPenStyle(PenStyle::Dash);
+        drawRhythmCurve(s, r.Period, second[i], controlHeight, 0, controlWidth);
+    }
 }
 
 }  // namespace rorovovo::chart

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "chart/surface.h"
 
 namespace rorovovo::chart {
@@ -12,5 +14,11 @@ void drawChartFrame(Surface& s, int todayX, int controlWidth, int controlHeight)
 // offset is the cycle day at the left edge (0..period-1); chartHeight the vertical scale, arcTop the crests' top.
 // Throws AppError for a period below 1 or an offset outside the cycle.
 void drawRhythmCurve(Surface& s, int period, int offset, int chartHeight, int arcTop, int controlWidth);
+
+// Two people over the same days: the frame, then each base rhythm in its colour, the first person's curve solid
+// and the second's dashed. The offsets are each person's cycle days at the left edge, base rhythms in table order.
+using BaseOffsets = std::array<int, 4>;
+void drawPairChart(Surface& s, int todayX, int controlWidth, int controlHeight, const BaseOffsets& first,
+                   const BaseOffsets& second);
 
 }  // namespace rorovovo::chart

@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
+
+#include "chart/qt_geometry.h"
 
 namespace rorovovo::chart {
 
@@ -17,40 +20,12 @@ namespace {
 constexpr int kDefaultPixelHeight = 11;
 constexpr double kPi = 3.14159265358979323846;
 
-QColor toQColor(Rgb c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+using detail::arcAngles, detail::outlineRect, detail::toQColor;
 
 int pixelHeightOf(const FontSpec& f) {
     if (f.pixelHeight > 0) return f.pixelHeight;
     if (f.pointSize > 0) return static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0));
     return kDefaultPixelHeight;
-}
-
-// Angle in sixteenths of a degree, as QPainter takes it, of the ellipse parameter whose point lies on the ray from
-// the centre through (x, y). A point at the centre itself stands for the 3 o'clock direction.
-double parametricAngle16(const QRectF& r, int x, int y) {
-    const double dx = x - r.center().x();
-    const double dy = y - r.center().y();
-    if (std::abs(dx) < 0.5 && std::abs(dy) < 0.5) return 0.0;
-    const double rx = std::max(r.width() / 2.0, 0.5);
-    const double ry = std::max(r.height() / 2.0, 0.5);
-    return std::atan2(-dy / ry, dx / rx) * 180.0 / kPi * 16.0;
-}
-
-// Counterclockwise sweep from the first ray to the second; equal rays give the whole ellipse.
-void arcAngles(const QRectF& r, int x1, int y1, int x2, int y2, int& start, int& span) {
-    const double a1 = parametricAngle16(r, x1, y1);
-    const double a2 = parametricAngle16(r, x2, y2);
-    double sweep = std::fmod(a2 - a1, 360.0 * 16.0);
-    if (sweep < 0) sweep += 360.0 * 16.0;
-    if (std::lround(sweep) == 0) sweep = 360.0 * 16.0;
-    start = static_cast<int>(std::lround(a1));
-    span = static_cast<int>(std::lround(sweep));
-}
-
-// An outline runs through the centres of the outermost pixels of the rectangle, right and bottom edges excluded.
-// Centres rather than pixel corners keep the rasteriser from rounding the far side inward.
-QRectF outlineRect(int left, int top, int right, int bottom) {
-    return QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1);
 }
 
 }  // namespace
@@ -110,10 +85,10 @@ struct QImageSurface::State {
             pen.setCapStyle(Qt::RoundCap);
             pen.setJoinStyle(Qt::RoundJoin);
         }
-        if (penStyle == PenStyle::DashDotDot) {
-            // dash, dot, dot in pixels for a one-pixel pen (in pen widths otherwise)
-            pen.setDashPattern({9, 3, 3, 3, 3, 3});
-        }
+        if (penStyle == PenStyle::DashDotDot)
+            pen.setDashPattern({std::begin(detail::kDashDotDotPattern), std::end(detail::kDashDotDotPattern)});
+        else if (penStyle == PenStyle::Dash)
+            pen.setDashPattern({std::begin(detail::kDashPattern), std::end(detail::kDashPattern)});
         return pen;
     }
 
@@ -136,9 +111,9 @@ struct QImageSurface::State {
         double c = std::cos(t0), sn = std::sin(t0);
         const QRgb color = 0xFF000000u | penColor;
         const int w = image.width(), h = image.height();
-        // dash, dot, dot, each followed by a gap, in logical pixels
-        static const int pattern[] = {9, 3, 3, 3, 3, 3};
-        const bool dashed = penStyle == PenStyle::DashDotDot;
+        const bool dashed = penStyle == PenStyle::DashDotDot || penStyle == PenStyle::Dash;
+        const int* pattern = penStyle == PenStyle::Dash ? detail::kDashPattern : detail::kDashDotDotPattern;
+        const int patternLength = penStyle == PenStyle::Dash ? 2 : 6;
         int patternIndex = 0, patternLeft = pattern[0] * dot;
         uchar* bits = image.bits();
         const qsizetype stride = image.bytesPerLine();
@@ -147,7 +122,7 @@ struct QImageSurface::State {
             if (dashed) {
                 ink = patternIndex % 2 == 0;
                 if (--patternLeft == 0) {
-                    patternIndex = (patternIndex + 1) % 6;
+                    patternIndex = (patternIndex + 1) % patternLength;
                     patternLeft = pattern[patternIndex] * dot;
                 }
             }

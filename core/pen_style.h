@@ -3,6 +3,6 @@
 namespace rorovovo {
 
 // How a line is drawn: by the rhythm table for each curve, and by the drawing surface for everything.
-enum class PenStyle { Solid, DashDotDot, Clear };
+enum class PenStyle { Solid, DashDotDot, Clear, Dash };
 
 }  // namespace rorovovo

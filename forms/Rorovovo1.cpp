@@ -166,11 +166,15 @@ void TForm1::createMenus() {
         *option.item = item;
     }
 
-    // Commands beyond the designed menus live here, so every designed menu keeps its items. The menu stays out of
-    // the bar until it holds an item.
+    // Commands beyond the designed menus live here, so every designed menu keeps its items.
     MenuTools = MainMenu1->addMenu(QStringLiteral("Tools"));
     MenuTools->setObjectName(QStringLiteral("MenuTools"));
-    MenuTools->menuAction()->setVisible(false);
+    MenuToolsCompat = menuItem(MenuTools, "MenuToolsCompat", QStringLiteral("Compatibility..."));
+    MenuToolsSave = menuItem(MenuTools, "MenuToolsSave", QStringLiteral("Save chart as..."));
+    MenuToolsPrint = menuItem(MenuTools, "MenuToolsPrint", QStringLiteral("Print chart..."));
+    // Nothing to save or print before a chart has been drawn.
+    MenuToolsSave->setEnabled(false);
+    MenuToolsPrint->setEnabled(false);
 
     MenuSep1 = MainMenu1->addAction(QStringLiteral("|"));
     MenuSep1->setObjectName(QStringLiteral("MenuSep1"));
@@ -186,7 +190,7 @@ void TForm1::createMenus() {
     MenuHelpAbout = menuItem(MenuHelp, "MenuHelpAbout", QStringLiteral("About..."));
 
     // Window-wide shortcuts: they work whichever control has the keyboard.
-    for (QAction* a : {MenuProgramExit, MenuHelpHelp, MenuHelpAbout}) {
+    for (QAction* a : {MenuProgramExit, MenuHelpHelp, MenuHelpAbout, MenuToolsSave, MenuToolsPrint}) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
     }
@@ -407,6 +411,9 @@ void TForm1::connectHandlers() {
     on(MenuHelpNewVersions, &QAction::triggered, &TForm1::MenuHelpNewVersionsClick);
     on(MenuHelpAbout, &QAction::triggered, &TForm1::MenuHelpAboutClick);
     on(ButtonAbout, &QToolButton::clicked, &TForm1::MenuHelpAboutClick);
+    on(MenuToolsCompat, &QAction::triggered, &TForm1::MenuToolsCompatClick);
+    on(MenuToolsSave, &QAction::triggered, &TForm1::MenuToolsSaveClick);
+    on(MenuToolsPrint, &QAction::triggered, &TForm1::MenuToolsPrintClick);
 }
 
 void TForm1::FormCreate() {
@@ -437,6 +444,8 @@ void TForm1::FormCreate() {
     MenuProgramExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     MenuHelpAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     MenuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    MenuToolsSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuToolsPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     // 7. The settings file, kept open for the whole run.
     IniFile = std::make_unique<profiles::IniStore>(platform::programFiles().settingsFile);
     // A settings file that cannot be read (a FIFO, a folder) is reported; the program runs on with the defaults.
@@ -624,7 +633,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // The window's shortcuts win over the edit boxes' own keys (Ctrl+X is Exit, Ctrl+A is About).
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* a : {MenuProgramExit, MenuHelpAbout, MenuHelpHelp})
+        for (QAction* a : {MenuProgramExit, MenuHelpAbout, MenuHelpHelp, MenuToolsSave, MenuToolsPrint})
             if (!a->shortcut().isEmpty() && a->shortcut() == pressed) {
                 event->ignore();
                 return true;

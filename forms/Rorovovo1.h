@@ -4,11 +4,14 @@
 #include <QMargins>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "chart/chart_document.h"
 #include "forms/date_boxes.h"
 #include "profiles/celebrities.h"
 #include "profiles/preferences.h"
+#include "profiles/profile_entry.h"
 
 class QAction;
 class QActionGroup;
@@ -36,6 +39,7 @@ class LazyMenu;
 class LineShape;
 class PictureBox;
 class TFormAbout;
+class TFormCompatibility;
 class TFormEditor;
 class TFormInterpret;
 
@@ -84,6 +88,7 @@ class TForm1 : public QMainWindow {
     QAction *MenuOptionsShowPhysical, *MenuOptionsShowEmotional, *MenuOptionsShowIntellectual,
         *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
     QMenu* MenuTools;  // our own additions, between "Options" and the divider
+    QAction *MenuToolsCompat, *MenuToolsSave, *MenuToolsPrint;
     QAction* MenuSep1;
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
@@ -138,12 +143,27 @@ class TForm1 : public QMainWindow {
     void MenuProgramIterpretClick();
     void ShowInterpretation();
 
+    // Tools: two people side by side, the chart saved and printed.
+    void MenuToolsCompatClick();
+    void MenuToolsSaveClick();
+    void MenuToolsPrintClick();
+    // The stored profiles, then the celebrities, as name and date part.
+    QList<profiles::ProfileEntry> knownPeople() const;
+    // The chart last drawn as a document: the name drawn, the strip's 351 days and the rhythms on it. Nothing
+    // before the first draw.
+    std::optional<chart::ChartDocument> drawnChartDocument() const;
+    QPointer<TFormCompatibility> FormCompatibility;
+
     // Help, web links, About box and version check.
     void MenuHelpHelpClick();
     void MenuHelpNewsClick();
     void MenuHelpDonationsClick();
     void MenuHelpAboutClick();
     void MenuHelpNewVersionsClick();
+
+  signals:
+    // A draw action has drawn this person (birth date as a date value).
+    void personDrawn(const QString& name, double birthDate);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -183,9 +203,11 @@ class TForm1 : public QMainWindow {
     QAction* newProfileItem(const QString& caption, void (TForm1::*handler)(QAction*), const QString& hint);
     bool closed_ = false;
     void fitToFrame();
-    QSize storedOuterSize_;           // the saved outer size, kept until the user sizes the window
-    QSize restoredSize_;              // what the saved size came to inside the frame
-    QMargins frame_{-1, -1, -1, -1};  // the frame the size limits and the restored size were worked out with
+    QSize storedOuterSize_;             // the saved outer size, kept until the user sizes the window
+    QSize restoredSize_;                // what the saved size came to inside the frame
+    QMargins frame_{-1, -1, -1, -1};    // the frame the size limits and the restored size were worked out with
+    std::optional<QString> drawnName_;  // the name of the person last drawn; nothing before the first draw
+    bool extraDrawn_ = false;           // the extra rhythms are on the chart
     // The celebrity file as read at start-up; its menu items are made from it when the menu first opens.
     std::vector<profiles::Celebrity> celebrities_;
     LazyMenu* celebrityItems_ = nullptr;

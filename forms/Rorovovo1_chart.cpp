@@ -11,6 +11,7 @@
 #include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "profiles/profile_entry.h"
 #include "rhythm/convert.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
@@ -81,6 +82,11 @@ void TForm1::ButtonDrawBioClick() {
     for (const auto& r : rhythm::Rhythms)
         if (r.Base)
             DrawPhaseIndicator(phaseIndicator(r), rhythm::strToInt(utf8(cycleDayBox(r)->text())), r.Period, r.Colour);
+    drawnName_ = profiles::trimmedProfileName(Edit_name->text());
+    extraDrawn_ = false;
+    MenuToolsSave->setEnabled(true);
+    MenuToolsPrint->setEnabled(true);
+    emit personDrawn(*drawnName_, BirthDate);
 }
 
 void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
@@ -88,6 +94,7 @@ void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
     for (const auto& r : rhythm::Rhythms)
         if (!r.Base && (rhythmOption(r)->isChecked() || sender == MenuProgramDrawExtra)) drawRhythm(r, today);
     Panel2->resize(Panel2->width(), Label17->y() + 18);
+    extraDrawn_ = true;
 }
 
 void TForm1::drawRhythm(const rhythm::Rhythm& r, double today) {

@@ -24,6 +24,7 @@ struct Rhythm {
 
 // Physical, Emotional, Intellectual, Intuitional (the base rhythms), then Spiritual and Aesthetics.
 extern const std::array<Rhythm, 6> Rhythms;
+constexpr int BaseRhythmCount = 4;
 
 // The rhythm numbered 1..6; any other number throws RangeError.
 const Rhythm& rhythmByNumber(int number);

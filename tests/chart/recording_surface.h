@@ -25,6 +25,7 @@ class RecordingSurface : public Surface {
     void setPenStyle(PenStyle style) override {
         record(std::string("penStyle ") + (style == PenStyle::Solid        ? "solid"
                                            : style == PenStyle::DashDotDot ? "dashDotDot"
+                                           : style == PenStyle::Dash       ? "dash"
                                                                            : "clear"));
     }
     void setPenWidth(int width) override { record("penWidth " + std::to_string(width)); }

@@ -140,7 +140,8 @@ TEST_F(MainWindowTest, controls_carryTheirCaptionsHintsAndPlaces) {
 
 TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
     start();
-    EXPECT_EQ(captions(form->MainMenu1->actions()), (QStringList{"Program", "Profiles", "Options", "|", "Help"}));
+    EXPECT_EQ(captions(form->MainMenu1->actions()),
+              (QStringList{"Program", "Profiles", "Options", "Tools", "|", "Help"}));
     EXPECT_EQ(captions(form->MenuProgram->actions()),
               (QStringList{"Add new profile...", "Delete profile...", "-", "Draw biorhythms", "Draw extra* rythms",
                            "Biorhythms interpretation...", "-", "Exit"}));
@@ -156,6 +157,10 @@ TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
     EXPECT_EQ(form->MenuProgramExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
     EXPECT_EQ(form->MenuHelpAbout->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
     EXPECT_EQ(form->MenuHelpHelp->shortcut(), QKeySequence(QStringLiteral("F1")));
+    EXPECT_EQ(captions(form->MenuTools->actions()),
+              (QStringList{"Compatibility...", "Save chart as...", "Print chart..."}));
+    EXPECT_EQ(form->MenuToolsSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(form->MenuToolsPrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     for (const char* name : {"MenuSep1", "MenuSep4", "MenuSep8", "MenuProgramIterpret", "MenuOptionsShowAesthetics"})
         EXPECT_NE(form->findChild<QAction*>(QLatin1String(name)), nullptr) << name;
 }

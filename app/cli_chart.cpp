@@ -1,0 +1,123 @@
+// The chart and the compatibility figures without a window.
+#include <QGuiApplication>
+#include <QStringList>
+
+#include "app/commands.h"
+#include "chart/chart_document.h"
+#include "platform/clock.h"
+#include "rhythm/compatibility.h"
+#include "rhythm/convert.h"
+#include "rhythm/dates.h"
+#include "core/errors.h"
+
+namespace rorovovo::cli {
+
+namespace {
+
+// DD.MM.YYYY, checked as the main window checks its three date boxes.
+std::optional<double> parseDate(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 3) return std::nullopt;
+    try {
+        return rhythm::birthDateValue(parts[0].toStdString(), parts[1].toStdString(), parts[2].toStdString());
+    } catch (const RangeError&) {
+        return std::nullopt;  // a number beyond any date field: not a date either
+    }
+}
+
+int invalidDate(QTextStream& err) {
+    err << QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(), int(rhythm::InvalidBirthDateMessage.size()))
+               .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+        << Qt::endl;
+    return kExitUsage;
+}
+
+int usage(QTextStream& err, const QString& problem) {
+    err << "Rorovovo: " << problem << " (try 'Rorovovo --help')" << Qt::endl;
+    return kExitUsage;
+}
+
+}  // namespace
+
+int runChart(int argc, char** argv, const QStringList& args, QTextStream&, QTextStream& err) {
+    if (args.size() < 2) return usage(err, QStringLiteral("--chart needs a birth date"));
+    const auto birth = parseDate(args[1]);
+    if (!birth) return invalidDate(err);
+    const double now = platform::toDateValue(platform::now());
+    QString name, output;
+    double first = std::floor(now) - 60;
+    int days = 351;
+    rhythm::ShownRhythms shown = {true, true, true, true, false, false};
+    for (int i = 2; i < args.size(); ++i) {
+        const QString& option = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (option == QLatin1String("--extra")) {
+            shown[4] = shown[5] = true;
+        } else if (option == QLatin1String("--name") && hasValue) {
+            name = args[++i];
+        } else if (option == QLatin1String("--output") && hasValue) {
+            output = args[++i];
+        } else if (option == QLatin1String("--from") && hasValue) {
+            const auto from = parseDate(args[++i]);
+            if (!from) return invalidDate(err);
+            first = *from;
+        } else if (option == QLatin1String("--days") && hasValue) {
+            const auto n = rhythm::tryStrToInt(args[++i].toStdString());
+            if (!n || *n < 1 || *n > chart::kMaxDocumentDays)
+                return usage(err,
+                             QStringLiteral("--days takes a whole number from 1 to %1").arg(chart::kMaxDocumentDays));
+            days = *n;
+        } else {
+            return usage(err, QStringLiteral("unexpected '%1' after --chart").arg(option));
+        }
+    }
+    if (output.isEmpty()) return usage(err, QStringLiteral("--chart needs --output FILE.png|.svg|.pdf"));
+    if (!chart::isChartFileName(output))
+        return usage(err, QStringLiteral("the output file must end in .png, .svg or .pdf"));
+
+    // Fonts need a toolkit application; no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    try {
+        const auto doc = chart::makeChartDocument(name.toStdString(), *birth, now, first, days, shown);
+        chart::saveChartDocument(doc, output);
+    } catch (const RangeError&) {
+        return usage(err, QStringLiteral("the strip leaves the calendar"));
+    } catch (const AppError& e) {
+        err << QString::fromStdString(e.what()) << Qt::endl;
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int runCompat(int, char**, const QStringList& args, QTextStream& out, QTextStream& err) {
+    const bool json = args.size() == 4 && args[3] == QLatin1String("--json");
+    if (args.size() != 3 && !json) return usage(err, QStringLiteral("--compat takes two birth dates and --json"));
+    const auto a = parseDate(args[1]);
+    const auto b = parseDate(args[2]);
+    if (!a || !b) return invalidDate(err);
+    const rhythm::Compatibility c = rhythm::compareBirthDates(*a, *b);
+    if (json) {
+        out << QStringLiteral(
+                   R"({"physical": %1, "emotional": %2, "intellectual": %3, "intuitional": %4, "overall": %5})")
+                   .arg(c.physical)
+                   .arg(c.emotional)
+                   .arg(c.intellectual)
+                   .arg(c.intuitional)
+                   .arg(c.overall)
+            << Qt::endl;
+    } else {
+        out << QStringLiteral(
+                   "Physical      %1 %\nEmotional     %2 %\nIntellectual  %3 %\nIntuitional   %4 %\n"
+                   "Overall       %5 %")
+                   .arg(c.physical, 3)
+                   .arg(c.emotional, 3)
+                   .arg(c.intellectual, 3)
+                   .arg(c.intuitional, 3)
+                   .arg(c.overall, 3)
+            << Qt::endl;
+    }
+    return kExitOk;
+}
+
+}  // namespace rorovovo::cli

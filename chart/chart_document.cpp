@@ -1,0 +1,223 @@
+#include "chart/chart_document.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <functional>
+
+#include "chart/chart_drawing.h"
+#include "chart/colors.h"
+#include "chart/painter_surface.h"
+#include "chart/qt_geometry.h"
+#include "core/errors.h"
+#include "rhythm/dates.h"
+#include "rhythm/daycount.h"
+
+namespace rorovovo::chart {
+
+namespace {
+
+constexpr int kTitleHeight = 30;
+constexpr int kChartHeight = 181;  // as the window's chart, so the curves keep their shape
+constexpr int kDateRowHeight = 20;
+constexpr int kLegendHeight = 24;
+constexpr int kMinWidth = 480;  // room for the title and the legend on a short strip
+constexpr int kTitlePixels = 16;
+constexpr int kSmallPixels = 10;
+
+std::string dayText(double date) {
+    const rhythm::Date d = rhythm::decodeDate(date);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d", d.Day, d.Month, d.Year);
+    return text;
+}
+
+}  // namespace
+
+ChartDocument makeChartDocument(const std::string& name, double birthDate, double now, double firstDay, int days,
+                                const rhythm::ShownRhythms& shown) {
+    if (days < 1 || days > kMaxDocumentDays) throw RangeError();
+    ChartDocument doc;
+    doc.title = (name.empty() ? std::string() : name + ", ") + "born " + dayText(birthDate);
+    doc.days = days;
+    const double first = std::floor(firstDay);
+    const double today = std::floor(now);
+    if (std::fabs(today - first) > 1e6) throw RangeError();
+    const int todayIndex = static_cast<int>(today - first);
+    doc.todayX = 10 * todayIndex;
+    const int lived = rhythm::daysLived(birthDate, now);
+    for (const rhythm::Rhythm& r : rhythm::Rhythms) {
+        if (!shown[r.Number - 1]) continue;
+        doc.curves.push_back(
+            {r.Period, r.Colour, r.Pen, rhythm::leftEdgeCycleDay(lived, doc.todayX, r.Period), std::string(r.Name)});
+    }
+    for (int i = ((todayIndex % 7) + 7) % 7; i < days; i += 7) doc.dateLabels.emplace_back(10 * i, dayText(first + i));
+    return doc;
+}
+
+QSize documentSize(const ChartDocument& doc) {
+    return QSize(std::max(10 * doc.days, kMinWidth), kTitleHeight + kChartHeight + kDateRowHeight + kLegendHeight);
+}
+
+void paintChartDocument(QPainter& painter, const ChartDocument& doc) {
+    const QSize size = documentSize(doc);
+    const int stripWidth = 10 * doc.days;
+    painter.save();
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    {
+        PainterSurface page(painter, size.width(), size.height());
+        page.setBrushStyle(BrushStyle::Clear);
+        page.setFontColor(kBlack);
+        page.setFont({std::string(), 0, kTitlePixels, true, false, 0});
+        page.textOut(4, (kTitleHeight - page.textHeight(doc.title)) / 2, doc.title);
+    }
+    painter.translate(0, kTitleHeight);
+    {
+        PainterSurface strip(painter, stripWidth, kChartHeight);
+        strip.setPenWidth(1);
+        strip.setPenStyle(PenStyle::Solid);
+        drawChartFrame(strip, doc.todayX, stripWidth, kChartHeight);
+        for (const auto& c : doc.curves) {
+            strip.setPenColor(c.colour);
+            strip.setPenStyle(c.pen);
+            drawRhythmCurve(strip, c.period, c.offset, kChartHeight, 0, stripWidth);
+        }
+    }
+    painter.translate(0, kChartHeight);
+    {
+        PainterSurface rows(painter, size.width(), kDateRowHeight + kLegendHeight);
+        rows.setPenColor(kSilver);
+        rows.setPenStyle(PenStyle::Solid);
+        rows.setFont({std::string(), 0, kSmallPixels, false, false, 0});
+        rows.setFontColor(kBlack);
+        rows.setBrushStyle(BrushStyle::Clear);
+        for (const auto& [x, text] : doc.dateLabels) {
+            rows.moveTo(x, 0);
+            rows.lineTo(x, 5);
+            rows.textOut(x + 2, 4, text);
+        }
+        // The legend keeps clear of strokes in the rhythms' colours, so each curve is the only one of its colour.
+        int x = 4;
+        const int y = kDateRowHeight + kLegendHeight / 2;
+        for (const auto& c : doc.curves) {
+            rows.setBrushColor(c.colour);
+            if (c.pen == PenStyle::Solid) {
+                rows.fillRect(x, y - 1, x + 26, y + 1);
+            } else {
+                rows.fillRect(x, y - 1, x + 12, y + 1);
+                rows.fillRect(x + 14, y - 1, x + 26, y + 1);
+            }
+            rows.textOut(x + 32, y - rows.textHeight(c.name) / 2, c.name);
+            x += 32 + rows.textWidth(c.name) + 20;
+        }
+    }
+    painter.restore();
+}
+
+QImage renderChartImage(const ChartDocument& doc) {
+    const QSize size = documentSize(doc);
+    QImage image(size * 2, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(2, 2);
+    paintChartDocument(painter, doc);
+    return image;
+}
+
+bool isChartFileName(const QString& path) {
+    const QString ext = QFileInfo(path).suffix().toLower();
+    return ext == QLatin1String("png") || ext == QLatin1String("svg") || ext == QLatin1String("pdf");
+}
+
+namespace {
+
+AppError unableToWrite(const QString& path) { return AppError(("Unable to write to " + path).toStdString()); }
+
+// Whole or absent: the bytes are made in memory, written beside the final name and renamed once all are down.
+void writeAtomically(const QString& path, const std::function<bool(QIODevice&)>& make) {
+    // A file-size limit must end in an error the user sees, not in a program killed halfway through a file.
+    static const bool ignoreFileSizeSignal = [] { return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR; }();
+    (void)ignoreFileSizeSignal;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!make(buffer)) throw unableToWrite(path);
+    const QByteArray& bytes = buffer.data();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) throw unableToWrite(path);
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        throw unableToWrite(path);
+    }
+    if (!file.commit()) throw unableToWrite(path);
+}
+
+bool paintOn(QPaintDevice& device, const ChartDocument& doc) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintChartDocument(painter, doc);
+    return painter.end();
+}
+
+}  // namespace
+
+void saveChartDocument(const ChartDocument& doc, const QString& path) {
+    const QString ext = QFileInfo(path).suffix().toLower();
+    if (!isChartFileName(path)) throw unableToWrite(path);
+    const QSize size = documentSize(doc);
+    writeAtomically(path, [&](QIODevice& file) {
+        if (ext == QLatin1String("png")) return renderChartImage(doc).save(&file, "PNG");
+        if (ext == QLatin1String("svg")) {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&file);
+            svg.setSize(size);
+            svg.setViewBox(QRect(QPoint(0, 0), size));
+            svg.setResolution(96);
+            svg.setTitle(QString::fromStdString(doc.title));
+            return paintOn(svg, doc);
+        }
+        QPdfWriter pdf(&file);
+        pdf.setTitle(QString::fromStdString(doc.title));
+        pdf.setCreator(QStringLiteral("Rorovovo"));
+        // One logical pixel is one point, and the page is the document.
+        pdf.setResolution(72);
+        pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        return paintOn(pdf, doc);
+    });
+}
+
+void printChartToPdf(const ChartDocument& doc, const QString& path, const QPageLayout& layout) {
+    writeAtomically(path, [&](QIODevice& file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(QString::fromStdString(doc.title));
+        pdf.setCreator(QStringLiteral("Rorovovo"));
+        pdf.setPageLayout(layout);
+        return printChartDocument(pdf, doc);
+    });
+}
+
+bool printChartDocument(QPagedPaintDevice& device, const ChartDocument& doc) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QSize size = documentSize(doc);
+    const double scale = std::min(area.width() / double(size.width()), area.height() / double(size.height()));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate((area.width() - size.width() * scale) / 2, (area.height() - size.height() * scale) / 2);
+    painter.scale(scale, scale);
+    paintChartDocument(painter, doc);
+    return painter.end();
+}
+
+}  // namespace rorovovo::chart

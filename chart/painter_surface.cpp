@@ -1,0 +1,163 @@
+#include "chart/painter_surface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <iterator>
+
+#include "chart/qt_geometry.h"
+
+namespace rorovovo::chart {
+
+using detail::arcAngles, detail::outlineRect, detail::toQColor;
+
+namespace {
+
+constexpr int kDefaultPixelHeight = 11;
+
+// Pixel centres, so a one-unit pen covers whole pixels at any whole scale.
+QPointF centre(QPoint p) { return QPointF(p.x() + 0.5, p.y() + 0.5); }
+
+}  // namespace
+
+PainterSurface::PainterSurface(QPainter& painter, int width, int height) : p_(painter), width_(width), height_(height) {
+    p_.save();
+    p_.setClipRect(QRect(0, 0, width, height), Qt::IntersectClip);
+}
+
+PainterSurface::~PainterSurface() {
+    flush();
+    p_.restore();
+}
+
+void PainterSurface::flush() {
+    if (pending_.isEmpty()) return;
+    applyPen();
+    p_.setBrush(Qt::NoBrush);
+    p_.drawPath(pending_);
+    pending_ = QPainterPath();
+}
+
+void PainterSurface::setPenColor(Rgb color) {
+    if (color != penColor_) flush();
+    penColor_ = color;
+}
+
+void PainterSurface::setPenStyle(PenStyle style) {
+    if (style != penStyle_) flush();
+    penStyle_ = style;
+}
+
+void PainterSurface::setPenWidth(int width) {
+    flush();
+    penWidth_ = std::max(width, 1);
+}
+
+void PainterSurface::setBrushColor(Rgb color) { brushColor_ = color; }
+void PainterSurface::setBrushStyle(BrushStyle style) { brushStyle_ = style; }
+void PainterSurface::setFont(const FontSpec& font) { font_ = font; }
+
+void PainterSurface::applyPen() {
+    if (penStyle_ == PenStyle::Clear) {
+        p_.setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(toQColor(penColor_), penWidth_);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    if (penStyle_ == PenStyle::DashDotDot)
+        pen.setDashPattern({std::begin(detail::kDashDotDotPattern), std::end(detail::kDashDotDotPattern)});
+    else if (penStyle_ == PenStyle::Dash)
+        pen.setDashPattern({std::begin(detail::kDashPattern), std::end(detail::kDashPattern)});
+    p_.setPen(pen);
+}
+
+void PainterSurface::applyBrush() {
+    if (brushStyle_ == BrushStyle::Solid)
+        p_.setBrush(toQColor(brushColor_));
+    else
+        p_.setBrush(Qt::NoBrush);
+}
+
+QFont PainterSurface::qfont() const {
+    QFont f = font_.face.empty() ? QFont() : QFont(QString::fromStdString(font_.face));
+    int px = font_.pixelHeight;
+    if (px <= 0) px = font_.pointSize > 0 ? static_cast<int>(std::lround(font_.pointSize * 96.0 / 72.0)) : 0;
+    f.setPixelSize(px > 0 ? px : kDefaultPixelHeight);
+    f.setBold(font_.bold);
+    f.setItalic(font_.italic);
+    return f;
+}
+
+void PainterSurface::fillRect(int left, int top, int right, int bottom) {
+    flush();
+    if (right <= left || bottom <= top) return;
+    p_.fillRect(QRect(left, top, right - left, bottom - top), toQColor(brushColor_));
+}
+
+void PainterSurface::lineTo(int x, int y) {
+    flush();
+    const QPoint from = position_;
+    position_ = QPoint(x, y);
+    if (penStyle_ == PenStyle::Clear || from == position_) return;
+    applyPen();
+    p_.drawLine(centre(from), centre(position_));
+}
+
+void PainterSurface::arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
+    if (penStyle_ == PenStyle::Clear || right - left < 1 || bottom - top < 1) return;
+    const QRectF r = outlineRect(left, top, right, bottom);
+    int start = 0, span = 0;
+    arcAngles(r, x1, y1, x2, y2, start, span);
+    QPainterPath piece;
+    piece.arcMoveTo(r, start / 16.0);
+    // An arc that starts where the last one ended continues the same stroke.
+    if (pending_.isEmpty() || QLineF(pending_.currentPosition(), piece.currentPosition()).length() > 1.0)
+        pending_.moveTo(piece.currentPosition());
+    pending_.arcTo(r, start / 16.0, span / 16.0);
+}
+
+void PainterSurface::pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
+    flush();
+    if (right - left < 1 || bottom - top < 1) return;
+    const QRectF r = penStyle_ == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
+                                                  : outlineRect(left, top, right, bottom);
+    int start = 0, span = 0;
+    arcAngles(r, x1, y1, x2, y2, start, span);
+    applyPen();
+    applyBrush();
+    p_.drawPie(r, start, span);
+}
+
+void PainterSurface::ellipse(int left, int top, int right, int bottom) {
+    flush();
+    if (right - left < 1 || bottom - top < 1) return;
+    applyPen();
+    applyBrush();
+    p_.drawEllipse(penStyle_ == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
+                                                : outlineRect(left, top, right, bottom));
+}
+
+void PainterSurface::textOut(int x, int y, const std::string& utf8) {
+    flush();
+    const QString text = QString::fromStdString(utf8);
+    const QFont f = qfont();
+    const QFontMetrics fm(f);
+    p_.save();
+    p_.setFont(f);
+    p_.translate(x, y);
+    if (font_.escapement != 0) p_.rotate(-font_.escapement / 10.0);
+    if (brushStyle_ == BrushStyle::Solid)
+        p_.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), toQColor(brushColor_));
+    p_.setPen(toQColor(fontColor_));
+    p_.drawText(0, fm.ascent(), text);
+    p_.restore();
+}
+
+int PainterSurface::textWidth(const std::string& utf8) {
+    return QFontMetrics(qfont()).horizontalAdvance(QString::fromStdString(utf8));
+}
+
+int PainterSurface::textHeight(const std::string&) { return QFontMetrics(qfont()).height(); }
+
+}  // namespace rorovovo::chart

@@ -1,0 +1,48 @@
+#pragma once
+
+// Shared by the surfaces that draw with QPainter: colours and the arc geometry of the Surface interface.
+#include <QColor>
+#include <QRectF>
+#include <algorithm>
+#include <cmath>
+
+#include "chart/surface.h"
+
+namespace rorovovo::chart::detail {
+
+inline QColor toQColor(Rgb c) { return QColor::fromRgb((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+// Angle in sixteenths of a degree, as QPainter takes it, of the ellipse parameter whose point lies on the ray from
+// the centre through (x, y). A point at the centre itself stands for the 3 o'clock direction.
+inline double parametricAngle16(const QRectF& r, int x, int y) {
+    constexpr double kPi = 3.14159265358979323846;
+    const double dx = x - r.center().x();
+    const double dy = y - r.center().y();
+    if (std::abs(dx) < 0.5 && std::abs(dy) < 0.5) return 0.0;
+    const double rx = std::max(r.width() / 2.0, 0.5);
+    const double ry = std::max(r.height() / 2.0, 0.5);
+    return std::atan2(-dy / ry, dx / rx) * 180.0 / kPi * 16.0;
+}
+
+// Counterclockwise sweep from the first ray to the second; equal rays give the whole ellipse.
+inline void arcAngles(const QRectF& r, int x1, int y1, int x2, int y2, int& start, int& span) {
+    const double a1 = parametricAngle16(r, x1, y1);
+    const double a2 = parametricAngle16(r, x2, y2);
+    double sweep = std::fmod(a2 - a1, 360.0 * 16.0);
+    if (sweep < 0) sweep += 360.0 * 16.0;
+    if (std::lround(sweep) == 0) sweep = 360.0 * 16.0;
+    start = static_cast<int>(std::lround(a1));
+    span = static_cast<int>(std::lround(sweep));
+}
+
+// An outline runs through the centres of the outermost pixels of the rectangle, right and bottom edges excluded.
+// Centres rather than pixel corners keep the rasteriser from rounding the far side inward.
+inline QRectF outlineRect(int left, int top, int right, int bottom) {
+    return QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1);
+}
+
+// Dash patterns in pen widths: dash, gap, dot, gap, dot, gap; and a plain dash with its gap.
+inline constexpr int kDashDotDotPattern[] = {9, 3, 3, 3, 3, 3};
+inline constexpr int kDashPattern[] = {8, 4};
+
+}  // namespace rorovovo::chart::detail

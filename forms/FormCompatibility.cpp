@@ -1,0 +1,239 @@
+#include "forms/FormCompatibility.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+
+#include "chart/chart_drawing.h"
+#include "chart/colors.h"
+#include "forms/widgets.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/guard.h"
+#include "rhythm/compatibility.h"
+#include "rhythm/dates.h"
+#include "rhythm/daycount.h"
+#include "rhythm/rhythms.h"
+
+namespace rorovovo::forms {
+
+namespace {
+
+constexpr int kViewWidth = 509;
+constexpr int kStripExtra = 3000;  // as the main window: today at x 600, the view opening there
+constexpr int kTodayX = kStripExtra / 5;
+constexpr int kChartHeight = 181;
+constexpr int kNameRole = Qt::UserRole;
+constexpr int kDateRole = Qt::UserRole + 1;
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), int(text.size())); }
+
+QString dateText(double date) {
+    const rhythm::Date d = rhythm::decodeDate(date);
+    return QStringLiteral("%1.%2.%3")
+        .arg(d.Day, 2, 10, QLatin1Char('0'))
+        .arg(d.Month, 2, 10, QLatin1Char('0'))
+        .arg(d.Year, 4, 10, QLatin1Char('0'));
+}
+
+chart::BaseOffsets offsetsOf(double birthDate) {
+    const int lived = rhythm::daysLived(birthDate, platform::toDateValue(platform::now()));
+    chart::BaseOffsets offsets{};
+    for (int i = 0; i < rhythm::BaseRhythmCount; ++i)
+        offsets[i] = rhythm::leftEdgeCycleDay(lived, kTodayX, rhythm::Rhythms[i].Period);
+    return offsets;
+}
+
+QLineEdit* dateBox(QWidget* parent, const char* name, int left, int top, int width, int digits) {
+    auto* box = place(new QLineEdit(parent), name, left, top, width, 21);
+    box->setMaxLength(digits);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+}  // namespace
+
+PercentBar::PercentBar(QWidget* parent, const QColor& color) : QWidget(parent), color_(color) {}
+
+void PercentBar::setValue(int percent) {
+    value_ = std::clamp(percent, 0, 100);
+    update();
+}
+
+void PercentBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.fillRect(QRect(0, 0, width() * value_ / 100, height()), color_);
+    p.setPen(QColor(0xA0A0A0));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormCompatibility"));
+    setWindowTitle(QStringLiteral("Compatibility"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setFont(designFont(12));
+    setFixedSize(kViewWidth + 20, 470);
+
+    LabelFirst = place(new QLabel(this), "LabelFirst", 10, 8, kViewWidth, 18);
+    place(new QLabel(QStringLiteral("Second person: pick or type"), this), "LabelSecond", 10, 32);
+    EditFilter = place(new QLineEdit(this), "EditFilter", 10, 50, 230, 21);
+    EditFilter->setPlaceholderText(QStringLiteral("type to search"));
+    EditFilter->setClearButtonEnabled(true);
+    ListPeople = place(new QListWidget(this), "ListPeople", 10, 74, 230, 118);
+
+    place(new QLabel(QStringLiteral("name"), this), "LabelName2", 12, 196);
+    place(new QLabel(QStringLiteral("day"), this), "LabelDay2", 121, 196);
+    place(new QLabel(QStringLiteral("month"), this), "LabelMonth2", 144, 196);
+    place(new QLabel(QStringLiteral("year"), this), "LabelYear2", 182, 196);
+    Edit_name2 = place(new QLineEdit(this), "Edit_name2", 10, 210, 105, 21);
+    Edit_day2 = dateBox(this, "Edit_day2", 120, 210, 20, 2);
+    Edit_month2 = dateBox(this, "Edit_month2", 147, 210, 20, 2);
+    Edit_year2 = dateBox(this, "Edit_year2", 174, 210, 35, 4);
+    Button_compare = place(new QPushButton(QStringLiteral("compare"), this), "Button_compare", 215, 209, 64, 23);
+    Button_compare->setDefault(true);
+
+    for (int i = 0; i < rhythm::BaseRhythmCount; ++i) {
+        const rhythm::Rhythm& r = rhythm::Rhythms[i];
+        const int top = 50 + 26 * i;
+        auto* name =
+            place(new QLabel(fromView(r.Name), this), ("LabelRhythm_" + std::string(r.Name)).c_str(), 292, top);
+        setTextColor(name, QColor(QRgb(r.Colour)));
+        Bar[i] = place(new PercentBar(this, QColor(QRgb(r.Colour))), ("Bar_" + std::string(r.Name)).c_str(), 372, top,
+                       100, 14);
+        LabelPercent[i] = place(new QLabel(this), ("LabelPercent_" + std::string(r.Name)).c_str(), 478, top, 40, 16);
+    }
+    auto* overall = place(new QLabel(QStringLiteral("Overall"), this), "LabelOverallCaption", 292, 160);
+    overall->setFont(designFont(13, true));
+    LabelOverall = place(new QLabel(this), "LabelOverall", 372, 158, 80, 20);
+    LabelOverall->setFont(designFont(15, true));
+    ImageLegend = place(new PictureBox(this), "ImageLegend", 292, 190, 226, 40);
+
+    auto* panel = new BevelPanel(this, BevelPanel::Style::SingleBorder);
+    place(panel, "PanelPair", 8, 242, kViewWidth + 4, 202);
+    ImagePair = place(new PictureBox(panel->clientArea()), "ImagePair", 0, 0, kViewWidth + kStripExtra, kChartHeight);
+    ScrollPair = place(new QScrollBar(Qt::Horizontal, panel->clientArea()), "ScrollPair", 0, 182, kViewWidth, 16);
+    ScrollPair->setRange(0, kStripExtra);
+    ScrollPair->setSingleStep(10);
+    ScrollPair->setPageStep(300);
+    ScrollPair->setValue(kTodayX);
+    ScrollPair->raise();
+    ImagePair->move(-kTodayX, 0);
+    ImagePair->canvas().setPenWidth(1);
+    chart::drawChartFrame(ImagePair->canvas(), kTodayX, ImagePair->width(), kChartHeight);
+    place(new QLabel(QStringLiteral("solid: first person, dashed: second person; today is the silver column"), this),
+          "LabelChartNote", 10, 448);
+
+    auto on = [this](auto* sender, auto signal, void (TFormCompatibility::*handler)()) {
+        connect(sender, signal, this, [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); });
+    };
+    on(EditFilter, &QLineEdit::textChanged, &TFormCompatibility::EditFilterChange);
+    on(ListPeople, &QListWidget::itemClicked, &TFormCompatibility::ListPeopleClick);
+    on(ListPeople, &QListWidget::itemActivated, &TFormCompatibility::ListPeopleClick);
+    on(Button_compare, &QPushButton::clicked, &TFormCompatibility::Button_compareClick);
+    on(ScrollPair, &QScrollBar::valueChanged, &TFormCompatibility::ScrollPairChange);
+    showResult();
+}
+
+void TFormCompatibility::setFirstPerson(const QString& name, double birthDate) {
+    first_ = std::make_pair(name, birthDate);
+    showResult();
+}
+
+void TFormCompatibility::setPeople(const QList<profiles::ProfileEntry>& people) {
+    ListPeople->clear();
+    for (const auto& p : people) {
+        auto* item = new QListWidgetItem(QStringLiteral("%1  (%2)").arg(p.name, p.datePart), ListPeople);
+        item->setData(kNameRole, p.name);
+        item->setData(kDateRole, p.datePart);
+    }
+    EditFilterChange();
+}
+
+void TFormCompatibility::EditFilterChange() {
+    const QString wanted = EditFilter->text().trimmed();
+    for (int i = 0; i < ListPeople->count(); ++i) {
+        QListWidgetItem* item = ListPeople->item(i);
+        item->setHidden(!item->text().contains(wanted, Qt::CaseInsensitive));
+    }
+}
+
+void TFormCompatibility::ListPeopleClick() {
+    const QListWidgetItem* item = ListPeople->currentItem();
+    if (!item) return;
+    const QString datePart = item->data(kDateRole).toString();
+    Edit_name2->setText(item->data(kNameRole).toString());
+    Edit_day2->setText(profiles::entryDay(datePart));
+    Edit_month2->setText(profiles::entryMonth(datePart));
+    Edit_year2->setText(profiles::entryYear(datePart));
+    Button_compareClick();
+}
+
+void TFormCompatibility::Button_compareClick() {
+    const auto birth = rhythm::birthDateValue(Edit_day2->text().toStdString(), Edit_month2->text().toStdString(),
+                                              Edit_year2->text().toStdString());
+    if (!birth) {
+        platform::showMessage(fromView(rhythm::InvalidBirthDateMessage));
+        Edit_day2->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    second_ = std::make_pair(profiles::trimmedProfileName(Edit_name2->text()), *birth);
+    showResult();
+}
+
+void TFormCompatibility::ScrollPairChange() { ImagePair->move(-ScrollPair->value(), ImagePair->y()); }
+
+void TFormCompatibility::showResult() {
+    if (!first_) {
+        LabelFirst->setText(QStringLiteral("Nobody drawn yet: draw a chart in the main window first."));
+    } else {
+        const QString name = first_->first.isEmpty() ? QStringLiteral("(no name)") : first_->first;
+        LabelFirst->setText(QStringLiteral("First person: %1, born %2").arg(name, dateText(first_->second)));
+    }
+    const bool both = first_ && second_;
+    const auto c = both ? rhythm::compareBirthDates(first_->second, second_->second) : rhythm::Compatibility{};
+    const int values[] = {c.physical, c.emotional, c.intellectual, c.intuitional};
+    for (int i = 0; i < rhythm::BaseRhythmCount; ++i) {
+        Bar[i]->setValue(values[i]);
+        LabelPercent[i]->setText(both ? QStringLiteral("%1 %").arg(values[i]) : QStringLiteral("-"));
+    }
+    LabelOverall->setText(both ? QStringLiteral("%1 %").arg(c.overall) : QStringLiteral("-"));
+
+    // The legend: a solid and a dashed stroke with the names they stand for.
+    auto& legend = ImageLegend->canvas();
+    legend.setBrushColor(chart::kWhite);
+    legend.fillRect(0, 0, legend.width(), legend.height());
+    legend.setBrushStyle(chart::BrushStyle::Clear);
+    legend.setFontColor(chart::kBlack);
+    legend.setPenColor(chart::kBlack);
+    const QString names[] = {first_ ? first_->first : QString(), second_ ? second_->first : QString()};
+    const PenStyle pens[] = {PenStyle::Solid, PenStyle::Dash};
+    for (int row = 0; row < 2; ++row) {
+        const int y = 8 + 20 * row;
+        legend.setPenStyle(pens[row]);
+        legend.moveTo(2, y);
+        legend.lineTo(40, y);
+        const QString caption = (row == 0 ? first_.has_value() : second_.has_value())
+                                    ? (names[row].isEmpty() ? QStringLiteral("(no name)") : names[row])
+                                    : QStringLiteral("-");
+        legend.textOut(48, y - 7, caption.toStdString());
+    }
+    legend.setPenStyle(PenStyle::Solid);
+
+    auto& canvas = ImagePair->canvas();
+    if (both) {
+        chart::drawPairChart(canvas, kTodayX, ImagePair->width(), kChartHeight, offsetsOf(first_->second),
+                             offsetsOf(second_->second));
+    } else {
+        canvas.setPenStyle(PenStyle::Solid);
+        chart::drawChartFrame(canvas, kTodayX, ImagePair->width(), kChartHeight);
+    }
+}
+
+}  // namespace rorovovo::forms

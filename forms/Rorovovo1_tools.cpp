@@ -1,0 +1,81 @@
+// The Tools menu: two people side by side, and the chart saved as a file or printed.
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QPrinter>
+
+#include "forms/FormCompatibility.h"
+#include "forms/Rorovovo1.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/output_dialogs.h"
+#include "profiles/profile_list.h"
+#include "core/errors.h"
+
+namespace rorovovo::forms {
+
+QList<profiles::ProfileEntry> TForm1::knownPeople() const {
+    QList<profiles::ProfileEntry> people;
+    for (int k = 0; k < profileList_->count(); ++k) people << profiles::parseProfileEntry(profileList_->entry(k));
+    for (const auto& c : celebrities_) people.push_back({c.name, c.datePart});
+    return people;
+}
+
+std::optional<chart::ChartDocument> TForm1::drawnChartDocument() const {
+    if (!drawnName_) return std::nullopt;
+    rhythm::ShownRhythms shown{};
+    for (const QAction* item : MenuOptionsShowRhytms->actions())
+        if (!item->isSeparator() && item->data().toInt() <= rhythm::BaseRhythmCount)
+            shown[item->data().toInt() - 1] = item->isChecked();
+    shown[4] = shown[5] = extraDrawn_;
+    const double now = platform::toDateValue(platform::now());
+    return chart::makeChartDocument(drawnName_->toStdString(), BirthDate, now, std::floor(now) - TodayX / 10, 351,
+                                    shown);
+}
+
+void TForm1::MenuToolsCompatClick() {
+    if (!FormCompatibility) {
+        FormCompatibility = new TFormCompatibility(this);
+        connect(this, &TForm1::personDrawn, FormCompatibility, &TFormCompatibility::setFirstPerson);
+        if (drawnName_) FormCompatibility->setFirstPerson(*drawnName_, BirthDate);
+    }
+    FormCompatibility->setPeople(knownPeople());
+    FormCompatibility->show();
+    FormCompatibility->raise();
+    FormCompatibility->activateWindow();
+}
+
+void TForm1::MenuToolsSaveClick() {
+    const auto doc = drawnChartDocument();
+    if (!doc) return;
+    const QString base = drawnName_->isEmpty() ? QStringLiteral("chart") : *drawnName_;
+    const QString path =
+        platform::getSaveFileName(this, QStringLiteral("Save chart as"), QDir::home().filePath(base + ".png"),
+                                  QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+    if (path.isEmpty()) return;
+    try {
+        chart::saveChartDocument(*doc, path);
+    } catch (const AppError& e) {
+        platform::showMessage(QString::fromStdString(e.what()));
+    }
+}
+
+void TForm1::MenuToolsPrintClick() {
+    const auto doc = drawnChartDocument();
+    if (!doc) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QString::fromStdString(doc->title));
+    if (!platform::execPrintDialog(printer, this)) return;
+    try {
+        // Printing into a PDF file is written whole or not at all, like every file the program writes.
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+            chart::printChartToPdf(*doc, printer.outputFileName(), printer.pageLayout());
+        else if (!chart::printChartDocument(printer, *doc))
+            platform::showMessage(QStringLiteral("Unable to print on ") + printer.printerName());
+    } catch (const AppError& e) {
+        platform::showMessage(QString::fromStdString(e.what()));
+    }
+}
+
+}  // namespace rorovovo::forms

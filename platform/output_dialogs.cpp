@@ -1,0 +1,51 @@
+#include "platform/output_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+
+namespace rorovovo::platform {
+
+namespace {
+
+SaveFileHandler& saveHandler() {
+    static SaveFileHandler h;
+    return h;
+}
+
+PrintDialogHandler& printHandler() {
+    static PrintDialogHandler h;
+    return h;
+}
+
+}  // namespace
+
+void setSaveFileHandler(SaveFileHandler handler) { saveHandler() = std::move(handler); }
+void setPrintDialogHandler(PrintDialogHandler handler) { printHandler() = std::move(handler); }
+
+void resetOutputDialogHandlers() {
+    saveHandler() = nullptr;
+    printHandler() = nullptr;
+}
+
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
+    if (saveHandler()) return saveHandler()(suggested, filter);
+    QString selected;
+    QString path = QFileDialog::getSaveFileName(parent, caption, suggested, filter, &selected);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+        // "PNG picture (*.png)": the type chosen names the extension.
+        const auto match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(selected);
+        if (match.hasMatch()) path += QLatin1Char('.') + match.captured(1);
+    }
+    return path;
+}
+
+bool execPrintDialog(QPrinter& printer, QWidget* parent) {
+    if (printHandler()) return printHandler()(printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace rorovovo::platform

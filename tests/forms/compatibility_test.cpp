@@ -1,0 +1,209 @@
+// The Tools menu: the compatibility window driven through its widgets, and the chart saved and printed from the
+// main window.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include "chart/colors.h"
+#include "forms/FormCompatibility.h"
+#include "forms/widgets.h"
+#include "main_window_fixture.h"
+#include "platform/output_dialogs.h"
+#include "rhythm/dates.h"
+#include "wait.h"
+
+using namespace rorovovo;
+
+namespace {
+
+constexpr chart::Rgb kBlue = 0x0000FF, kFuchsia = 0xFF00FF;
+
+// Today is 08.12.2026. Mara is born 60 days before, on the strip's first day, so each of her rhythms starts a cycle
+// at x 0; Tobias is 14 days younger, so his cycles start at x 140.
+const QByteArray kTwoProfiles =
+    "[Records]\nProfiles=2\nSelected=0\n0=Mara Quill|09.10.2026\n1=Tobias Wren|23.10.2026\n";
+const QByteArray kTwoCelebrities = "Lena Corwick|14.08.1921\nOtto Brannigan|30.01.1955\n";
+
+class CompatibilityTest : public MainWindowTest {
+  protected:
+    void TearDown() override {
+        platform::resetOutputDialogHandlers();
+        MainWindowTest::TearDown();
+    }
+
+    // Starts with these profiles and two celebrities; the messages counted are those after start-up.
+    void startWith(const QByteArray& ini) {
+        writeFile(iniPath(), ini);
+        writeFile(datPath(), kTwoCelebrities);
+        start();
+        ASSERT_TRUE(dialogs.empty());
+    }
+
+    forms::TFormCompatibility* open() {
+        form->MenuToolsCompat->trigger();
+        auto* w = form->FormCompatibility.data();
+        EXPECT_NE(w, nullptr);
+        EXPECT_TRUE(waitFor([w] { return w && w->isVisible(); }));
+        return w;
+    }
+
+    static QStringList shown(const QLabel* const (&labels)[4], const QLabel* overall) {
+        QStringList out;
+        for (const QLabel* l : labels) out << l->text();
+        return out << overall->text();
+    }
+
+    static QString pdfText(const QString& path) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    }
+};
+
+// Red in row 0 or 1 of this column of the pair chart.
+bool redAtTop(const QImage& img, int x) {
+    return (img.pixel(x, 0) & 0xFFFFFF) == chart::kRed || (img.pixel(x, 1) & 0xFFFFFF) == chart::kRed;
+}
+
+TEST_F(CompatibilityTest, beforeAnyDraw_saysSoAndThereIsNothingToSaveOrPrint) {
+    startWith(QByteArray());
+    EXPECT_TRUE(form->MenuTools->menuAction()->isVisible());
+    EXPECT_FALSE(form->MenuToolsSave->isEnabled());
+    EXPECT_FALSE(form->MenuToolsPrint->isEnabled());
+    auto* w = open();
+    EXPECT_FALSE(w->isModal());
+    EXPECT_TRUE(w->LabelFirst->text().startsWith(QStringLiteral("Nobody drawn yet")));
+    EXPECT_EQ(shown({w->LabelPercent[0], w->LabelPercent[1], w->LabelPercent[2], w->LabelPercent[3]}, w->LabelOverall),
+              (QStringList{"-", "-", "-", "-", "-"}));
+    // A second person alone compares with nobody.
+    w->Edit_name2->setText(QStringLiteral("Zed"));
+    QTest::keyClicks(w->Edit_day2, QStringLiteral("01"));
+    QTest::keyClicks(w->Edit_month2, QStringLiteral("02"));
+    QTest::keyClicks(w->Edit_year2, QStringLiteral("2000"));
+    QTest::mouseClick(w->Button_compare, Qt::LeftButton);
+    EXPECT_EQ(w->LabelOverall->text(), QStringLiteral("-"));
+    EXPECT_TRUE(dialogs.empty());
+}
+
+TEST_F(CompatibilityTest, filteredPick_comparesAndDrawsFirstSolidAndSecondDashed) {
+    startWith(kTwoProfiles);
+    auto* w = open();
+    EXPECT_EQ(w->LabelFirst->text(), QStringLiteral("First person: Mara Quill, born 09.10.2026"));
+    ASSERT_EQ(w->ListPeople->count(), 4);
+    QTest::keyClicks(w->EditFilter, QStringLiteral("WREN"));
+    QStringList visible;
+    for (int i = 0; i < w->ListPeople->count(); ++i)
+        if (!w->ListPeople->item(i)->isHidden()) visible << w->ListPeople->item(i)->text();
+    ASSERT_EQ(visible, QStringList{QStringLiteral("Tobias Wren  (23.10.2026)")});
+    QListWidgetItem* tobias = w->ListPeople->findItems(visible[0], Qt::MatchExactly).value(0);
+    QTest::mouseClick(w->ListPeople->viewport(), Qt::LeftButton, {}, w->ListPeople->visualItemRect(tobias).center());
+
+    EXPECT_EQ(w->Edit_name2->text(), QStringLiteral("Tobias Wren"));
+    // 14 days apart: 5 of 23, 0 of 28, 5 of 33, 10 of 38 away from the same phase.
+    EXPECT_EQ(shown({w->LabelPercent[0], w->LabelPercent[1], w->LabelPercent[2], w->LabelPercent[3]}, w->LabelOverall),
+              (QStringList{"22 %", "0 %", "15 %", "26 %", "12 %"}));
+    EXPECT_EQ(w->Bar[0]->value(), 22);
+    EXPECT_EQ(w->Bar[1]->value(), 0);
+    EXPECT_EQ(w->Bar[3]->value(), 26);
+    const QImage bar = w->Bar[3]->grab().toImage();
+    EXPECT_EQ(bar.pixel(bar.width() / 8, bar.height() / 2) & 0xFFFFFF, kBlue);
+    EXPECT_EQ(bar.pixel(bar.width() * 3 / 4, bar.height() / 2) & 0xFFFFFF, chart::kWhite);
+
+    const QImage chartImage = w->ImagePair->picture();
+    // Mara's physical crest (x 57.5) is unbroken; Tobias's (x 197.5) has gaps between its dashes.
+    for (int x = 54; x <= 61; ++x) EXPECT_TRUE(redAtTop(chartImage, x)) << x;
+    int inked = 0, gaps = 0;
+    for (int x = 192; x <= 203; ++x) (redAtTop(chartImage, x) ? inked : gaps)++;
+    EXPECT_GT(inked, 3);
+    EXPECT_GT(gaps, 0);
+    // Mara's emotional crest, in fuchsia over the grid line at x 70.
+    EXPECT_EQ(chartImage.pixel(70, 0) & 0xFFFFFF, kFuchsia);
+
+    // Its own scroll bar moves the strip, opening at today like the main window.
+    EXPECT_EQ(w->ScrollPair->value(), 600);
+    EXPECT_EQ(w->ImagePair->x(), -600);
+    w->ScrollPair->setValue(0);
+    EXPECT_EQ(w->ImagePair->x(), 0);
+    EXPECT_EQ(form->ScrollBar1->value(), 600);  // the main window's view stays put
+
+    // Drawing someone else in the main window makes them the first person.
+    form->ComboBox1->setCurrentIndex(1);
+    form->ComboBox1Change();
+    EXPECT_EQ(w->LabelFirst->text(), QStringLiteral("First person: Tobias Wren, born 23.10.2026"));
+    EXPECT_EQ(w->LabelOverall->text(), QStringLiteral("100 %"));
+}
+
+TEST_F(CompatibilityTest, typedPerson_isCheckedAsTheMainWindowChecksItsDate) {
+    startWith(kTwoProfiles);
+    auto* w = open();
+    QTest::keyClicks(w->Edit_name2, QStringLiteral("Zed"));
+    QTest::keyClicks(w->Edit_day2, QStringLiteral("3x1"));  // letters never get in
+    QTest::keyClicks(w->Edit_month2, QStringLiteral("04"));
+    QTest::keyClicks(w->Edit_year2, QStringLiteral("2026"));
+    EXPECT_EQ(w->Edit_day2->text(), QStringLiteral("31"));
+    QTest::mouseClick(w->Button_compare, Qt::LeftButton);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].kind, platform::DialogKind::Plain);
+    EXPECT_EQ(dialogs[0].text.toUtf8().toStdString(), std::string(rhythm::InvalidBirthDateMessage));
+    EXPECT_EQ(w->focusWidget(), w->Edit_day2);
+    EXPECT_EQ(w->LabelOverall->text(), QStringLiteral("-"));
+
+    w->Edit_day2->selectAll();
+    QTest::keyClicks(w->Edit_day2, QStringLiteral("20"));  // 20.04.2026: 172 days before Mara
+    QTest::mouseClick(w->Button_compare, Qt::LeftButton);
+    EXPECT_EQ(dialogs.size(), 1u);
+    // 172 days: 11 of 23, 4 of 28, 7 of 33, 20 of 38.
+    EXPECT_EQ(shown({w->LabelPercent[0], w->LabelPercent[1], w->LabelPercent[2], w->LabelPercent[3]}, w->LabelOverall),
+              (QStringList{"4 %", "71 %", "58 %", "5 %", "44 %"}));
+}
+
+TEST_F(CompatibilityTest, saveChartAs_writesTheChosenFormatOrSaysWhyNot) {
+    startWith(kTwoProfiles);
+    QTemporaryDir dir;
+    QString chosen = dir.filePath(QStringLiteral("mara.png"));
+    QString suggested;
+    platform::setSaveFileHandler([&](const QString& s, const QString&) {
+        suggested = s;
+        return chosen;
+    });
+    ASSERT_TRUE(form->MenuToolsSave->isEnabled());
+    form->MenuToolsSave->trigger();
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("Mara Quill.png")));
+    const QImage png(chosen);
+    EXPECT_EQ(png.width(), 2 * 3510);
+
+    chosen = dir.filePath(QStringLiteral("missing/mara.pdf"));
+    form->MenuToolsSave->trigger();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].text, QStringLiteral("Unable to write to ") + chosen);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"mara.png"});
+}
+
+TEST_F(CompatibilityTest, printChart_landscapeIntoAPdfFileWithNoPrinter) {
+    startWith(kTwoProfiles);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("printed.pdf"));
+    QPageLayout::Orientation asked = QPageLayout::Portrait;
+    platform::setPrintDialogHandler([&](QPrinter& printer) {
+        asked = printer.pageLayout().orientation();
+        printer.setOutputFormat(QPrinter::PdfFormat);  // "Print to File (PDF)" in the dialog
+        printer.setOutputFileName(path);
+        return true;
+    });
+    form->MenuToolsPrint->trigger();
+    EXPECT_EQ(asked, QPageLayout::Landscape);
+    EXPECT_TRUE(pdfText(path).contains(QStringLiteral("Mara Quill, born 09.10.2026")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"printed.pdf"});
+    EXPECT_TRUE(dialogs.empty());
+}
+
+}  // namespace
