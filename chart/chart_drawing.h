@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "chart/surface.h"
 
 namespace rorovovo::chart {
@@ -12,5 +14,10 @@ void drawChartFrame(Surface& s, int todayX, int controlWidth, int controlHeight)
 // offset is the cycle day at the left edge (0..period-1); chartHeight the vertical scale, arcTop the crests' top.
 // Throws AppError for a period below 1 or an offset outside the cycle.
 void drawRhythmCurve(Surface& s, int period, int offset, int chartHeight, int arcTop, int controlWidth);
+
+// Marks a critical day in the 10-pixel day column `column`: under the axis, a small triangle pointing up in each of
+// `colours` (stacked, the first nearest the axis); over it, a black one pointing down when `multiple` (a double or
+// triple day).
+void drawCriticalMark(Surface& s, int column, const std::vector<Rgb>& colours, bool multiple);
 
 }  // namespace rorovovo::chart

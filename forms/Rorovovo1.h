@@ -7,6 +7,7 @@
 
 #include "profiles/celebrities.h"
 #include "profiles/preferences.h"
+#include "rhythm/critical.h"
 
 class QAction;
 class QActionGroup;
@@ -34,6 +35,7 @@ class LazyMenu;
 class LineShape;
 class PictureBox;
 class TFormAbout;
+class TFormCritical;
 class TFormEditor;
 class TFormInterpret;
 
@@ -81,7 +83,9 @@ class TForm1 : public QMainWindow {
     QMenu* MenuOptionsShowRhytms;
     QAction *MenuOptionsShowPhysical, *MenuOptionsShowEmotional, *MenuOptionsShowIntellectual,
         *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
+    QAction *MenuSep9, *MenuOptionsCriticalMarks;
     QMenu* MenuTools;  // our own additions, between "Options" and the divider
+    QAction* MenuToolsCritical;
     QAction* MenuSep1;
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
@@ -109,6 +113,12 @@ class TForm1 : public QMainWindow {
     void ClearIndicator(PictureBox* image);
     void DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color);
     void ShowZodiacSign(double date);
+
+    // Critical days: the list window and the marks on the chart.
+    void MenuToolsCriticalClick();
+    void MenuOptionsCriticalMarksClick();
+    void PersonDrawn();
+    void DrawCriticalMarks();
 
     // Moving through time.
     void ScrollBar1Change();
@@ -184,6 +194,9 @@ class TForm1 : public QMainWindow {
     LazyMenu* personalItems_ = nullptr;
     int checkedPersonal_ = -1;
     bool removingSelected_ = false;
+    QPointer<TFormCritical> criticalWindow_;
+    rhythm::RhythmSet drawnRhythms_ = 0;  // the curves on the chart since its last clearing
+    bool personDrawn_ = false;
 };
 
 // The program-wide state shared by the main window's handlers, zero until start-up sets it.

@@ -68,8 +68,10 @@ bool isCriticalCycleDay(int daysLived, int period) {
 
 RhythmSet criticalRhythms(int daysLived) {
     RhythmSet set = 0;
-    for (const Rhythm& r : Rhythms)
-        if (isCriticalCycleDay(daysLived, r.Period)) set = static_cast<RhythmSet>(set | bit(r));
+    for (const Rhythm& r : Rhythms) {
+        const int c = (daysLived % r.Period + r.Period) % r.Period;
+        if (c == 0 || c == r.Period / 2) set = static_cast<RhythmSet>(set | bit(r));
+    }
     return set;
 }
 

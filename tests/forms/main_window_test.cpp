@@ -140,13 +140,17 @@ TEST_F(MainWindowTest, controls_carryTheirCaptionsHintsAndPlaces) {
 
 TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
     start();
-    EXPECT_EQ(captions(form->MainMenu1->actions()), (QStringList{"Program", "Profiles", "Options", "|", "Help"}));
+    EXPECT_EQ(captions(form->MainMenu1->actions()),
+              (QStringList{"Program", "Profiles", "Options", "Tools", "|", "Help"}));
     EXPECT_EQ(captions(form->MenuProgram->actions()),
               (QStringList{"Add new profile...", "Delete profile...", "-", "Draw biorhythms", "Draw extra* rythms",
                            "Biorhythms interpretation...", "-", "Exit"}));
     EXPECT_EQ(captions(form->MenuProfiles->actions()), (QStringList{"Personal", "-", "Celebrity"}));
     EXPECT_EQ(captions(form->MenuOptions->actions()),
-              (QStringList{"Save window's size", "Save window's position", "-", "Default rhythms to show..."}));
+              (QStringList{"Save window's size", "Save window's position", "-", "Default rhythms to show...", "-",
+                           "Mark critical days"}));
+    EXPECT_EQ(captions(form->MenuTools->actions()).value(0), QStringLiteral("Critical days..."));
+    EXPECT_EQ(form->MenuToolsCritical->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     EXPECT_EQ(captions(form->MenuOptionsShowRhytms->actions()),
               (QStringList{"Physical rhythm", "Emotional rhythm", "Intellectual rhythm", "Intuitional rhythm", "-",
                            "Spiritual rhythm", "Aesthetics rhytm"}));
