@@ -76,4 +76,32 @@ void drawPairChart(Surface& s, int todayX, int controlWidth, int controlHeight, 
     }
 }
 
+namespace {
+
+// A filled triangle of four rows, apex at (x, apexY), widening away from the axis in `direction` (+1 down).
+void triangle(Surface& s, int x, int apexY, int direction) {
+    for (int row = 0; row < 4; ++row) {
+        const int y = apexY + direction * row;
+        s.moveTo(x - row, y);
+        s.lineTo(x + row + 1, y);
+    }
+}
+
+}  // namespace
+
+void drawCriticalMark(Surface& s, int column, const std::vector<Rgb>& colours, bool multiple) {
+    const int axisY = s.height() / 2;
+    const int x = 10 * column + 5;
+    s.setPenStyle(PenStyle::Solid);
+    int stacked = 0;
+    for (const Rgb colour : colours) {
+        s.setPenColor(colour);
+        triangle(s, x, axisY + 2 + 5 * stacked++, +1);
+    }
+    if (multiple) {
+        s.setPenColor(kBlack);
+        triangle(s, x, axisY - 2, -1);
+    }
+}
+
 }  // namespace rorovovo::chart

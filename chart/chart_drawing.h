@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "chart/surface.h"
 
@@ -20,5 +21,9 @@ void drawRhythmCurve(Surface& s, int period, int offset, int chartHeight, int ar
 using BaseOffsets = std::array<int, 4>;
 void drawPairChart(Surface& s, int todayX, int controlWidth, int controlHeight, const BaseOffsets& first,
                    const BaseOffsets& second);
+// Marks a critical day in the 10-pixel day column `column`: under the axis, a small triangle pointing up in each of
+// `colours` (stacked, the first nearest the axis); over it, a black one pointing down when `multiple` (a double or
+// triple day).
+void drawCriticalMark(Surface& s, int column, const std::vector<Rgb>& colours, bool multiple);
 
 }  // namespace rorovovo::chart

@@ -166,9 +166,15 @@ void TForm1::createMenus() {
         *option.item = item;
     }
 
-    // Commands beyond the designed menus live here, so every designed menu keeps its items.
+    MenuSep9 = separator(MenuOptions, "MenuSep9");
+    MenuOptionsCriticalMarks = menuItem(MenuOptions, "MenuOptionsCriticalMarks", QStringLiteral("Mark critical days"));
+    MenuOptionsCriticalMarks->setCheckable(true);
+
+    // Commands the program gained later live here, so the original menus keep their items as they were.
     MenuTools = MainMenu1->addMenu(QStringLiteral("Tools"));
     MenuTools->setObjectName(QStringLiteral("MenuTools"));
+    MenuToolsCritical = menuItem(MenuTools, "MenuToolsCritical", QStringLiteral("Critical days..."));
+    MenuToolsCritical->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     MenuToolsCompat = menuItem(MenuTools, "MenuToolsCompat", QStringLiteral("Compatibility..."));
     MenuToolsSave = menuItem(MenuTools, "MenuToolsSave", QStringLiteral("Save chart as..."));
     MenuToolsPrint = menuItem(MenuTools, "MenuToolsPrint", QStringLiteral("Print chart..."));
@@ -190,7 +196,8 @@ void TForm1::createMenus() {
     MenuHelpAbout = menuItem(MenuHelp, "MenuHelpAbout", QStringLiteral("About..."));
 
     // Window-wide shortcuts: they work whichever control has the keyboard.
-    for (QAction* a : {MenuProgramExit, MenuHelpHelp, MenuHelpAbout, MenuToolsSave, MenuToolsPrint}) {
+    for (QAction* a :
+         {MenuProgramExit, MenuHelpHelp, MenuHelpAbout, MenuToolsCritical, MenuToolsSave, MenuToolsPrint}) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
     }
@@ -410,6 +417,8 @@ void TForm1::connectHandlers() {
     on(MenuHelpDonations, &QAction::triggered, &TForm1::MenuHelpDonationsClick);
     on(MenuHelpNewVersions, &QAction::triggered, &TForm1::MenuHelpNewVersionsClick);
     on(MenuHelpAbout, &QAction::triggered, &TForm1::MenuHelpAboutClick);
+    on(MenuToolsCritical, &QAction::triggered, &TForm1::MenuToolsCriticalClick);
+    on(MenuOptionsCriticalMarks, &QAction::triggered, &TForm1::MenuOptionsCriticalMarksClick);
     on(ButtonAbout, &QToolButton::clicked, &TForm1::MenuHelpAboutClick);
     on(MenuToolsCompat, &QAction::triggered, &TForm1::MenuToolsCompatClick);
     on(MenuToolsSave, &QAction::triggered, &TForm1::MenuToolsSaveClick);
@@ -474,6 +483,7 @@ void TForm1::FormCreate() {
     for (QAction* item : items)
         if (!item->isSeparator()) item->setChecked(marks[item->data().toInt() - 1]);
     prefs_.eraseObsoleteRhythmSection();
+    MenuOptionsCriticalMarks->setChecked(prefs_.get(profiles::prefs::CriticalMarks));
     // 12-13. Personal profiles; the last selected one is drawn.
     LoadProfiles();
     // Without a profile the list does not take the keyboard: the first box that takes input does.
@@ -568,6 +578,12 @@ void TForm1::MenuOptionsSizeClick() { storeOption(prefs_, MenuOptionsSize, profi
 
 void TForm1::MenuOptionsPositClick() { storeOption(prefs_, MenuOptionsPosit, profiles::prefs::WindowPosit); }
 
+void TForm1::MenuOptionsCriticalMarksClick() {
+    storeOption(prefs_, MenuOptionsCriticalMarks, profiles::prefs::CriticalMarks);
+    // The marks come and go with a redraw of the person on the chart.
+    if (personDrawn_) ButtonDrawBioClick();
+}
+
 bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
     if (event->type() == platform::SysCommandEvent::eventType()) {
         const int command = static_cast<platform::SysCommandEvent*>(event)->command();
@@ -630,10 +646,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (!box) return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride) {
-        // The window's shortcuts win over the edit boxes' own keys (Ctrl+X is Exit, Ctrl+A is About).
+        // The window's shortcuts win over the edit boxes' own keys (Ctrl+X is Exit, Ctrl+A is About, Ctrl+K the
+        // critical days).
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* a : {MenuProgramExit, MenuHelpAbout, MenuHelpHelp, MenuToolsSave, MenuToolsPrint})
+        for (QAction* a :
+             {MenuProgramExit, MenuHelpAbout, MenuHelpHelp, MenuToolsCritical, MenuToolsSave, MenuToolsPrint})
             if (!a->shortcut().isEmpty() && a->shortcut() == pressed) {
                 event->ignore();
                 return true;

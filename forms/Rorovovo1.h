@@ -12,6 +12,7 @@
 #include "profiles/celebrities.h"
 #include "profiles/preferences.h"
 #include "profiles/profile_entry.h"
+#include "rhythm/critical.h"
 
 class QAction;
 class QActionGroup;
@@ -40,6 +41,7 @@ class LineShape;
 class PictureBox;
 class TFormAbout;
 class TFormCompatibility;
+class TFormCritical;
 class TFormEditor;
 class TFormInterpret;
 
@@ -87,8 +89,9 @@ class TForm1 : public QMainWindow {
     QMenu* MenuOptionsShowRhytms;
     QAction *MenuOptionsShowPhysical, *MenuOptionsShowEmotional, *MenuOptionsShowIntellectual,
         *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
+    QAction *MenuSep9, *MenuOptionsCriticalMarks;
     QMenu* MenuTools;  // our own additions, between "Options" and the divider
-    QAction *MenuToolsCompat, *MenuToolsSave, *MenuToolsPrint;
+    QAction *MenuToolsCritical, *MenuToolsCompat, *MenuToolsSave, *MenuToolsPrint;
     QAction* MenuSep1;
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
@@ -116,6 +119,12 @@ class TForm1 : public QMainWindow {
     void ClearIndicator(PictureBox* image);
     void DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color);
     void ShowZodiacSign(double date);
+
+    // Critical days: the list window and the marks on the chart.
+    void MenuToolsCriticalClick();
+    void MenuOptionsCriticalMarksClick();
+    void PersonDrawn();
+    void DrawCriticalMarks();
 
     // Moving through time.
     void ScrollBar1Change();
@@ -214,6 +223,9 @@ class TForm1 : public QMainWindow {
     LazyMenu* personalItems_ = nullptr;
     int checkedPersonal_ = -1;
     bool removingSelected_ = false;
+    QPointer<TFormCritical> criticalWindow_;
+    rhythm::RhythmSet drawnRhythms_ = 0;  // the curves on the chart since its last clearing
+    bool personDrawn_ = false;
 };
 
 // The program-wide state shared by the main window's handlers, zero until start-up sets it.

@@ -2,11 +2,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QScrollBar>
+#include <vector>
 
 #include "chart/chart_drawing.h"
 #include "chart/indicator.h"
 #include "chart/vertical_text.h"
+#include "forms/CriticalDays.h"
 #include "forms/Rorovovo1.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
@@ -54,10 +57,13 @@ int TForm1::showCycleDay(int period, double today) {
 }
 
 void TForm1::DrawChartFrame() {
+    drawnRhythms_ = 0;
     chart::drawChartFrame(ImageBio->canvas(), TodayX, ImageBio->width(), ImageBio->height());
 }
 
 void TForm1::DrawRhythmCurve(int period, int offset) {
+    if (const rhythm::Rhythm* r = rhythm::rhythmByPeriod(period))
+        drawnRhythms_ = static_cast<rhythm::RhythmSet>(drawnRhythms_ | (1u << (r->Number - 1)));
     chart::drawRhythmCurve(ImageBio->canvas(), period, offset, ChartHeight, ArcTop, ImageBio->width());
 }
 
@@ -87,6 +93,7 @@ void TForm1::ButtonDrawBioClick() {
     MenuToolsSave->setEnabled(true);
     MenuToolsPrint->setEnabled(true);
     emit personDrawn(*drawnName_, BirthDate);
+    PersonDrawn();
 }
 
 void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
@@ -95,6 +102,54 @@ void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
         if (!r.Base && (rhythmOption(r)->isChecked() || sender == MenuProgramDrawExtra)) drawRhythm(r, today);
     Panel2->resize(Panel2->width(), Label17->y() + 18);
     extraDrawn_ = true;
+    if (personDrawn_) DrawCriticalMarks();
+}
+
+namespace {
+
+rhythm::ShownRhythms checkedRhythms(const QMenu* menu) {
+    rhythm::ShownRhythms shown{};
+    for (const QAction* item : menu->actions())
+        if (!item->isSeparator()) shown[std::size_t(item->data().toInt() - 1)] = item->isChecked();
+    return shown;
+}
+
+}  // namespace
+
+void TForm1::PersonDrawn() {
+    personDrawn_ = true;
+    DrawCriticalMarks();
+    if (criticalWindow_)
+        criticalWindow_->setPerson(Edit_name->text().trimmed(), BirthDate, checkedRhythms(MenuOptionsShowRhytms));
+}
+
+void TForm1::DrawCriticalMarks() {
+    if (!MenuOptionsCriticalMarks->isChecked()) return;
+    const int lived = rhythm::daysLived(BirthDate, platform::toDateValue(platform::now()));
+    const int firstDayCount = lived - TodayX / 10;  // the day of the leftmost 10-pixel column
+    std::vector<chart::Rgb> colours;
+    for (int column = 0; 10 * column < ImageBio->width(); ++column) {
+        const rhythm::RhythmSet critical = rhythm::criticalRhythms(firstDayCount + column);
+        if (critical == 0) continue;
+        colours.clear();
+        for (const rhythm::Rhythm& r : rhythm::Rhythms)
+            if (critical & drawnRhythms_ & (1u << (r.Number - 1))) colours.push_back(r.Colour);
+        const rhythm::CriticalKind kind = rhythm::criticalKind(critical);
+        chart::drawCriticalMark(ImageBio->canvas(), column, colours,
+                                kind == rhythm::CriticalKind::Double || kind == rhythm::CriticalKind::Triple);
+    }
+}
+
+void TForm1::MenuToolsCriticalClick() {
+    if (!criticalWindow_) {
+        criticalWindow_ = new TFormCritical(this);
+        if (personDrawn_)
+            criticalWindow_->setPerson(Edit_name->text().trimmed(), BirthDate, checkedRhythms(MenuOptionsShowRhytms));
+    }
+    if (!criticalWindow_->isVisible()) criticalWindow_->reset();
+    criticalWindow_->show();
+    criticalWindow_->raise();
+    criticalWindow_->activateWindow();
 }
 
 void TForm1::drawRhythm(const rhythm::Rhythm& r, double today) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace rorovovo::platform {
 
 // The program's modal message windows. Texts break lines at each carriage return.
@@ -34,5 +36,12 @@ void showMessage(const QString& text);
 DialogButton messageDlg(const QString& text, DialogKind kind, const QList<DialogButton>& buttons);
 // The error box: application title, error icon, OK, the message with a full stop added.
 void showError(const QString& message);
+
+// The file dialog that asks where to save: the chosen path, or empty when the user cancels. Tests answer it in
+// advance with a handler that gets the caption and the suggested path.
+using SaveFileHandler = std::function<QString(const QString& caption, const QString& suggested)>;
+void setSaveFileHandler(SaveFileHandler handler);
+void resetSaveFileHandler();
+QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter);
 
 }  // namespace rorovovo::platform

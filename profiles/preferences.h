@@ -28,7 +28,8 @@ inline constexpr IntPreference WinWidth{"WinWidth"};  // pixels, frame included
 inline constexpr IntPreference WinHeight{"WinHeight"};
 inline constexpr IntPreference WinTop{"WinTop"};  // screen pixels of the frame's top left corner
 inline constexpr IntPreference WinLeft{"WinLeft"};
-inline constexpr TextPreference Rhytms{"Rhytms", "111100"};  // one "0" or "1" per rhythm, in menu order
+inline constexpr TextPreference Rhytms{"Rhytms", "111100"};             // one "0" or "1" per rhythm, in menu order
+inline constexpr BoolPreference CriticalMarks{"CriticalMarks", false};  // triangles at the critical days
 }  // namespace prefs
 
 // The "Preferences" section of the settings file the program holds open. Every call reads or writes through to

@@ -1,5 +1,6 @@
 #include "rhythm/critical.h"
 
+#include <array>
 #include <cmath>
 #include <numeric>
 
@@ -68,8 +69,10 @@ bool isCriticalCycleDay(int daysLived, int period) {
 
 RhythmSet criticalRhythms(int daysLived) {
     RhythmSet set = 0;
-    for (const Rhythm& r : Rhythms)
-        if (isCriticalCycleDay(daysLived, r.Period)) set = static_cast<RhythmSet>(set | bit(r));
+    for (const Rhythm& r : Rhythms) {
+        const int c = (daysLived % r.Period + r.Period) % r.Period;
+        if (c == 0 || c == r.Period / 2) set = static_cast<RhythmSet>(set | bit(r));
+    }
     return set;
 }
 
@@ -86,13 +89,31 @@ std::vector<CriticalDay> criticalDays(double birth, double from, int days, const
     if (days <= 0) return list;
     const double first = wholeDay(from);
     wholeDay(first + days - 1);
+    const double start = std::floor(birth);
     RhythmSet listed = countedMask();
     for (const Rhythm& r : Rhythms)
         if (shown[static_cast<std::size_t>(r.Number - 1)]) listed = static_cast<RhythmSet>(listed | bit(r));
-    for (int i = 0; i < days; ++i) {
-        const double date = first + i;
-        const RhythmSet set = criticalRhythms(daysLived(birth, date)) & listed;
-        if (set != 0) list.push_back({date, set, criticalKind(set)});
+
+    // The cycle days step along with the date instead of being divided out afresh each day; before a birth date in
+    // the future they step back until the birth day, then forward.
+    int n = daysLived(start, first);
+    int step = first < start ? -1 : 1;
+    std::array<int, Rhythms.size()> cycle{};
+    for (std::size_t i = 0; i < Rhythms.size(); ++i) cycle[i] = n % Rhythms[i].Period;
+    list.reserve(static_cast<std::size_t>(days) / 2);
+    for (int day = 0; day < days; ++day) {
+        RhythmSet set = 0;
+        for (std::size_t i = 0; i < Rhythms.size(); ++i)
+            if (cycle[i] == 0 || cycle[i] == Rhythms[i].Period / 2) set = static_cast<RhythmSet>(set | (1u << i));
+        set = static_cast<RhythmSet>(set & listed);
+        if (set != 0) list.push_back({first + day, set, criticalKind(set)});
+        if (n == 0) step = 1;
+        n += step;
+        for (std::size_t i = 0; i < Rhythms.size(); ++i) {
+            cycle[i] += step;
+            if (cycle[i] == Rhythms[i].Period) cycle[i] = 0;
+            if (cycle[i] < 0) cycle[i] = Rhythms[i].Period - 1;
+        }
     }
     return list;
 }

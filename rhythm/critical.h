@@ -30,7 +30,8 @@ std::string_view criticalKindName(CriticalKind kind);
 // below 1 throws RangeError.
 bool isCriticalCycleDay(int daysLived, int period);
 
-// Every rhythm of the table that is critical on a day with this count.
+// Every rhythm of the table that is critical on a day with this count. A negative count runs the cycles on
+// backwards from day 0, as the chart's strip does before a day count it shows.
 RhythmSet criticalRhythms(int daysLived);
 
 // Single when any rhythm is critical but fewer than two of the counted ones; Double or Triple by the counted ones.

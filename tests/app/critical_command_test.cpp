@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "critical_brute_force.h"
+
 namespace {
 
 struct Result {
@@ -37,30 +39,12 @@ Result critical(const QStringList& args) {
     return run(QStringLiteral(ROROVOVO_PROGRAM_DIR "/Rorovovo"), QStringList{QStringLiteral("--critical")} + args);
 }
 
-// The expected list, worked out day by day from the definition: cycle day 0 or P div 2 of the days lived.
-struct Rhythm {
-    const char* name;
-    int period;
-};
-const Rhythm kRhythms[] = {{"Physical", 23},    {"Emotional", 28}, {"Intellectual", 33},
-                           {"Intuitional", 38}, {"Spiritual", 53}, {"Aesthetics", 48}};
-
 QJsonArray expectedDays(QDate birth, QDate from, int days) {
     QJsonArray list;
-    for (QDate d = from; d < from.addDays(days); d = d.addDays(1)) {
-        const qint64 lived = qAbs(birth.daysTo(d));
-        QJsonArray names;
-        int counted = 0;
-        for (int i = 0; i < 6; ++i) {
-            const int c = int(lived % kRhythms[i].period);
-            if (c != 0 && c != kRhythms[i].period / 2) continue;
-            names.append(QLatin1String(kRhythms[i].name));
-            if (i < 3) ++counted;
-        }
-        if (names.isEmpty()) continue;
-        const char* kind = counted == 3 ? "triple" : counted == 2 ? "double" : "single";
-        list.append(QJsonObject{{"date", d.toString(Qt::ISODate)}, {"rhythms", names}, {"kind", kind}});
-    }
+    for (const BruteCriticalDay& day : bruteForceCriticalDays(birth, from, days))
+        list.append(QJsonObject{{"date", day.date.toString(Qt::ISODate)},
+                                {"rhythms", QJsonArray::fromStringList(day.rhythms)},
+                                {"kind", day.kind}});
     return list;
 }
 

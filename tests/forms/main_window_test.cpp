@@ -147,7 +147,9 @@ TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
                            "Biorhythms interpretation...", "-", "Exit"}));
     EXPECT_EQ(captions(form->MenuProfiles->actions()), (QStringList{"Personal", "-", "Celebrity"}));
     EXPECT_EQ(captions(form->MenuOptions->actions()),
-              (QStringList{"Save window's size", "Save window's position", "-", "Default rhythms to show..."}));
+              (QStringList{"Save window's size", "Save window's position", "-", "Default rhythms to show...", "-",
+                           "Mark critical days"}));
+    EXPECT_EQ(form->MenuToolsCritical->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     EXPECT_EQ(captions(form->MenuOptionsShowRhytms->actions()),
               (QStringList{"Physical rhythm", "Emotional rhythm", "Intellectual rhythm", "Intuitional rhythm", "-",
                            "Spiritual rhythm", "Aesthetics rhytm"}));
@@ -158,7 +160,7 @@ TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
     EXPECT_EQ(form->MenuHelpAbout->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
     EXPECT_EQ(form->MenuHelpHelp->shortcut(), QKeySequence(QStringLiteral("F1")));
     EXPECT_EQ(captions(form->MenuTools->actions()),
-              (QStringList{"Compatibility...", "Save chart as...", "Print chart..."}));
+              (QStringList{"Critical days...", "Compatibility...", "Save chart as...", "Print chart..."}));
     EXPECT_EQ(form->MenuToolsSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(form->MenuToolsPrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     for (const char* name : {"MenuSep1", "MenuSep4", "MenuSep8", "MenuProgramIterpret", "MenuOptionsShowAesthetics"})

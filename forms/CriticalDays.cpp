@@ -1,0 +1,284 @@
+#include "forms/CriticalDays.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "forms/Rorovovo1.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/guard.h"
+#include "profiles/file_ops.h"
+#include "profiles/ini_store.h"
+#include "rhythm/calendar.h"
+#include "rhythm/dates.h"
+
+namespace rorovovo::forms {
+
+namespace {
+
+const QString kSection = QStringLiteral("CriticalDays");
+constexpr int kSpans[] = {30, 90, 180, 365};
+constexpr int kDefaultSpan = 1;  // 90 days
+
+QDate qdate(double value) {
+    const rhythm::Date d = rhythm::decodeDate(value);
+    return QDate(d.Year, d.Month, d.Day);
+}
+
+double dateValue(QDate date) { return rhythm::encodeDate(date.year(), date.month(), date.day()); }
+
+QString colouredNames(rhythm::RhythmSet set) {
+    QStringList names;
+    for (const rhythm::Rhythm& r : rhythm::Rhythms)
+        if (set & (1u << (r.Number - 1)))
+            names << QStringLiteral("<span style=\"color:#%1\">%2</span>")
+                         .arg(r.Colour, 6, 16, QLatin1Char('0'))
+                         .arg(QString::fromUtf8(r.Name.data(), int(r.Name.size())));
+    return names.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+TFormCritical::TFormCritical(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormCritical"));
+    setWindowTitle(QStringLiteral("Critical days"));
+    setModal(false);
+    setSizeGripEnabled(true);
+
+    LabelPerson = new QLabel(this);
+    LabelPerson->setObjectName(QStringLiteral("LabelPerson"));
+    LabelPerson->setWordWrap(true);
+
+    DateFrom = new QDateEdit(this);
+    DateFrom->setObjectName(QStringLiteral("DateFrom"));
+    DateFrom->setCalendarPopup(true);
+    DateFrom->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    DateFrom->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    DateFrom->setAccessibleName(QStringLiteral("Start date"));
+    auto* fromLabel = new QLabel(QStringLiteral("&From:"), this);
+    fromLabel->setBuddy(DateFrom);
+
+    ComboSpan = new QComboBox(this);
+    ComboSpan->setObjectName(QStringLiteral("ComboSpan"));
+    for (int days : kSpans) ComboSpan->addItem(QStringLiteral("%1 days").arg(days), days);
+    ComboSpan->setAccessibleName(QStringLiteral("Span"));
+    auto* spanLabel = new QLabel(QStringLiteral("&Span:"), this);
+    spanLabel->setBuddy(ComboSpan);
+
+    TableCritical = new QTableWidget(0, 3, this);
+    TableCritical->setObjectName(QStringLiteral("TableCritical"));
+    TableCritical->setHorizontalHeaderLabels(
+        {QStringLiteral("Date"), QStringLiteral("Critical rhythms"), QStringLiteral("Kind")});
+    TableCritical->verticalHeader()->hide();
+    TableCritical->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    TableCritical->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TableCritical->setSelectionMode(QAbstractItemView::SingleSelection);
+    TableCritical->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TableCritical->setTabKeyNavigation(false);  // Tab moves on to the buttons
+    TableCritical->setAccessibleName(QStringLiteral("Critical days"));
+
+    LabelNext = new QLabel(this);
+    LabelNext->setObjectName(QStringLiteral("LabelNext"));
+
+    ButtonNextTriple = new QPushButton(QStringLiteral("Next triple critical day"), this);
+    ButtonNextTriple->setObjectName(QStringLiteral("ButtonNextTriple"));
+    ButtonSaveCalendar = new QPushButton(QStringLiteral("Save as calendar..."), this);
+    ButtonSaveCalendar->setObjectName(QStringLiteral("ButtonSaveCalendar"));
+    ButtonClose = new QPushButton(QStringLiteral("Close"), this);
+    ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
+    for (QPushButton* b : {ButtonNextTriple, ButtonSaveCalendar, ButtonClose}) b->setAutoDefault(false);
+
+    auto* range = new QHBoxLayout;
+    range->addWidget(fromLabel);
+    range->addWidget(DateFrom);
+    range->addSpacing(12);
+    range->addWidget(spanLabel);
+    range->addWidget(ComboSpan);
+    range->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ButtonNextTriple);
+    buttons->addWidget(ButtonSaveCalendar);
+    buttons->addStretch();
+    buttons->addWidget(ButtonClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabelPerson);
+    layout->addLayout(range);
+    layout->addWidget(TableCritical, 1);
+    layout->addWidget(LabelNext);
+    layout->addLayout(buttons);
+
+    setTabOrder(DateFrom, ComboSpan);
+    setTabOrder(ComboSpan, TableCritical);
+    setTabOrder(TableCritical, ButtonNextTriple);
+    setTabOrder(ButtonNextTriple, ButtonSaveCalendar);
+    setTabOrder(ButtonSaveCalendar, ButtonClose);
+
+    resize(460, 420);
+    reset();
+
+    const auto refill = [this] { platform::guarded([this] { fill(spanDays()); }); };
+    connect(DateFrom, &QDateEdit::dateChanged, this, refill);
+    connect(ComboSpan, &QComboBox::currentIndexChanged, this, refill);
+    connect(ButtonNextTriple, &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { ButtonNextTripleClick(); }); });
+    connect(ButtonSaveCalendar, &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { ButtonSaveCalendarClick(); }); });
+    connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TFormCritical::reset() {
+    const QSignalBlocker blockDate(DateFrom), blockSpan(ComboSpan);
+    DateFrom->setDate(platform::now().date());
+    ComboSpan->setCurrentIndex(kDefaultSpan);
+    platform::guarded([this] { fill(spanDays()); });
+}
+
+void TFormCritical::setPerson(const QString& name, double birthDate, const rhythm::ShownRhythms& shown) {
+    hasPerson_ = true;
+    name_ = name;
+    birth_ = birthDate;
+    shown_ = shown;
+    platform::guarded([this] { fill(spanDays()); });
+}
+
+int TFormCritical::spanDays() const { return ComboSpan->currentData().toInt(); }
+
+double TFormCritical::fromValue() const { return dateValue(DateFrom->date()); }
+
+void TFormCritical::fill(int days) {
+    LabelNext->clear();
+    const bool ready = hasPerson_;
+    for (QWidget* w : {static_cast<QWidget*>(TableCritical), static_cast<QWidget*>(ButtonNextTriple),
+                       static_cast<QWidget*>(ButtonSaveCalendar)})
+        w->setEnabled(ready);
+    if (!ready) {
+        LabelPerson->setText(
+            QStringLiteral("No biorhythm has been drawn yet. Draw a person's biorhythm in the main window, and their "
+                           "critical days will be listed here."));
+        TableCritical->setRowCount(0);
+        days_.clear();
+        return;
+    }
+    const QDate birth = qdate(birth_);
+    LabelPerson->setText(
+        name_.isEmpty()
+            ? QStringLiteral("Critical days for the birth date %1").arg(birth.toString(QStringLiteral("dd.MM.yyyy")))
+            : QStringLiteral("Critical days of %1, born %2").arg(name_, birth.toString(QStringLiteral("dd.MM.yyyy"))));
+    listedDays_ = days;
+    days_ = rhythm::criticalDays(birth_, fromValue(), days, shown_);
+
+    const QLocale locale;
+    TableCritical->setRowCount(0);
+    TableCritical->setRowCount(int(days_.size()));
+    for (int row = 0; row < int(days_.size()); ++row) {
+        const rhythm::CriticalDay& day = days_[std::size_t(row)];
+        const QDate date = qdate(day.Date);
+        auto* dateItem = new QTableWidgetItem(locale.toString(date, QStringLiteral("ddd ")) +
+                                              locale.toString(date, QLocale::ShortFormat));
+        const auto kindName = rhythm::criticalKindName(day.Kind);
+        auto* rhythmsItem = new QTableWidgetItem(QString::fromStdString(rhythm::rhythmNames(day.Rhythms)));
+        auto* kindItem = new QTableWidgetItem(QString::fromUtf8(kindName.data(), int(kindName.size())));
+        TableCritical->setItem(row, 0, dateItem);
+        TableCritical->setItem(row, 1, rhythmsItem);
+        TableCritical->setItem(row, 2, kindItem);
+        // The names in their chart colours; the item keeps the plain text for copying and screen readers.
+        auto* names = new QLabel(colouredNames(day.Rhythms));
+        names->setTextFormat(Qt::RichText);
+        names->setContentsMargins(3, 0, 3, 0);
+        names->setAttribute(Qt::WA_TransparentForMouseEvents);
+        TableCritical->setCellWidget(row, 1, names);
+        if (day.Kind == rhythm::CriticalKind::Double || day.Kind == rhythm::CriticalKind::Triple) {
+            const QColor band = day.Kind == rhythm::CriticalKind::Triple ? QColor(0xFFD0C0) : QColor(0xFFF0B0);
+            for (QTableWidgetItem* item : {dateItem, rhythmsItem, kindItem}) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+                item->setBackground(band);
+            }
+            QFont bold = names->font();
+            bold.setBold(true);
+            names->setFont(bold);
+        }
+    }
+    TableCritical->resizeColumnToContents(0);
+    TableCritical->resizeColumnToContents(2);
+}
+
+void TFormCritical::ButtonNextTripleClick() {
+    if (!hasPerson_) return;
+    const double from = fromValue();
+    const double next = rhythm::nextTripleCriticalDay(birth_, from);
+    const int offset = int(next - from);
+    if (offset >= listedDays_) fill(offset + 1);  // the rows reach as far as the triple day
+    for (int row = 0; row < int(days_.size()); ++row)
+        if (days_[std::size_t(row)].Date == next) {
+            TableCritical->selectRow(row);
+            TableCritical->scrollToItem(TableCritical->item(row, 0));
+            TableCritical->setFocus(Qt::OtherFocusReason);
+        }
+    const QDate today = platform::now().date();
+    const qint64 away = today.daysTo(qdate(next));
+    const QString when = QLocale().toString(qdate(next), QLocale::ShortFormat);
+    if (away == 0)
+        LabelNext->setText(QStringLiteral("Today, %1, is a triple critical day.").arg(when));
+    else if (away > 0)
+        LabelNext->setText(QStringLiteral("The next triple critical day, %1, is %2 %3 away.")
+                               .arg(when)
+                               .arg(away)
+                               .arg(away == 1 ? QStringLiteral("day") : QStringLiteral("days")));
+    else
+        LabelNext->setText(QStringLiteral("The next triple critical day after the start date, %1, was %2 %3 ago.")
+                               .arg(when)
+                               .arg(-away)
+                               .arg(away == -1 ? QStringLiteral("day") : QStringLiteral("days")));
+}
+
+void TFormCritical::ButtonSaveCalendarClick() {
+    if (!hasPerson_) return;
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath((name_.isEmpty() ? QStringLiteral("Critical days") : name_ + QStringLiteral(" critical days")) +
+                      QStringLiteral(".ics"));
+    const QString path = platform::getSaveFileName(this, QStringLiteral("Save as calendar"), suggested,
+                                                   QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+    if (path.isEmpty()) return;
+    const double stamp = platform::toDateValue(platform::now().toUTC());
+    const std::string text = rhythm::criticalDaysCalendar(days_, name_.toStdString(), birth_, stamp);
+    profiles::writeFileAtomically(path, QByteArray::fromStdString(text));
+    LabelNext->setText(
+        QStringLiteral("%1 critical days saved to %2").arg(days_.size()).arg(QDir::toNativeSeparators(path)));
+}
+
+void TFormCritical::showEvent(QShowEvent* event) {
+    if (!sizeRead_ && IniFile) {
+        sizeRead_ = true;
+        const int w = IniFile->readInteger(kSection, QStringLiteral("Width"), width());
+        const int h = IniFile->readInteger(kSection, QStringLiteral("Height"), height());
+        resize(QSize(w, h).expandedTo(minimumSizeHint()));
+        storedSize_ = size();
+    }
+    QDialog::showEvent(event);
+}
+
+void TFormCritical::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!IniFile || !sizeRead_ || size() == storedSize_) return;
+    storedSize_ = size();
+    platform::guarded([this] {
+        profiles::IniStore::Batch batch(*IniFile);
+        IniFile->writeInteger(kSection, QStringLiteral("Width"), width());
+        IniFile->writeInteger(kSection, QStringLiteral("Height"), height());
+        batch.commit();
+    });
+}
+
+}  // namespace rorovovo::forms

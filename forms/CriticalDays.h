@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+
+#include "rhythm/critical.h"
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace rorovovo::forms {
+
+// The critical days of the person last drawn, from a start date over a span. Never modal; the main window
+// creates it once and tells it who was drawn.
+class TFormCritical : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TFormCritical(QWidget* parent = nullptr);
+
+    QLabel* LabelPerson;  // who the list is for, or that nobody has been drawn yet
+    QDateEdit* DateFrom;
+    QComboBox* ComboSpan;
+    QTableWidget* TableCritical;
+    QLabel* LabelNext;
+    QPushButton *ButtonNextTriple, *ButtonSaveCalendar, *ButtonClose;
+
+    // The person the list is for; `shown` checks the extra rhythms to list.
+    void setPerson(const QString& name, double birthDate, const rhythm::ShownRhythms& shown);
+    // The start date goes back to today and the span to its default each time the window opens.
+    void reset();
+
+    void ButtonNextTripleClick();
+    void ButtonSaveCalendarClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void fill(int days);
+    int spanDays() const;
+    double fromValue() const;
+
+    bool hasPerson_ = false;
+    QString name_;
+    double birth_ = 0;
+    rhythm::ShownRhythms shown_{};
+    std::vector<rhythm::CriticalDay> days_;
+    int listedDays_ = 0;  // the span, or more once the next triple day lies beyond it
+    bool sizeRead_ = false;
+    QSize storedSize_;  // as the settings file holds it
+};
+
+}  // namespace rorovovo::forms
