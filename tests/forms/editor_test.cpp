@@ -431,6 +431,24 @@ TEST_F(EditorTest, deleteOfAProfileTheFileNoLongerHolds_isRefused_andTheListsFol
     expectPersonalMatchesList();
 }
 
+TEST_F(EditorTest, addOfANameThatWouldNotReadBack_isRefusedWithTheReason) {
+    start(kThreeProfiles);
+    const QByteArray before = fileBytes();
+    for (const QString& name : {QStringLiteral("a|b"), QString(2037, QLatin1Char('x'))}) {
+        dialogs.clear();
+        withEditor(form->MenuAddNew, [&](TFormEditor& e) {
+            type(e, name, QStringLiteral("05"), QStringLiteral("08"), QStringLiteral("1971"));
+            e.Button_addnew->click();
+            EXPECT_TRUE(e.isVisible());
+        });
+        ASSERT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(dialogs[0].kind, DialogKind::Plain);
+        EXPECT_TRUE(dialogs[0].text.contains(QStringLiteral("Nothing was stored"))) << dialogs[0].text.toStdString();
+        EXPECT_EQ(fileBytes(), before);
+        EXPECT_EQ(listNames().size(), 3);
+    }
+}
+
 TEST_F(EditorTest, deleteAmongTenThousand_leavesEveryOtherEntryOnceInOrder) {
     constexpr int kCount = 10000, kGone = 4321;
     QByteArray ini = "[Records]\nProfiles=" + QByteArray::number(kCount) + "\nSelected=0\n";
