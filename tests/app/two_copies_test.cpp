@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "program_folder.h"
 #include "virtual_display.h"
 
 namespace {
@@ -23,17 +24,8 @@ class TwoCopies : public ::testing::Test {
         if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) GTEST_SKIP() << "xdotool is missing";
         ASSERT_TRUE(x.start()) << "Xvfb did not start";
         ASSERT_TRUE(folder.isValid());
-        const QDir source(QStringLiteral(ROROVOVO_PROGRAM_DIR));
-        for (const QString& name : source.entryList(QDir::Files)) {
-            if (name == QLatin1String("Cyclomat.ini")) continue;
-            ASSERT_TRUE(QFile::copy(source.filePath(name), folder.filePath(name)));
-        }
-        QFile::setPermissions(folder.filePath(QStringLiteral("Rorovovo")),
-                              QFile::permissions(source.filePath(QStringLiteral("Rorovovo"))));
-        env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), x.display());
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
+        env = displayEnvironment(x.display());
     }
 
     void TearDown() override {
@@ -43,13 +35,7 @@ class TwoCopies : public ::testing::Test {
         }
     }
 
-    QString xdo(const QStringList& args) const {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral("xdotool"), args);
-        if (!p.waitForFinished(10000)) p.kill();
-        return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-    }
+    QString xdo(const QStringList& args) const { return runTool(QStringLiteral("xdotool"), args, env); }
 
     // Polls until `ready` holds; false after `ms` milliseconds.
     static bool waitFor(const std::function<bool()>& ready, int ms = 10000) {
