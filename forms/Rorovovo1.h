@@ -205,6 +205,12 @@ class TForm1 : public QMainWindow {
     void removeProfile(int position);
     // Marks the Personal item of a position, now or as soon as the item is made.
     void checkPersonalItem(int position);
+    void selectShownEntry();
+    static QString profileName(const QAction* item);
+
+    // The entry whose name and date the boxes show since the last pick; a reload keeps it selected.
+    std::optional<QString> selectedEntry_;
+    bool selectionWriteReported_ = false;
 
     QActionGroup* PersonalGroup;  // the Personal items, one checked at a time
     profiles::ProfileList* profileList_;

@@ -37,8 +37,8 @@ void TForm1::MenuDeleteClick() {
     if (FormEditor->exec() != QDialog::Accepted) return;
     // The selected profile was the one deleted: the first remaining one takes its place.
     if (profiles::trimmedProfileName(ComboBox1->currentText()).isEmpty() && ComboBox1->count() > 0) {
+        // Picking it stores "Selected" as 0.
         ComboBox1->setCurrentIndex(0);
-        profileList_->storeSelection(0);
         ComboBox1Change();
     }
 }

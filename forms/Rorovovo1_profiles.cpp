@@ -14,6 +14,7 @@
 #include "platform/guard.h"
 #include "platform/paths.h"
 #include "profiles/celebrities.h"
+#include "profiles/ini_store.h"
 #include "profiles/profile_entry.h"
 #include "profiles/profile_list.h"
 
@@ -26,7 +27,9 @@ const QString kPersonalPrefix = QStringLiteral("MenuProPers_");
 }  // namespace
 
 QAction* TForm1::newProfileItem(const QString& caption, void (TForm1::*handler)(QAction*), const QString& hint) {
-    auto* item = new QAction(caption, this);
+    // A caption shows "&" as typed rather than as a keyboard mark; the name itself stays for the look-up.
+    auto* item = new QAction(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")), this);
+    item->setProperty("profileName", caption);
     item->setStatusTip(hint);
     item->setData(hint);
     connect(item, &QAction::triggered, this,
@@ -42,6 +45,8 @@ void TForm1::connectProfileList() {
         personalItems_->clear();
         checkedPersonal_ = -1;
         personalItems_->setCount(profileList_->count());
+        // A reload keeps the profile shown in the boxes selected, wherever it is now.
+        selectShownEntry();
     });
     connect(profileList_, &QAbstractItemModel::rowsInserted, this,
             [this] { personalItems_->setCount(profileList_->count()); });
@@ -64,6 +69,14 @@ QAction* TForm1::newPersonalItem(int position) {
     PersonalGroup->addAction(item);
     if (position == checkedPersonal_) item->setChecked(true);
     return item;
+}
+
+QString TForm1::profileName(const QAction* item) { return item->property("profileName").toString(); }
+
+void TForm1::selectShownEntry() {
+    const int p = selectedEntry_ ? profileList_->indexOf(*selectedEntry_) : -1;
+    ComboBox1->setCurrentIndex(p);
+    checkPersonalItem(p);
 }
 
 void TForm1::removeProfile(int position) {
@@ -128,9 +141,27 @@ void TForm1::LoadProfiles() {
 }
 
 void TForm1::ComboBox1Change() {
-    const int p = ComboBox1->currentIndex();
+    const int picked = ComboBox1->currentIndex();
+    const QString seen = profileList_->entry(picked);
+    // The file may have changed under the list; act on the entry the user picked, wherever it is now.
+    const int p = profileList_->locate(picked);
+    if (p < 0) {
+        selectShownEntry();
+        if (picked >= 0)
+            platform::showMessage(QStringLiteral("The profile '") + profiles::parseProfileEntry(seen).name +
+                                  QStringLiteral("' is no longer in the settings file."));
+        return;
+    }
+    ComboBox1->setCurrentIndex(p);
     const auto entry = profileList_->read(p);
-    profileList_->storeSelection(p);
+    selectedEntry_ = seen;
+    // Remembering the pick for the next start may fail (a read-only folder); the pick itself goes on.
+    QString unremembered;
+    try {
+        profileList_->storeSelection(p);
+    } catch (const profiles::WriteError& error) {
+        if (!selectionWriteReported_) unremembered = QString::fromStdString(error.what());
+    }
     Edit_name->setText(entry.name);
     Edit_day->setText(profiles::entryDay(entry.datePart));
     Edit_month->setText(profiles::entryMonth(entry.datePart));
@@ -138,10 +169,18 @@ void TForm1::ComboBox1Change() {
     Button_addnew->setEnabled(false);
     ButtonDrawBioClick();
     checkPersonalItem(p);
+    if (!unremembered.isEmpty()) {
+        selectionWriteReported_ = true;
+        platform::showError(QStringLiteral("The profile is shown, but the selection could not be remembered for the "
+                                           "next start (no more reports of this in this run). ") +
+                            unremembered);
+    }
 }
 
 void TForm1::MenuPersonalItemClick(QAction* item) {
-    ComboBox1->setCurrentIndex(profileList_->find(item->text()));
+    const int p = profileList_->find(profileName(item));
+    if (p < 0) return;
+    ComboBox1->setCurrentIndex(p);
     ComboBox1Change();
 }
 
@@ -150,7 +189,7 @@ void TForm1::MenuCelebrityItemClick(QAction* item) {
     Edit_day->setText(profiles::entryDay(datePart));
     Edit_month->setText(profiles::entryMonth(datePart));
     Edit_year->setText(profiles::entryYear(datePart));
-    Edit_name->setText(item->text());
+    Edit_name->setText(profileName(item));
     Button_addnew->setEnabled(false);
     ButtonDrawBioClick();
 }
@@ -162,10 +201,21 @@ void TForm1::Edit_nameChange() {
 void TForm1::Button_addnewClick() {
     if (Edit_name->text().isEmpty() || dateBoxes_.anyEmpty()) return;
     if (!CheckBirthDate()) return;
-    profileList_->add(
-        profiles::buildProfileEntry(Edit_name->text(), Edit_day->text(), Edit_month->text(), Edit_year->text()));
+    const QString name = Edit_name->text();
+    const QString entry = profiles::buildProfileEntry(name, Edit_day->text(), Edit_month->text(), Edit_year->text());
+    if (const QString why = profiles::unstorableReason(name, entry); !why.isEmpty()) {
+        platform::showMessage(why);
+        return;
+    }
+    // Another copy may have stored the name since this list was loaded.
+    profileList_->refresh();
+    if (profileList_->find(profiles::trimmedProfileName(name)) >= 0) {
+        platform::showMessage(QStringLiteral("The name you are trying to add already exists on the database.."));
+        return;
+    }
+    const int p = profileList_->add(entry);
     Button_addnew->setEnabled(false);
-    ComboBox1->setCurrentIndex(ComboBox1->count() - 1);
+    ComboBox1->setCurrentIndex(p);
     ComboBox1Change();
 }
 

@@ -83,13 +83,19 @@ void TFormEditor::FormShow() { Edit_name->setFocus(Qt::OtherFocusReason); }
 void TFormEditor::Button_addnewClick() {
     if (Edit_name->text().isEmpty() || dateBoxes_.anyEmpty() || !dateBoxes_.check()) return;
     const QString name = Edit_name->text();
+    // The boxes take any text that converts ("$0A" or " 5" as well), so the stored date is written afresh.
+    const QString entry = profiles::buildProfileEntry(
+        name, rhythm::strToInt(utf8(Edit_day)), rhythm::strToInt(utf8(Edit_month)), rhythm::strToInt(utf8(Edit_year)));
+    if (const QString why = profiles::unstorableReason(name, entry); !why.isEmpty()) {
+        platform::showMessage(why);
+        return;
+    }
+    // Another copy may have stored the name since the list was loaded.
+    profileList().refresh();
     if (profileList().find(profiles::trimmedProfileName(name)) >= 0) {
         platform::showMessage(QStringLiteral("The name you are trying to add already exists on the database.."));
         return;
     }
-    // The boxes take any text that converts ("$0A" or " 5" as well), so the stored date is written afresh.
-    const QString entry = profiles::buildProfileEntry(
-        name, rhythm::strToInt(utf8(Edit_day)), rhythm::strToInt(utf8(Edit_month)), rhythm::strToInt(utf8(Edit_year)));
     profileList().add(entry);
     done(QDialog::Accepted);
 }
@@ -107,8 +113,12 @@ void TFormEditor::Button_deleteClick() {
         platform::DialogButton::Ok)
         return;
     if (!profileList().remove(p)) {
-        platform::showMessage(QStringLiteral("The settings file no longer holds the profile '") + name +
-                              QStringLiteral("', so nothing was deleted."));
+        platform::showMessage(QStringLiteral("The profile '") + name +
+                              QStringLiteral("' is no longer in the settings file."));
+        // The list has been reloaded from the file; offer what it holds now.
+        ComboBox1->clear();
+        for (int k = 0; k < profileList().count(); ++k) ComboBox1->addItem(profileList().name(k));
+        ComboBox1->setCurrentIndex(-1);
         return;
     }
     done(QDialog::Accepted);

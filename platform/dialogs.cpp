@@ -54,6 +54,8 @@ DialogButton showReal(const DialogCall& call) {
     QMessageBox box(iconFor(call.kind), call.title, text, QMessageBox::NoButton, QApplication::activeWindow());
     for (DialogButton b : call.buttons) box.addButton(b == DialogButton::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Ok);
+    // Names typed by the user appear in these texts; markup in them is shown as typed.
+    box.setTextFormat(Qt::PlainText);
     box.adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

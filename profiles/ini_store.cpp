@@ -14,7 +14,7 @@ namespace rorovovo::profiles {
 
 namespace {
 
-constexpr qsizetype kMaxValueLength = 2047;
+constexpr qsizetype kMaxValueLength = IniStore::kMaxValueLength;
 // Another copy of the program holds the lock only for the few milliseconds of one action's write.
 constexpr int kLockWaitMs = 5000;
 // Looking at the disk costs a path lookup; the startup loop reads thousands of keys within milliseconds.
@@ -188,6 +188,11 @@ int IniStore::readInteger(const QString& section, const QString& key, int def) {
     const std::optional<QString> value = doc_.value(section, key);
     if (!value) return def;
     return parseIniInteger(*value).value_or(def);
+}
+
+QStringList IniStore::keyNames(const QString& section) {
+    if (!inBatch_) refreshIfChanged();
+    return doc_.keyNames(section);
 }
 
 bool IniStore::readBool(const QString& section, const QString& key, bool def) {

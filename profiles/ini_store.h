@@ -43,6 +43,9 @@ class IniStore {
     // Such a file is never opened again by a write: every key reads as its default and writes throw WriteError.
     QString problem() const { return problem_; }
 
+    // The longest value a read gives back; longer ones are cut.
+    static constexpr qsizetype kMaxValueLength = 2047;
+
     // The value with blanks at both ends removed and cut after 2047 characters; `def` when the section or the
     // key is missing. A key with an empty value reads as the empty text.
     QString readString(const QString& section, const QString& key, const QString& def);
@@ -50,6 +53,8 @@ class IniStore {
     int readInteger(const QString& section, const QString& key, int def);
     // Read as an integer: non-zero is true.
     bool readBool(const QString& section, const QString& key, bool def);
+    // The key names of a section in file order, as written; none when the section is missing.
+    QStringList keyNames(const QString& section);
 
     // Each write reaches the file before it returns, unless a Batch is open. A failed file write throws
     // WriteError ("Unable to write to <full path>"); a name or value that cannot be stored (line break, NUL,

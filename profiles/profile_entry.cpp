@@ -1,5 +1,7 @@
 #include "profiles/profile_entry.h"
 
+#include "profiles/ini_store.h"
+
 namespace rorovovo::profiles {
 
 namespace {
@@ -31,6 +33,19 @@ QString buildProfileEntry(const QString& name, int day, int month, int year) {
 
 QString buildProfileEntry(const QString& name, const QString& day, const QString& month, const QString& year) {
     return name + QLatin1Char('|') + day + QLatin1Char('.') + month + QLatin1Char('.') + year;
+}
+
+QString unstorableReason(const QString& name, const QString& entry) {
+    if (name.contains(QLatin1Char('|')))
+        return QStringLiteral(
+            "A name cannot contain the character '|', which separates it from the date. "
+            "Nothing was stored.");
+    if (entry.size() > IniStore::kMaxValueLength)
+        return QStringLiteral(
+                   "The name is too long: a stored profile holds at most %1 characters of name. "
+                   "Nothing was stored.")
+            .arg(IniStore::kMaxValueLength - (entry.size() - name.size()));
+    return QString();
 }
 
 QString trimmedProfileName(const QString& name) {

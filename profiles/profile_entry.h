@@ -23,6 +23,10 @@ QString entryYear(const QString& datePart);
 // name|DD.MM.YYYY with day and month of at least two digits and the year of at least four, zeros in front.
 QString buildProfileEntry(const QString& name, int day, int month, int year);
 
+// Why an entry built for `name` would not read back as that name and date, in a sentence for the user; empty
+// text when it would.
+QString unstorableReason(const QString& name, const QString& entry);
+
 // A name as it is compared with the stored ones: every character with code 32 or below removed from both ends.
 QString trimmedProfileName(const QString& name);
 // buildProfileEntry from three texts already brought to their widths; they are used as they stand.

@@ -12,9 +12,11 @@ class IniStore;
 
 // The personal profiles of the "Records" section: "Profiles" counts them, the keys "0" up to count - 1 hold one
 // entry each (name|DD.MM.YYYY), and "Selected" is the position picked last. A position and a key are the same
-// number. The list keeps the entries as loaded, which is what the user sees; the dates are read from the file
-// when a profile is picked. As a list model (one row per profile, the name as display text) it drives the
-// windows' lists and menus: adds and deletes arrive as inserted and removed rows, a load as a reset.
+// number. The list keeps the entries as loaded, which is what the user sees. Another copy of the program or a
+// hand edit may change the file meanwhile, so every pick, add and delete first compares the list with the file,
+// reloads it when they differ, and acts on the entry the user saw, wherever it is now.
+// As a list model (one row per profile, the name as display text) it drives the windows' lists and menus: adds
+// and deletes arrive as inserted and removed rows, a load as a reset.
 // Every call that touches the file throws AppError when no store is open, and WriteError when a write fails;
 // a failed write changes neither the file nor the list.
 class ProfileList : public QAbstractListModel {
@@ -22,8 +24,11 @@ class ProfileList : public QAbstractListModel {
   public:
     explicit ProfileList(const std::unique_ptr<IniStore>& store, QObject* parent = nullptr);
 
-    // Reads the count and every entry from the file, replacing what the list held.
+    // Reads the entries the file holds, replacing what the list held. The count a file states is believed only
+    // as far as its keys go, so a damaged count costs nothing.
     void load();
+    // Reloads the list when the file holds other entries than the list.
+    void refresh();
     bool isLoaded() const { return loaded_; }
 
     int count() const { return int(entries_.size()); }
@@ -32,6 +37,10 @@ class ProfileList : public QAbstractListModel {
     QString entry(int position) const;
     // The first position whose name equals `name` without regard to letter case, or -1.
     int find(const QString& name) const;
+    // The first position holding exactly this entry (name and date), or -1.
+    int indexOf(const QString& entry) const;
+    // Where the entry shown at `position` is in the file now, after a refresh; -1 when the file no longer holds it.
+    int locate(int position);
 
     // The entry stored under the position's key now (empty text when there is none).
     ProfileEntry read(int position) const;
@@ -39,10 +48,12 @@ class ProfileList : public QAbstractListModel {
     int storedSelection() const;
     void storeSelection(int position);
 
-    // Appends `entry` under the next key and makes it the selected one, in one file write. Returns its position.
+    // Appends `entry` after the last entry the file holds (a key already in use is never overwritten) and makes it
+    // the selected one, in one file write. Returns its position.
     int add(const QString& entry);
-    // Removes the entry at `position` in one file write: later entries move down one key, the highest key goes and
-    // the count drops by one. Returns false, writing nothing, when the file holds no entry at that position.
+    // Removes the entry shown at `position`, wherever the file holds it now, in one file write: later entries move
+    // down one key, the highest key goes and the count drops by one. Returns false, writing nothing, when the file
+    // no longer holds that entry.
     bool remove(int position);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -50,6 +61,9 @@ class ProfileList : public QAbstractListModel {
 
   private:
     IniStore& store() const;
+    static QStringList fileEntries(IniStore& store);
+    static int nextKey(IniStore& store);
+    void reset(QStringList entries);
 
     const std::unique_ptr<IniStore>& store_;
     QStringList entries_;

@@ -413,7 +413,7 @@ TEST_F(EditorTest, cancelledConfirmationAndFailedWrite_changeNothing) {
     ops->fail = false;
 }
 
-TEST_F(EditorTest, deleteOfAProfileTheFileNoLongerHolds_isRefusedAndChangesNothing) {
+TEST_F(EditorTest, deleteOfAProfileTheFileNoLongerHolds_isRefused_andTheListsFollowTheFile) {
     start(kThreeProfiles);
     // Edited by hand meanwhile: only the first profile is left in the file.
     writeFile(iniPath(), "[Records]\nProfiles=1\nSelected=0\n0=Mara Quill|07.11.1984\n");
@@ -425,10 +425,28 @@ TEST_F(EditorTest, deleteOfAProfileTheFileNoLongerHolds_isRefusedAndChangesNothi
     });
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[1].kind, DialogKind::Plain);
-    EXPECT_TRUE(dialogs[1].text.contains(QStringLiteral("Ines Falkner"))) << dialogs[1].text.toStdString();
+    EXPECT_EQ(dialogs[1].text, QStringLiteral("The profile 'Ines Falkner' is no longer in the settings file."));
     EXPECT_EQ(fileBytes(), before);
-    EXPECT_EQ(listNames(), QStringList({"Mara Quill", "Tobias Wren", "Ines Falkner"}));
+    EXPECT_EQ(listNames(), QStringList({"Mara Quill"}));
     expectPersonalMatchesList();
+}
+
+TEST_F(EditorTest, addOfANameThatWouldNotReadBack_isRefusedWithTheReason) {
+    start(kThreeProfiles);
+    const QByteArray before = fileBytes();
+    for (const QString& name : {QStringLiteral("a|b"), QString(2037, QLatin1Char('x'))}) {
+        dialogs.clear();
+        withEditor(form->MenuAddNew, [&](TFormEditor& e) {
+            type(e, name, QStringLiteral("05"), QStringLiteral("08"), QStringLiteral("1971"));
+            e.Button_addnew->click();
+            EXPECT_TRUE(e.isVisible());
+        });
+        ASSERT_EQ(dialogs.size(), 1u);
+        EXPECT_EQ(dialogs[0].kind, DialogKind::Plain);
+        EXPECT_TRUE(dialogs[0].text.contains(QStringLiteral("Nothing was stored"))) << dialogs[0].text.toStdString();
+        EXPECT_EQ(fileBytes(), before);
+        EXPECT_EQ(listNames().size(), 3);
+    }
 }
 
 TEST_F(EditorTest, deleteAmongTenThousand_leavesEveryOtherEntryOnceInOrder) {

@@ -9,6 +9,7 @@
 #include "profiles/ini_store.h"
 #include "profiles/preferences.h"
 #include "tests/profiles/ini_test_files.h"
+#include "wait.h"
 
 using namespace rorovovo;
 using namespace rorovovo::profiles;
@@ -92,7 +93,7 @@ TEST_F(ProfileListTest, removeOfAPositionTheFileNoLongerHolds_writesNothing) {
     const QByteArray before = readBytes(path());
     EXPECT_FALSE(list.remove(2));
     EXPECT_EQ(readBytes(path()), before);
-    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(list.count(), 1);  // the list follows the file
 }
 
 TEST_F(ProfileListTest, withNoStoreOpen_everyFileCallThrowsAndNothingChanges) {
@@ -123,6 +124,77 @@ TEST_F(ProfileListTest, preferences_readTheirDefaultsWhenMissing_andWhatWasWritt
     EXPECT_EQ(again.get(prefs::WinLeft, 5), -40);
     EXPECT_EQ(again.get(prefs::Rhytms), QStringLiteral("101010"));
     EXPECT_EQ(readBytes(path()), QByteArray("[Preferences]\nWinTop=17\nWindowSize=1\nWinLeft=-40\nRhytms=101010\n"));
+}
+
+TEST_F(ProfileListTest, anotherWriter_isFollowed_andEveryActionFindsTheEntryTheUserSaw) {
+    open(kThree);
+    QSignalSpy reset(&list, &QAbstractItemModel::modelReset);
+    // Another copy deleted Mara and added Lena.
+    writeBytes(path(),
+               "[Records]\nProfiles=3\nSelected=0\n0=Tobias Wren|23.02.1990\n1=Ines Falkner|01.06.1962\n"
+               "2=Lena Corwick|14.08.1921\n");
+    // The store looks at the disk again after a short while; Ines, shown third, is second now.
+    ASSERT_TRUE(waitFor([&] { return list.locate(2) == 1; }));
+    EXPECT_EQ(reset.size(), 1);
+    EXPECT_EQ(names(), QStringList({"Tobias Wren", "Ines Falkner", "Lena Corwick"}));
+    EXPECT_EQ(list.locate(1), 1);
+    EXPECT_EQ(reset.size(), 1);  // nothing changed, nothing reloaded
+    writeBytes(path(), "[Records]\nProfiles=2\n0=Tobias Wren|23.02.1990\n1=Ines Falkner|02.06.1962\n");
+    ASSERT_TRUE(waitFor([&] { return list.locate(1) == -1; }));  // same name, another date: not what was seen
+    EXPECT_FALSE(list.remove(2));
+    const QByteArray before = readBytes(path());
+    EXPECT_TRUE(list.remove(0));
+    EXPECT_NE(readBytes(path()), before);
+    EXPECT_EQ(stored(QStringLiteral("0")), QStringLiteral("Ines Falkner|02.06.1962"));
+}
+
+TEST_F(ProfileListTest, theKeysPresent_boundTheList_andAnAddNeverOverwritesOne) {
+    const struct {
+        const char* file;
+        int loaded;
+        int addedAt;
+    } cases[] = {
+        {"[Records]\nProfiles=2147483647\n0=Mara Quill|07.11.1984\n", 1, 1},
+        {"[Records]\nProfiles=1\n0=Mara Quill|07.11.1984\n1=Tobias Wren|23.02.1990\n2=Ines Falkner|01.06.1962\n", 1, 3},
+        {"[Records]\nProfiles=-5\n0=Mara Quill|07.11.1984\n", 0, 1},
+        {"[Records]\nProfiles=2\n007=Mara Quill|07.11.1984\n", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        open(c.file);
+        EXPECT_EQ(list.count(), c.loaded);
+        EXPECT_EQ(list.add(QStringLiteral("Lena Corwick|14.08.1921")), c.addedAt);
+        EXPECT_EQ(stored(QStringLiteral("Profiles")), QString::number(c.addedAt + 1));
+        EXPECT_EQ(list.count(), c.addedAt + 1);
+        EXPECT_EQ(list.name(c.addedAt), QStringLiteral("Lena Corwick"));
+        if (c.addedAt > 0) {
+            EXPECT_EQ(list.name(0), QStringLiteral("Mara Quill"));
+        }
+    }
+}
+
+TEST_F(ProfileListTest, aListNeverLoaded_loadsTheFileBeforeItAdds) {
+    writeBytes(path(), kThree);
+    store = std::make_unique<IniStore>(path());
+    EXPECT_EQ(list.add(QStringLiteral("Lena Corwick|14.08.1921")), 3);
+    EXPECT_EQ(names(), QStringList({"Mara Quill", "Tobias Wren", "Ines Falkner", "Lena Corwick"}));
+}
+
+TEST(ProfileEntry, namesThatWouldNotReadBack_areRefusedWithTheReason) {
+    const struct {
+        QString name;
+        const char* reason;  // empty: storable
+    } cases[] = {
+        {QStringLiteral("Tom & Jerry"), ""},
+        {QStringLiteral("a|b"), "'|'"},
+        {QString(2036, QLatin1Char('x')), ""},
+        {QString(2037, QLatin1Char('x')), "at most 2036 characters"},
+    };
+    for (const auto& c : cases) {
+        const QString why = unstorableReason(c.name, buildProfileEntry(c.name, 1, 2, 1970));
+        EXPECT_EQ(why.isEmpty(), !*c.reason) << c.name.left(20).toStdString();
+        EXPECT_TRUE(why.contains(QLatin1String(c.reason))) << why.toStdString();
+    }
 }
 
 }  // namespace
