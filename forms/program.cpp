@@ -4,10 +4,7 @@
 #include <QEvent>
 #include <csignal>
 
-#include "forms/QuorvitAbout.h"
-#include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
-#include "forms/Rorovovo2.h"
 
 namespace rorovovo::forms {
 
