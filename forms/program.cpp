@@ -34,9 +34,9 @@ class FirstPaint : public QObject {
 
 TForm1* createProgramWindows() {
     auto* main = new TForm1;
-    FormAbout = new TFormAbout(main);
-    FormEditor = new TFormEditor(main);
-    FormInterpret = new TFormInterpret(main);
+    main->aboutBox();
+    main->profileEditor();
+    main->interpretWindow();
     return main;
 }
 
