@@ -60,7 +60,9 @@ QToolButton* flatButton(QWidget* parent, const char* name, const QString& icon, 
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     if (!icon.isEmpty()) {
-        b->setIcon(QIcon(icon));
+        QIcon glyph;
+        glyph.addFile(icon, QSize(20, 20));
+        b->setIcon(glyph);
         b->setIconSize(QSize(20, 20));
     }
     b->setToolTip(hint);
@@ -85,7 +87,10 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), profileList_(new profiles::ProfileList(IniFile, this)), prefs_(IniFile) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Biorhythms"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icon48.png")));
+    // With its size given, the icon reads its file only when the desktop first asks for a picture of it.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/icon48.png"), QSize(48, 48));
+    setWindowIcon(icon);
     setFont(designFont(12));
     // A sizable frame with a minimize box but no maximize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -341,7 +346,7 @@ void TForm1::createControls() {
     // The zodiac pictures, never shown: the sign picture is copied out of this strip.
     myImageList = place(new PictureBox(client), "myImageList", 16, 392, 576, 48);
     myImageList->setTransparent(true);
-    myImageList->setPicture(QImage(QStringLiteral(":/images/zodiac_strip.png")));
+    myImageList->setPictureFile(QStringLiteral(":/images/zodiac_strip.png"));
 
     // What a screen reader announces for the boxes, taken from the captions beside them.
     const std::pair<QWidget*, const char*> spoken[] = {
@@ -588,7 +593,7 @@ bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
     if (event->type() == platform::SysCommandEvent::eventType()) {
         const int command = static_cast<platform::SysCommandEvent*>(event)->command();
         if (command == kAboutCommand && receiver == this) {
-            if (FormAbout) FormAbout->exec();
+            aboutBox()->exec();
         } else if (receiver == this) {
             platform::defaultSysCommand(this, command);
         }

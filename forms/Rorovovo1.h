@@ -170,6 +170,11 @@ class TForm1 : public QMainWindow {
     void MenuHelpAboutClick();
     void MenuHelpNewVersionsClick();
 
+    // The dialogs are made the first time they are needed; these make them if they are not there yet.
+    TFormAbout* aboutBox();
+    TFormEditor* profileEditor();
+    TFormInterpret* interpretWindow();
+
   signals:
     // A draw action has drawn this person (birth date as a date value).
     void personDrawn(const QString& name, double birthDate);
@@ -241,7 +246,7 @@ extern int ChartHeight;
 extern int ArcTop;
 extern std::unique_ptr<profiles::IniStore> IniFile;
 
-// The four windows. They live for the whole run; each is cleared when its window goes.
+// The four windows. Each lives from its first use to the end of the run, and is cleared when its window goes.
 extern TForm1* Form1;
 extern QPointer<TFormAbout> FormAbout;
 extern QPointer<TFormEditor> FormEditor;

@@ -22,8 +22,11 @@ void TForm1::MenuHelpNewsClick() { platform::shellOpen(platform::newsUrl()); }
 
 void TForm1::MenuHelpDonationsClick() { platform::shellOpen(platform::donationUrl()); }
 
-void TForm1::MenuHelpAboutClick() {
-    if (FormAbout) FormAbout->exec();
+void TForm1::MenuHelpAboutClick() { aboutBox()->exec(); }
+
+TFormAbout* TForm1::aboutBox() {
+    if (!FormAbout) FormAbout = new TFormAbout(this);
+    return FormAbout;
 }
 
 // A version that does not convert ends this handler with the error box, as any handler's failure does.

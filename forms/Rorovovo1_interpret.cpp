@@ -28,18 +28,23 @@ void TForm1::ShowInterpretation() {
     // Until the first drawing the birth date is still day 0, which is nobody's birthday.
     const bool birthday = BirthDate != 0 && rhythm::isBirthday(BirthDate, platform::toDateValue(now));
 
-    if (!FormInterpret) FormInterpret = new TFormInterpret(this);
-    FormInterpret->Label4->setText(text(rhythm::physicalText(physical)));
-    FormInterpret->Label5->setText(text(rhythm::emotionalText(emotional)));
-    FormInterpret->Label6->setText(text(rhythm::intellectualText(intellectual)));
+    TFormInterpret* window = interpretWindow();
+    window->Label4->setText(text(rhythm::physicalText(physical)));
+    window->Label5->setText(text(rhythm::emotionalText(emotional)));
+    window->Label6->setText(text(rhythm::intellectualText(intellectual)));
     // The texts describe the person last drawn; the caption names whoever the name box holds now.
-    FormInterpret->setWindowTitle(QStringLiteral("     Rhythm's interpretation @  ") +
-                                  QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("  -  for ") +
-                                  Edit_name->text());
-    FormInterpret->LabelGreeting->setVisible(birthday);
-    FormInterpret->show();
-    FormInterpret->raise();
-    FormInterpret->activateWindow();
+    window->setWindowTitle(QStringLiteral("     Rhythm's interpretation @  ") +
+                           QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("  -  for ") +
+                           Edit_name->text());
+    window->LabelGreeting->setVisible(birthday);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+TFormInterpret* TForm1::interpretWindow() {
+    if (!FormInterpret) FormInterpret = new TFormInterpret(this);
+    return FormInterpret;
 }
 
 }  // namespace rorovovo::forms

@@ -4,10 +4,7 @@
 #include <QEvent>
 #include <csignal>
 
-#include "forms/QuorvitAbout.h"
-#include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
-#include "forms/Rorovovo2.h"
 
 namespace rorovovo::forms {
 
@@ -37,9 +34,9 @@ class FirstPaint : public QObject {
 
 TForm1* createProgramWindows() {
     auto* main = new TForm1;
-    FormAbout = new TFormAbout(main);
-    FormEditor = new TFormEditor(main);
-    FormInterpret = new TFormInterpret(main);
+    main->aboutBox();
+    main->profileEditor();
+    main->interpretWindow();
     return main;
 }
 

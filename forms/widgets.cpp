@@ -114,6 +114,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 PictureBox::~PictureBox() = default;
 
 chart::QImageSurface& PictureBox::canvas() {
+    loadPendingFile();
     if (!surface_) {
         surface_ =
             std::make_unique<chart::QImageSurface>(std::max(1, width()), std::max(1, height()), devicePixelRatioF());
@@ -124,6 +125,8 @@ chart::QImageSurface& PictureBox::canvas() {
 
 const QImage& PictureBox::picture() const {
     static const QImage none;
+    // Reading the file changes nothing anyone can see, so a const look may do it.
+    const_cast<PictureBox*>(this)->loadPendingFile();
     return surface_ ? surface_->image() : none;
 }
 
@@ -132,7 +135,21 @@ void PictureBox::setPicture(const QImage& image) {
     canvas().setImage(image);
 }
 
+void PictureBox::setPictureFile(const QString& fileName) {
+    surface_.reset();
+    pendingFile_ = fileName;
+    pictureChanged();
+}
+
+void PictureBox::loadPendingFile() {
+    if (pendingFile_.isEmpty()) return;
+    const QImage image(pendingFile_);
+    pendingFile_.clear();
+    setPicture(image);
+}
+
 void PictureBox::clearPicture() {
+    pendingFile_.clear();
     surface_.reset();
     pictureChanged();
 }
@@ -169,6 +186,7 @@ const QImage& PictureBox::shownImage() {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+    loadPendingFile();
     if (!surface_) return;
     const QImage& image = shownImage();
     if (image.isNull()) return;

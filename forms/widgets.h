@@ -65,10 +65,12 @@ class PictureBox : public QWidget {
 
     // The drawing surface of the picture; the first use creates a white picture at the control's current size.
     chart::QImageSurface& canvas();
-    bool hasPicture() const { return surface_ != nullptr; }
+    bool hasPicture() const { return surface_ != nullptr || !pendingFile_.isEmpty(); }
     const QImage& picture() const;
     // Gives the control a new picture, or none.
     void setPicture(const QImage& image);
+    // Gives the control the picture in a file, read only when the picture is first wanted.
+    void setPictureFile(const QString& fileName);
     void clearPicture();
 
     void setStretch(bool stretch);
@@ -85,8 +87,10 @@ class PictureBox : public QWidget {
   private:
     void pictureChanged();
     const QImage& shownImage();
+    void loadPendingFile();
 
     std::unique_ptr<chart::QImageSurface> surface_;
+    QString pendingFile_;
     QImage masked_;
     bool maskedValid_ = false;
     bool stretch_ = false;
