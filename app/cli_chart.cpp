@@ -4,11 +4,11 @@
 
 #include "app/commands.h"
 #include "chart/chart_document.h"
+#include "core/errors.h"
 #include "platform/clock.h"
 #include "rhythm/compatibility.h"
 #include "rhythm/convert.h"
 #include "rhythm/dates.h"
-#include "core/errors.h"
 
 namespace rorovovo::cli {
 

@@ -4,13 +4,13 @@
 #include <QMenu>
 #include <QPrinter>
 
+#include "core/errors.h"
 #include "forms/FormCompatibility.h"
 #include "forms/Rorovovo1.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/output_dialogs.h"
 #include "profiles/profile_list.h"
-#include "core/errors.h"
 
 namespace rorovovo::forms {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "rhythm/dates.h"
 #include "core/errors.h"
+#include "rhythm/dates.h"
 
 namespace rorovovo::rhythm {
 namespace {
