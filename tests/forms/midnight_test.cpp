@@ -46,7 +46,8 @@ TEST_F(MidnightTest, draw_givesEveryCycleDayFromTheTotalDaysShown) {
     const int lived = form->Edit6->text().toInt();
     ASSERT_GT(lived, 0);
     QLineEdit* const boxes[] = {form->Edit2, form->Edit3, form->Edit4, form->Edit5};
-    for (const auto& r : rhythm::Rhythms)
+    for (const auto& r : rhythm::Rhythms) {
         if (!r.Base) continue;
-    EXPECT_EQ(boxes[r.Number - 1]->text().toInt(), rhythm::cycleDay(lived, r.Period)) << r.Period;
+        EXPECT_EQ(boxes[r.Number - 1]->text().toInt(), rhythm::cycleDay(lived, r.Period)) << r.Period;
+    }
 }
