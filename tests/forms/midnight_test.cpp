@@ -11,12 +11,11 @@ using namespace rorovovo;
 
 class MidnightTest : public MainWindowTest {
   protected:
-    // The first reading from now on is the last moment of 2026; every later one is already 2027.
-    void crossMidnightAfterOneReading() {
-        readings_ = 0;
+    // Each reading falls on the other side of midnight from the one before, as if every reading took a while.
+    void crossMidnightAtEveryReading() {
         platform::setClock([this] {
-            return ++readings_ == 1 ? QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999))
-                                    : QDateTime(QDate(2027, 1, 1), QTime(0, 0));
+            return ++readings_ % 2 ? QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999))
+                                   : QDateTime(QDate(2027, 1, 1), QTime(0, 0));
         });
     }
 
@@ -25,9 +24,9 @@ class MidnightTest : public MainWindowTest {
 };
 
 TEST_F(MidnightTest, todaysDateBoxes_showOneDayInBothWindows) {
-    crossMidnightAfterOneReading();
+    crossMidnightAtEveryReading();
     start();
-    crossMidnightAfterOneReading();
+    crossMidnightAtEveryReading();
     forms::TFormEditor editor(form);
     const QStringList days = {QStringLiteral("31.12.2026"), QStringLiteral("01.01.2027")};
     for (const auto& [window, boxes] :
@@ -41,12 +40,13 @@ TEST_F(MidnightTest, todaysDateBoxes_showOneDayInBothWindows) {
 TEST_F(MidnightTest, draw_givesEveryCycleDayFromTheTotalDaysShown) {
     start();
     setDate("15", "03", "1958");
-    crossMidnightAfterOneReading();
+    crossMidnightAtEveryReading();
     QTest::mouseClick(form->ButtonDrawBio, Qt::LeftButton);
     const int lived = form->Edit6->text().toInt();
     ASSERT_GT(lived, 0);
     QLineEdit* const boxes[] = {form->Edit2, form->Edit3, form->Edit4, form->Edit5};
-    for (const auto& r : rhythm::Rhythms)
+    for (const auto& r : rhythm::Rhythms) {
         if (!r.Base) continue;
-    EXPECT_EQ(boxes[r.Number - 1]->text().toInt(), rhythm::cycleDay(lived, r.Period)) << r.Period;
+        EXPECT_EQ(boxes[r.Number - 1]->text().toInt(), rhythm::cycleDay(lived, r.Period)) << r.Period;
+    }
 }
