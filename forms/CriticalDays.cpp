@@ -16,6 +16,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
+#include "platform/output_dialogs.h"
 #include "profiles/file_ops.h"
 #include "profiles/ini_store.h"
 #include "rhythm/calendar.h"

@@ -1,7 +1,6 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -85,24 +84,6 @@ DialogButton messageDlg(const QString& text, DialogKind kind, const QList<Dialog
 
 void showError(const QString& message) {
     dispatch({DialogKind::Error, titleFor(DialogKind::Error), message + QLatin1Char('.'), {DialogButton::Ok}});
-}
-
-namespace {
-
-SaveFileHandler& saveFileHandler() {
-    static SaveFileHandler h;
-    return h;
-}
-
-}  // namespace
-
-void setSaveFileHandler(SaveFileHandler h) { saveFileHandler() = std::move(h); }
-
-void resetSaveFileHandler() { saveFileHandler() = nullptr; }
-
-QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
-    if (saveFileHandler()) return saveFileHandler()(caption, suggested);
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }
 
 }  // namespace rorovovo::platform

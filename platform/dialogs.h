@@ -37,11 +37,4 @@ DialogButton messageDlg(const QString& text, DialogKind kind, const QList<Dialog
 // The error box: application title, error icon, OK, the message with a full stop added.
 void showError(const QString& message);
 
-// The file dialog that asks where to save: the chosen path, or empty when the user cancels. Tests answer it in
-// advance with a handler that gets the caption and the suggested path.
-using SaveFileHandler = std::function<QString(const QString& caption, const QString& suggested)>;
-void setSaveFileHandler(SaveFileHandler handler);
-void resetSaveFileHandler();
-QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter);
-
 }  // namespace rorovovo::platform

@@ -16,6 +16,7 @@
 #include "drawn_person.h"
 #include "forms/CriticalDays.h"
 #include "forms/widgets.h"
+#include "platform/output_dialogs.h"
 #include "wait.h"
 
 namespace rorovovo::forms::testing {
@@ -24,7 +25,7 @@ namespace {
 class CriticalDaysTest : public DrawnPersonTest {
   protected:
     void TearDown() override {
-        platform::resetSaveFileHandler();
+        platform::resetOutputDialogHandlers();
         DrawnPersonTest::TearDown();
     }
 
@@ -163,7 +164,7 @@ TEST_F(CriticalDaysTest, saveAsCalendar_writesTheListedDaysOrSaysWhyNot) {
     ASSERT_NE(w, nullptr);
     QString path = dir.filePath(QStringLiteral("ada.ics"));
     QString suggested;
-    platform::setSaveFileHandler([&](const QString&, const QString& s) {
+    platform::setSaveFileHandler([&](const QString& s, const QString&) {
         suggested = s;
         return path;
     });
