@@ -12,32 +12,7 @@
 
 namespace rorovovo::cli {
 
-namespace {
-
-// DD.MM.YYYY, checked as the main window checks its three date boxes.
-std::optional<double> parseDate(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 3) return std::nullopt;
-    try {
-        return rhythm::birthDateValue(parts[0].toStdString(), parts[1].toStdString(), parts[2].toStdString());
-    } catch (const RangeError&) {
-        return std::nullopt;  // a number beyond any date field: not a date either
-    }
-}
-
-int invalidDate(QTextStream& err) {
-    err << QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(), int(rhythm::InvalidBirthDateMessage.size()))
-               .replace(QLatin1Char('\r'), QLatin1Char('\n'))
-        << Qt::endl;
-    return kExitUsage;
-}
-
-int usage(QTextStream& err, const QString& problem) {
-    err << "Rorovovo: " << problem << " (try 'Rorovovo --help')" << Qt::endl;
-    return kExitUsage;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int runChart(int argc, char** argv, const QStringList& args, QTextStream&, QTextStream& err) {
     if (args.size() < 2) return usage(err, QStringLiteral("--chart needs a birth date"));

@@ -19,32 +19,9 @@ namespace {
 
 constexpr int kMaxDays = 36525;  // a century is more than any calendar wants
 
-// "DD.MM.YYYY" read the way the date boxes read it; nothing when it is no date.
-std::optional<double> parseDate(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 3) return std::nullopt;
-    try {
-        return rhythm::birthDateValue(parts[0].toStdString(), parts[1].toStdString(), parts[2].toStdString());
-    } catch (const AppError&) {
-        return std::nullopt;  // a number the boxes could never hold is just as invalid here
-    }
-}
-
 QDate qdate(double value) {
     const rhythm::Date d = rhythm::decodeDate(value);
     return QDate(d.Year, d.Month, d.Day);
-}
-
-int invalidDate(QTextStream& err) {
-    err << QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(), int(rhythm::InvalidBirthDateMessage.size()))
-               .replace(QLatin1Char('\r'), QLatin1Char('\n'))
-        << Qt::endl;
-    return kExitUsage;
-}
-
-int usage(QTextStream& err, const QString& problem) {
-    err << QStringLiteral("Rorovovo: %1 (try 'Rorovovo --help')").arg(problem) << Qt::endl;
-    return kExitUsage;
 }
 
 }  // namespace

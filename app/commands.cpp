@@ -1,6 +1,8 @@
 #include "app/commands.h"
 
+#include "core/errors.h"
 #include "platform/app_info.h"
+#include "rhythm/dates.h"
 
 namespace rorovovo::cli {
 
@@ -21,6 +23,28 @@ const std::vector<Command>& commands() {
          &runCompat},
     };
     return list;
+}
+
+std::optional<double> parseDate(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 3) return std::nullopt;
+    try {
+        return rhythm::birthDateValue(parts[0].toStdString(), parts[1].toStdString(), parts[2].toStdString());
+    } catch (const AppError&) {
+        return std::nullopt;  // a number the boxes could never hold is just as invalid here
+    }
+}
+
+int invalidDate(QTextStream& err) {
+    err << QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(), int(rhythm::InvalidBirthDateMessage.size()))
+               .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+        << Qt::endl;
+    return kExitUsage;
+}
+
+int usage(QTextStream& err, const QString& problem) {
+    err << QStringLiteral("Rorovovo: %1 (try 'Rorovovo --help')").arg(problem) << Qt::endl;
+    return kExitUsage;
 }
 
 int runHelp(int, char**, const QStringList&, QTextStream& out, QTextStream&) {
