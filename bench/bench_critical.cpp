@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ratio_reporter.h"
 #include "rhythm/critical.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
@@ -53,24 +54,6 @@ BENCHMARK(BM_Table_365Days);
 
 void BM_Floor_DayCountsOf365Days(benchmark::State& state) { countDays(state, kToday, 365); }
 BENCHMARK(BM_Floor_DayCountsOf365Days);
-
-// Keeps each benchmark's CPU time per iteration (the median when repeated) for the ratios printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs) {
-            const std::string name = r.run_name.function_name;
-            if (r.run_type == Run::RT_Iteration && !medians.count(name)) times[name] = r.GetAdjustedCPUTime();
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
-                times[name] = r.GetAdjustedCPUTime();
-                medians.insert(name);
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-    std::set<std::string> medians;
-};
 
 }  // namespace
 

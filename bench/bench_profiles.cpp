@@ -22,6 +22,8 @@
 
 using rorovovo::profiles::IniStore;
 
+#include "ratio_reporter.h"
+
 namespace {
 
 constexpr int kProfiles = 10000;
@@ -217,38 +219,6 @@ BENCHMARK(Shift_IniStore)->Unit(benchmark::kMillisecond);
 BENCHMARK(Shift_QSettings)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenMenu_Personal)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(OpenMenu_Celebrity)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-// The console output, then one line per task with both times and how many times faster the store is.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration)
-                milliseconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\n%-6s %14s %14s %22s\n", "task", "IniStore ms", "QSettings ms", "QSettings / IniStore");
-        for (const char* task : {"Load", "Add", "Shift"}) {
-            const auto ours = milliseconds_.find(std::string(task) + "_IniStore");
-            const auto theirs = milliseconds_.find(std::string(task) + "_QSettings");
-            if (ours == milliseconds_.end() || theirs == milliseconds_.end()) continue;
-            std::printf("%-6s %14.3f %14.3f %21.2fx\n", task, ours->second, theirs->second,
-                        theirs->second / ours->second);
-        }
-        std::printf("\n%-34s %10s %10s  %s\n", "first paint of a 10k-entry menu", "ms", "target", "met");
-        for (const char* menu : {"Personal", "Celebrity"}) {
-            const auto open = milliseconds_.find(std::string("OpenMenu_") + menu);
-            if (open == milliseconds_.end()) continue;
-            std::printf("%-34s %10.1f %10s  %s\n", menu, open->second, "<= 100", open->second <= 100 ? "yes" : "NO");
-        }
-    }
-
-  private:
-    std::map<std::string, double> milliseconds_;
-};
 
 }  // namespace
 
