@@ -76,6 +76,9 @@ int main(int argc, char** argv) {
         fail(QStringLiteral("cannot set up a program folder"));
     QFile::setPermissions(dir.filePath(QStringLiteral("startup_probe")),
                           QFile::permissions(QStringLiteral(STARTUP_PROBE)));
+    // Without Cyclomat.dat the program waits on a message box; an empty one holds no celebrities.
+    if (QFile dat(dir.filePath(QStringLiteral("Cyclomat.dat"))); !dat.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("cannot write Cyclomat.dat"));
     const QString output = dir.filePath(QStringLiteral("chart.png"));
     chartRun(output);
     startupRun(dir.path());
