@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -102,7 +103,8 @@ void paintChartDocument(QPainter& painter, const ChartDocument& doc) {
         for (const auto& [x, text] : doc.dateLabels) {
             rows.moveTo(x, 0);
             rows.lineTo(x, 5);
-            rows.textOut(x + 2, 4, text);
+            // The last date keeps whole at the right edge rather than run off the page.
+            rows.textOut(std::min(x + 2, size.width() - rows.textWidth(text) - 1), 4, text);
         }
         // The legend keeps clear of strokes in the rhythms' colours, so each curve is the only one of its colour.
         int x = 4;
