@@ -109,8 +109,10 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
                        100, 14);
         LabelPercent[i] = place(new QLabel(this), ("LabelPercent_" + std::string(r.Name)).c_str(), 478, top, 40, 16);
     }
-    auto* overall = place(new QLabel(QStringLiteral("Overall"), this), "LabelOverallCaption", 292, 160);
+    // The bold face is set before placing, so the caption is sized for it.
+    auto* overall = new QLabel(QStringLiteral("Overall"), this);
     overall->setFont(designFont(13, true));
+    place(overall, "LabelOverallCaption", 292, 160);
     LabelOverall = place(new QLabel(this), "LabelOverall", 372, 158, 80, 20);
     LabelOverall->setFont(designFont(15, true));
     ImageLegend = place(new PictureBox(this), "ImageLegend", 292, 190, 226, 40);
