@@ -65,7 +65,9 @@ void TForm1::MenuToolsPrintClick() {
     if (!doc) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QString::fromStdString(doc->title));
+    // The print dialog names its PDF file after the document, dropping what follows the last dot; the ".pdf"
+    // keeps the birth year in that name ("born 15.03.1958.pdf", not "born 15.03.pdf").
+    printer.setDocName(QString::fromStdString(doc->title) + QStringLiteral(".pdf"));
     if (!platform::execPrintDialog(printer, this)) return;
     try {
         // Printing into a PDF file is written whole or not at all, like every file the program writes.

@@ -75,3 +75,40 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_TRUE(ini.readAll().contains("Rhytms=111100"));
 }
+
+// Printing with no printer installed: the system dialog offers a PDF file named after the person drawn, and Enter
+// writes it, birth year and all.
+TEST(RealWindow, printChart_writesAPdfNamedAfterThePersonWithNoPrinter) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) GTEST_SKIP() << "xdotool is missing";
+    VirtualDisplay x;
+    ASSERT_TRUE(x.start()) << "Xvfb did not start";
+    QTemporaryDir folder, home;
+    ASSERT_TRUE(folder.isValid() && home.isValid());
+    ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
+    QFile ini(QDir(folder.path()).filePath(QStringLiteral("Cyclomat.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Records]\nProfiles=1\nSelected=0\n0=Anna Smith|15.03.1958\n");
+    ini.close();
+
+    QProcessEnvironment env = displayEnvironment(x.display());
+    env.insert(QStringLiteral("HOME"), home.path());
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(home.path());
+    program.start(QDir(folder.path()).filePath(QStringLiteral("Rorovovo")), {});
+    ASSERT_TRUE(program.waitForStarted());
+    QString window, dialog;
+    ASSERT_TRUE(waitFor([&] { return !(window = visibleWindow(QStringLiteral("^ Biorhythms$"), env)).isEmpty(); }));
+    pressKey(window, QStringLiteral("ctrl+p"), env);
+    ASSERT_TRUE(waitFor([&] { return !(dialog = visibleWindow(QStringLiteral("^Print$"), env)).isEmpty(); }))
+        << "no print dialog";
+    pressKey(dialog, QStringLiteral("Return"), env);
+    const QString pdf = QDir(home.path()).filePath(QStringLiteral("Anna Smith, born 15.03.1958.pdf"));
+    ASSERT_TRUE(waitFor([&] { return QFile(pdf).size() > 0; }))
+        << QDir(home.path()).entryList().join(u' ').toStdString();
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("%PDF"));
+    program.kill();
+    program.waitForFinished();
+}
