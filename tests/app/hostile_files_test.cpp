@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -70,6 +71,7 @@ class HostileFiles : public ::testing::Test {
 
     VirtualDisplay display;
     QProcessEnvironment env;
+    ScreenReader reader;  // started by the tests that read the window, before the program
     QTemporaryDir folder;
     QProcess program;
     int boxes = 0;
@@ -116,6 +118,30 @@ TEST_F(HostileFiles, aStartAndCloseKeepEveryByteItDidNotChange_inTheFilesOwnEnco
             EXPECT_EQ(readAll(file("Cyclomat.ini")), c.after);
         }
     }
+}
+
+TEST_F(HostileFiles, aCountFarBeyondItsEntries_startsInTime_staysSmall_andListsWhatIsThere) {
+    ASSERT_TRUE(reader.start(env)) << "no accessibility bus";
+    const QByteArray records = "[Records]\nProfiles=2147483647\nSelected=0\n0=Mara Quill|07.11.1984\n";
+    writeAll(file("Cyclomat.ini"), records);
+    QString heard;
+    qint64 peakKb = -1;  // the most memory the program held at once, when its window showed
+    onShown = [&] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(program.processId()));
+        if (status.open(QIODevice::ReadOnly))
+            peakKb = QRegularExpression(QStringLiteral("VmHWM:\\s*(\\d+) kB"))
+                         .match(QString::fromLatin1(status.readAll()))
+                         .captured(1)
+                         .toLongLong();
+        heard = ScreenReader::read(program.processId(), env).join(QLatin1Char('\n'));
+    };
+    startAndClose();  // fails on its deadline when the start follows the stated count
+    EXPECT_EQ(boxes, 0);
+    EXPECT_GT(peakKb, 0);
+    EXPECT_LT(peakKb, 200 * 1024) << "kB at the most";
+    EXPECT_EQ(heard.count(QStringLiteral("\nlist item|")), 1) << qPrintable(heard);
+    EXPECT_TRUE(heard.contains(QStringLiteral("\nlist item|Mara Quill|\n"))) << qPrintable(heard);
+    EXPECT_TRUE(readAll(file("Cyclomat.ini")).startsWith(records));  // the close stores only the rhythms
 }
 
 TEST_F(HostileFiles, aFifoInPlaceOfEitherFile_isReportedAndTheProgramRunsWithoutIt) {

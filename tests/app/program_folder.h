@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 #include <QThread>
 
@@ -76,3 +77,59 @@ bool answerBoxesUntil(QProcess& program, const QProcessEnvironment& env, int dea
     }
     return done();
 }
+
+// A private session bus with the accessibility bus on it: programs started with its environment can be read as a
+// screen reader reads them.
+class ScreenReader {
+  public:
+    // Adds the bus to `env`; false when a tool is missing or the bus did not come up.
+    bool start(QProcessEnvironment& env) {
+        const QString launcher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty() || !QFile::exists(launcher) ||
+            QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                              {QStringLiteral("-c"), QStringLiteral("import pyatspi")}) != 0)
+            return false;
+        bus_.start(QStringLiteral("dbus-daemon"),
+                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        QByteArray address;
+        const QDeadlineTimer deadline(10000);
+        while (!address.contains('\n') && !deadline.hasExpired()) {
+            bus_.waitForReadyRead(100);
+            address += bus_.readAllStandardOutput();
+        }
+        if (!address.contains('\n')) return false;
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromUtf8(address.trimmed()));
+        env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        launcher_.setProcessEnvironment(env);
+        launcher_.start(launcher, {QStringLiteral("--launch-immediately")});
+        // A program started before the accessibility bus is there never joins it.
+        const QStringList ask{QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                              QStringLiteral("--dest=org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                              QStringLiteral("org.a11y.Bus.GetAddress")};
+        while (!deadline.hasExpired()) {
+            if (!runTool(QStringLiteral("dbus-send"), ask, env).isEmpty()) return true;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+    ~ScreenReader() {
+        for (QProcess* p : {&launcher_, &bus_}) {
+            if (p->state() == QProcess::NotRunning) continue;
+            p->terminate();
+            if (!p->waitForFinished(3000)) p->kill();
+            p->waitForFinished();
+        }
+    }
+    // Every object the program with this process id shows, one "role|name|text" line each.
+    static QStringList read(qint64 pid, const QProcessEnvironment& env) {
+        return runTool(QStringLiteral("/usr/bin/python3"),
+                       {QStringLiteral(ROROVOVO_SOURCE_DIR "/tests/app/read_window.py"), QStringLiteral("--dump"),
+                        QString::number(pid)},
+                       env, 30000)
+            .split(QLatin1Char('\n'));
+    }
+
+  private:
+    QProcess bus_;
+    QProcess launcher_;
+};

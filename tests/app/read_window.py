@@ -2,6 +2,7 @@
 """Reads the running program's main window as a screen reader does and checks what it says.
 
 Usage: read_window.py <application name> <expected total days> <expected name>
+   or: read_window.py --dump <process id>   (prints every object of that process as role|name|text)
 """
 import sys
 import time
@@ -26,20 +27,39 @@ def walk(acc, out):
     return out
 
 
-def find_app(name):
+def find_app(matches):
     desktop = pyatspi.Registry.getDesktop(0)
     for _ in range(100):
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == name:
+            if app is not None and matches(app):
                 return app
         time.sleep(0.1)
     return None
 
 
+def process_id(app):
+    try:
+        return app.get_process_id()
+    except Exception:
+        return None
+
+
+def dump(pid):
+    app = find_app(lambda a: process_id(a) == pid)
+    if app is None:
+        print("the program never appeared on the accessibility bus")
+        return 1
+    for role, name, _, text in walk(app, []):
+        print(f"{role}|{name}|{text if text is not None else ''}")
+    return 0
+
+
 def main():
+    if sys.argv[1] == "--dump":
+        return dump(int(sys.argv[2]))
     app_name, total_days, person = sys.argv[1], sys.argv[2], sys.argv[3]
-    app = find_app(app_name)
+    app = find_app(lambda a: a.name == app_name)
     if app is None:
         print("the program never appeared on the accessibility bus")
         return 1

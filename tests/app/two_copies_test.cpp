@@ -18,6 +18,8 @@
 
 namespace {
 
+using ::testing::IsSubstring;
+
 class TwoCopies : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -82,14 +84,44 @@ class TwoCopies : public ::testing::Test {
         return w;
     }
 
-    QString start() {
+    bool launch() {
         copies.push_back(std::make_unique<QProcess>());
         QProcess& p = *copies.back();
         p.setProcessEnvironment(env);
         p.start(folder.filePath(QStringLiteral("Rorovovo")), {});
-        if (!p.waitForStarted()) return {};
+        return p.waitForStarted();
+    }
+    // Starts a copy and returns its main window.
+    QString start() {
+        if (!launch()) return {};
         return waitWindow(int(copies.size()) - 1, QStringLiteral("^ Biorhythms$"));
     }
+
+    // Copies A and B on one file of three profiles, Mara, Pete and the given third one (born 1962), Mara selected.
+    void startTwo(const QByteArray& third) {
+        writeIni("[Records]\nProfiles=3\nSelected=0\n0=Mara Quill|07.11.1984\n1=Pete Ames|23.02.1990\n2=" + third +
+                 "|01.06.1962\n");
+        a = start();
+        b = start();
+        ASSERT_FALSE(a.isEmpty());
+        ASSERT_FALSE(b.isEmpty()) << shown(1).toStdString();
+    }
+
+    // What a screen reader hears from the copy, one "role|name|text" line each.
+    std::string heard(int copy) const {
+        return ScreenReader::read(copies[copy]->processId(), env).join(QLatin1Char('\n')).toStdString();
+    }
+    // Waits for a message box of the copy, reads it as a screen reader does and answers it with Enter; returns
+    // what was heard.
+    std::string answerBox(int copy) {
+        const QString box = waitWindow(copy, QStringLiteral("^Rorovovo$"));
+        if (box.isEmpty()) return "no message box";
+        const std::string said = heard(copy);
+        keysUntil(box, {QStringLiteral("Return")},
+                  [&] { return window(copy, QStringLiteral("^Rorovovo$")).isEmpty(); });
+        return said;
+    }
+    static std::string label(const char* text) { return std::string("\nlabel|") + text + "|\n"; }
 
     void keys(const QString& window, const QStringList& sequence) const {
         xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
@@ -160,8 +192,9 @@ class TwoCopies : public ::testing::Test {
         }
         ASSERT_TRUE(closed()) << "the editor did not add " << name.toStdString();
     }
-    // Deletes the profile `down` places below the one the editor shows first, and confirms.
-    void deleteInEditor(int copy, const QString& main, int down) {
+    // Deletes the profile `down` places below the one the editor shows first, and confirms; returns once the
+    // editor has closed or a message box is shown. What the confirmation said goes to `heardConfirm` if given.
+    void deleteInEditor(int copy, const QString& main, int down, std::string* heardConfirm = nullptr) {
         const QString editor = openEditor(copy, main, 2);
         ASSERT_FALSE(editor.isEmpty()) << "no profile editor";
         QStringList sequence(4, QStringLiteral("Tab"));
@@ -171,24 +204,23 @@ class TwoCopies : public ::testing::Test {
         ASSERT_TRUE(keysUntil(editor, sequence, [&] {
             return !(confirm = window(copy, QStringLiteral("^Confirm$"))).isEmpty();
         })) << "no confirmation";
+        if (heardConfirm) *heardConfirm = heard(copy);
         ASSERT_TRUE(keysUntil(confirm, {QStringLiteral("Return")}, [&] {
-            return window(copy, QStringLiteral("^Profile editor$")).isEmpty();
-        })) << "the editor stayed open";
+            return window(copy, QStringLiteral("^Profile editor$")).isEmpty() ||
+                   !window(copy, QStringLiteral("^Rorovovo$")).isEmpty();
+        })) << "the editor stayed open without a message";
     }
 
     VirtualDisplay x;
     QTemporaryDir folder;
     QProcessEnvironment env;
+    ScreenReader reader;  // started by the tests that read boxes, before their copies
     std::vector<std::unique_ptr<QProcess>> copies;
+    QString a, b;  // the main windows of startTwo()
 };
 
 TEST_F(TwoCopies, deleteAndAddActOnTheProfileTheUserSaw) {
-    writeIni(
-        "[Records]\nProfiles=3\nSelected=0\n0=Mara Quill|07.11.1984\n1=Pete Ames|23.02.1990\n"
-        "2=Paul Bern|01.06.1962\n");
-    const QString a = start(), b = start();
-    ASSERT_FALSE(a.isEmpty());
-    ASSERT_FALSE(b.isEmpty()) << shown(1).toStdString();
+    ASSERT_NO_FATAL_FAILURE(startTwo("Paul Bern"));
 
     // A deletes its first profile.
     deleteInEditor(0, a, 0);
@@ -213,6 +245,69 @@ TEST_F(TwoCopies, deleteAndAddActOnTheProfileTheUserSaw) {
     deleteInEditor(1, b, 0);
     ASSERT_TRUE(waitFor([&] { return records().startsWith(QLatin1String("Profiles=2 ")); })) << records().toStdString();
     EXPECT_TRUE(records().contains(QLatin1String("0=Paul Bern|01.06.1962 1=Alpha|"))) << records().toStdString();
+}
+
+TEST_F(TwoCopies, aProfileTheOtherCopyDeleted_isReportedInPlainTextOnDeleteAndPick_andNothingIsWritten) {
+    ASSERT_TRUE(reader.start(env)) << "no accessibility bus";
+    ASSERT_NO_FATAL_FAILURE(startTwo("<b>Paul</b>  Bern"));
+
+    // A deletes Paul; B, whose list still shows him, tries to delete him too. His name shows as written, markup
+    // and double blank included.
+    deleteInEditor(0, a, 2);
+    ASSERT_TRUE(waitFor([&] {
+        return records() == QLatin1String("Profiles=2 0=Mara Quill|07.11.1984 1=Pete Ames|23.02.1990");
+    })) << records().toStdString();
+    QString before = ini();
+    std::string confirm;
+    deleteInEditor(1, b, 2, &confirm);
+    EXPECT_PRED_FORMAT2(IsSubstring, label("Sure to delete  '<b>Paul</b>  Bern's'  profile?"), confirm);
+    EXPECT_PRED_FORMAT2(IsSubstring, label("The profile '<b>Paul</b>  Bern' is no longer in the settings file."),
+                        answerBox(1));
+    const QString editor = window(1, QStringLiteral("^Profile editor$"));
+    ASSERT_FALSE(editor.isEmpty()) << "the editor closed as if it had deleted";
+    ASSERT_TRUE(keysUntil(editor, {QStringLiteral("Escape")},
+                          [&] { return window(1, QStringLiteral("^Profile editor$")).isEmpty(); }));
+    EXPECT_EQ(ini(), before);
+
+    // A deletes Pete; B picks him in its list, which it last read with him in it.
+    deleteInEditor(0, a, 1);
+    ASSERT_TRUE(waitFor([&] { return records() == QLatin1String("Profiles=1 0=Mara Quill|07.11.1984"); }))
+        << records().toStdString();
+    before = ini();
+    ASSERT_TRUE(keysUntil(b, {QStringLiteral("Down")}, [&] {
+        return !window(1, QStringLiteral("^Rorovovo$")).isEmpty();
+    })) << "no message on the pick";
+    EXPECT_PRED_FORMAT2(IsSubstring, label("The profile 'Pete Ames' is no longer in the settings file."), answerBox(1));
+    EXPECT_EQ(ini(), before);
+    // B still shows Mara, picked in the list.
+    const std::string now = heard(1);
+    EXPECT_PRED_FORMAT2(IsSubstring, "\ntext|name|Mara Quill\n", now);
+    EXPECT_PRED_FORMAT2(IsSubstring, "\ncombo box|Mara Quill|\n", now);
+}
+
+// One copy whose start ended, as designed, on a bad rhythm digit before it loaded the profiles.
+TEST_F(TwoCopies, aCopyThatNeverLoadedTheProfiles_addsAfterThemAndDeletesOnlyWhatItAdded) {
+    ASSERT_TRUE(reader.start(env)) << "no accessibility bus";
+    const QByteArray three =
+        "[Preferences]\nRhytms=1x1100\n[Records]\nProfiles=3\nSelected=1\n0=Mara Quill|07.11.1984\n"
+        "1=Pete Ames|23.02.1990\n2=Paul Bern|01.06.1962\n";
+    writeIni(three);
+    ASSERT_TRUE(launch());
+    EXPECT_PRED_FORMAT2(IsSubstring, label("'x' is not a valid integer value."), answerBox(0));
+    const QString main = waitWindow(0, QStringLiteral("^ Biorhythms$"));
+    ASSERT_FALSE(main.isEmpty()) << shown(0).toStdString();
+    EXPECT_EQ(ini(), QString::fromUtf8(three));
+
+    const QString kept =
+        QStringLiteral("Profiles=3 0=Mara Quill|07.11.1984 1=Pete Ames|23.02.1990 2=Paul Bern|01.06.1962");
+    addInEditor(0, main, QStringLiteral("New Person"));
+    ASSERT_TRUE(waitFor([&] {
+        return records().startsWith(QString(kept).replace(QStringLiteral("Profiles=3"), QStringLiteral("Profiles=4")) +
+                                    QStringLiteral(" 3=New Person|"));
+    })) << records().toStdString();
+    EXPECT_TRUE(ini().contains(QLatin1String("Selected=3")));
+    deleteInEditor(0, main, 0);
+    ASSERT_TRUE(waitFor([&] { return records() == kept; })) << records().toStdString();
 }
 
 }  // namespace
