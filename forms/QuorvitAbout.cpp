@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "forms/widgets.h"
 #include "platform/app_info.h"
@@ -104,7 +106,56 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
                        static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label8)})
         w->installEventFilter(this);
 
+    fitTexts();
     FormCreate();
+}
+
+void TFormAbout::fitTexts() {
+    // The boxes were drawn for a narrow face; with the faces of a Linux desktop a text may need more room. Each
+    // keeps its place and grows to the right or down; what lies below moves down, and the box grows with it.
+    Label10->setFixedWidth(std::max(Label10->width(), textWidth(Label10)));
+    int shift = 0;
+    auto growDown = [&](QLabel* l) {
+        l->move(l->x(), l->y() + shift);
+        const int end = int(l->text().size());  // a fraction of a pixel of leading under the last line is no loss
+        const int needed = std::max(l->height(), qRound(textSpan(l, end - 1, end).bottom()));
+        shift += needed - l->height();
+        l->setFixedHeight(needed);
+    };
+    growDown(Label6);
+    Bevel1->move(Bevel1->x(), Bevel1->y() + shift);
+
+    // The mail link follows the sentence that leads to it, on its last line or, without room there, under it.
+    growDown(Label4);
+    const QString text4 = Label4->text();
+    const QRectF last = textSpan(Label4, int(text4.size()) - 1, int(text4.size()));
+    const int ascentShift = QFontMetrics(Label4->font()).ascent() - QFontMetrics(Label7->font()).ascent();
+    const int linkWidth = textWidth(Label7);
+    const int space = QFontMetrics(Label7->font()).horizontalAdvance(QLatin1Char(' '));
+    const QPoint link(Label4->x() + int(std::ceil(last.right())) + space, Label4->y() + int(last.top()) + ascentShift);
+    Label7->setFixedWidth(linkWidth);
+    Label7->move(link);
+    if (link.x() + linkWidth > width() - Label4->x()) {
+        Label7->move(Label4->x(), Label4->y() + int(std::ceil(last.bottom())) + ascentShift);
+        shift += std::max(0, Label7->y() + Label7->height() - (Label4->y() + Label4->height()));
+    }
+
+    // The donation link covers the blank of its sentence; the blank is lengthened where the word is wider.
+    const QString blank = QStringLiteral("_______");
+    const QFontMetricsF sentence(Label5->font());
+    const int missing = int(std::ceil(
+        (QFontMetricsF(Label8->font()).horizontalAdvance(Label8->text()) - sentence.horizontalAdvance(blank)) /
+        sentence.horizontalAdvance(QLatin1Char('_'))));
+    if (missing > 0) Label5->setText(Label5->text().replace(blank, blank + QString(missing, QLatin1Char('_'))));
+    Label5->setWordWrap(textWidth(Label5) > Label5->width());
+    growDown(Label5);
+    const int blankStart = int(Label5->text().indexOf(blank));
+    const int blankEnd = int(Label5->text().lastIndexOf(QLatin1Char('_'))) + 1;
+    const QRectF span = textSpan(Label5, blankStart, blankEnd);
+    const int donateShift = QFontMetrics(Label5->font()).ascent() - QFontMetrics(Label8->font()).ascent();
+    Label8->setFixedWidth(int(std::ceil(span.width())));
+    Label8->move(Label5->x() + int(span.left()), Label5->y() + int(span.top()) + donateShift);
+    setFixedHeight(height() + shift);
 }
 
 QString TFormAbout::captionFor(const QString& title, const QString& exePath) {

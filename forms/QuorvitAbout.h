@@ -35,6 +35,7 @@ class TFormAbout : public QDialog {
     static QString captionFor(const QString& title, const QString& exePath);
 
   protected:
+    void fitTexts();
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

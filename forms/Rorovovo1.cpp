@@ -306,6 +306,7 @@ void TForm1::createControls() {
     Button_addnew = place(new QPushButton(QStringLiteral("add new"), Panel1), "Button_addnew", 344, 20, 57, 22);
     Label_Sign = place(new QLabel(QStringLiteral("zodiac"), Panel1), "Label_Sign", 452, 5, 45, 13);
     Label_Sign->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    signLabelPlace_ = Label_Sign->geometry();
     ImageSign = place(new PictureBox(Panel1), "ImageSign", 450, 26, 49, 49);
     ImageSign->setStretch(true);
     ImageSign->setTransparent(true);

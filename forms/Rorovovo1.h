@@ -235,6 +235,7 @@ class TForm1 : public QMainWindow {
     int checkedPersonal_ = -1;
     bool removingSelected_ = false;
     QPointer<TFormCritical> criticalWindow_;
+    QRect signLabelPlace_;                // where the sign name sits when it fits
     rhythm::RhythmSet drawnRhythms_ = 0;  // the curves on the chart since its last clearing
     bool personDrawn_ = false;
 };

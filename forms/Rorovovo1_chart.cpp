@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QScrollBar>
+#include <algorithm>
 #include <vector>
 
 #include "chart/chart_drawing.h"
@@ -184,6 +185,9 @@ void TForm1::ShowZodiacSign(double date) {
     const int n = rhythm::zodiacSignNumber(ymd.Month, ymd.Day);
     const auto& sign = rhythm::ZodiacSigns[n - 1];
     Label_Sign->setText(QString::fromUtf8(sign.Name.data(), int(sign.Name.size())));
+    // A name longer than the label grows it equally on both sides of its place above the picture.
+    const int grow = std::max(0, textWidth(Label_Sign) - signLabelPlace_.width());
+    Label_Sign->setGeometry(signLabelPlace_.adjusted(-(grow + 1) / 2, 0, (grow + 1) / 2, 0));
     ImageSign->clearPicture();
     const QImage& strip = myImageList->picture();
     QImage picture(ImageSign->size(), QImage::Format_RGB32);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTextLayout>
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,33 @@ QFont designFont(int pixelHeight, bool bold) {
     font.setPixelSize(std::max(1, int(pixelHeight * 0.9 + 0.5)));
     font.setBold(bold);
     return font;
+}
+
+QRectF textSpan(const QLabel* label, int from, int to) {
+    // The same steps as the label's own drawing: lines a line height plus the leading apart.
+    const QFontMetricsF fm(label->font());
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option;
+    option.setWrapMode(label->wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal y = label->contentsRect().top() + label->margin();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->wordWrap() ? label->contentsRect().width() - 2 * label->margin() : 1e6);
+        line.setPosition(QPointF(0, y));
+        y += line.height() + fm.leading();
+    }
+    layout.endLayout();
+    const QTextLine line = layout.lineForTextPosition(from);
+    if (!line.isValid()) return {};
+    const qreal left = label->contentsRect().left() + label->margin();
+    const qreal x0 = line.cursorToX(from), x1 = line.cursorToX(to);
+    return QRectF(left + x0, line.y(), x1 - x0, line.height());
+}
+
+int textWidth(const QLabel* label) {
+    return int(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(label->text()))) + 2 * label->margin() +
+           label->width() - label->contentsRect().width();
 }
 
 void setTextColor(QWidget* widget, const QColor& color) {

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWidget>
@@ -33,6 +34,13 @@ void setTextColor(QWidget* widget, const QColor& color);
 // The windows' font, "MS Sans Serif" where the desktop has it, else a face of the same narrow build;
 // pixelHeight is the height of a character cell.
 QFont designFont(int pixelHeight, bool bold = false);
+
+// Where a label draws characters [from, to) of its plain text (which must stay on one line): the box from the first
+// character's left edge to the last one's right edge, one line high, in the label's coordinates. The label is top
+// and left aligned; a word-wrapped label breaks its lines at its contents width.
+QRectF textSpan(const QLabel* label, int from, int to);
+// The width a label needs for its plain text on one line, in whole pixels.
+int textWidth(const QLabel* label);
 
 // Binds a box's length limit to what the user types or pastes, as a native edit box does, cutting a paste to the
 // room left; the program's own writes into the box are shown whole.
