@@ -33,6 +33,7 @@ constexpr int kLegendHeight = 24;
 constexpr int kMinWidth = 480;  // room for the title and the legend on a short strip
 constexpr int kTitlePixels = 16;
 constexpr int kSmallPixels = 10;
+constexpr int kMaxPrintRows = 6;
 
 std::string dayText(double date) {
     const rhythm::Date d = rhythm::decodeDate(date);
@@ -64,13 +65,39 @@ ChartDocument makeChartDocument(const std::string& name, double birthDate, doubl
     return doc;
 }
 
-QSize documentSize(const ChartDocument& doc) {
-    return QSize(std::max(10 * doc.days, kMinWidth), kTitleHeight + kChartHeight + kDateRowHeight + kLegendHeight);
+namespace {
+
+constexpr int kRowGap = 8;  // between the rows of a strip folded for a page
+
+// The strip cut into rows for a page, in days: where each row starts, and the width of the widest. Rows after the
+// first start on a dated day, so every row's last date has a week of room before the row ends.
+struct Fold {
+    std::vector<int> starts;
+    int width;
+};
+
+Fold fold(const ChartDocument& doc, int rows) {
+    if (rows <= 1 || doc.dateLabels.empty()) return {{0}, doc.days};
+    const int phase = doc.dateLabels.front().first / 10;
+    const int perRow = 7 * ((doc.days - phase + 7 * rows - 1) / (7 * rows));
+    Fold f{{0}, phase + perRow};
+    for (int start = phase + perRow; start < doc.days; start += perRow) f.starts.push_back(start);
+    return f;
 }
 
-void paintChartDocument(QPainter& painter, const ChartDocument& doc) {
-    const QSize size = documentSize(doc);
+}  // namespace
+
+QSize documentSize(const ChartDocument& doc, int rows) {
+    const Fold f = fold(doc, rows);
+    const int n = static_cast<int>(f.starts.size());
+    return QSize(std::max(10 * f.width, kMinWidth),
+                 kTitleHeight + n * (kChartHeight + kDateRowHeight) + (n - 1) * kRowGap + kLegendHeight);
+}
+
+void paintChartDocument(QPainter& painter, const ChartDocument& doc, int rows) {
+    const QSize size = documentSize(doc, rows);
     const int stripWidth = 10 * doc.days;
+    const Fold f = fold(doc, rows);
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     {
@@ -80,45 +107,63 @@ void paintChartDocument(QPainter& painter, const ChartDocument& doc) {
         page.setFont({std::string(), 0, kTitlePixels, true, false, 0});
         page.textOut(4, (kTitleHeight - page.textHeight(doc.title)) / 2, doc.title);
     }
-    painter.translate(0, kTitleHeight);
-    {
-        PainterSurface strip(painter, stripWidth, kChartHeight);
-        strip.setPenWidth(1);
-        strip.setPenStyle(PenStyle::Solid);
-        drawChartFrame(strip, doc.todayX, stripWidth, kChartHeight);
-        for (const auto& c : doc.curves) {
-            strip.setPenColor(c.colour);
-            strip.setPenStyle(c.pen);
-            drawRhythmCurve(strip, c.period, c.offset, kChartHeight, 0, stripWidth);
+    // Each row shows its stretch of the one strip through a clip, so the curves run on unbroken from row to row.
+    for (size_t row = 0; row < f.starts.size(); ++row) {
+        const int left = 10 * f.starts[row];
+        const int right = row + 1 < f.starts.size() ? 10 * f.starts[row + 1] : stripWidth;
+        painter.save();
+        painter.translate(-left, kTitleHeight + static_cast<int>(row) * (kChartHeight + kDateRowHeight + kRowGap));
+        const bool last = row + 1 == f.starts.size();  // room to its right for a date near the strip's end
+        painter.setClipRect(QRect(left, 0, last ? size.width() : right - left, kChartHeight + kDateRowHeight),
+                            Qt::IntersectClip);
+        {
+            PainterSurface strip(painter, stripWidth, kChartHeight);
+            strip.setPenWidth(1);
+            strip.setPenStyle(PenStyle::Solid);
+            drawChartFrame(strip, doc.todayX, stripWidth, kChartHeight);
+            for (const auto& c : doc.curves) {
+                strip.setPenColor(c.colour);
+                strip.setPenStyle(c.pen);
+                drawRhythmCurve(strip, c.period, c.offset, kChartHeight, 0, stripWidth);
+            }
         }
+        painter.translate(0, kChartHeight);
+        {
+            PainterSurface dates(painter, left + size.width(), kDateRowHeight);
+            dates.setPenColor(kSilver);
+            dates.setPenStyle(PenStyle::Solid);
+            dates.setFont({std::string(), 0, kSmallPixels, false, false, 0});
+            dates.setFontColor(kBlack);
+            dates.setBrushStyle(BrushStyle::Clear);
+            for (const auto& [x, text] : doc.dateLabels) {
+                if (x < left || x >= right) continue;
+                dates.moveTo(x, 0);
+                dates.lineTo(x, 5);
+                // The last date keeps whole at the page's right edge rather than run off it.
+                dates.textOut(std::min(x + 2, left + size.width() - dates.textWidth(text) - 1), 4, text);
+            }
+        }
+        painter.restore();
     }
-    painter.translate(0, kChartHeight);
+    painter.translate(0, size.height() - kLegendHeight);
     {
-        PainterSurface rows(painter, size.width(), kDateRowHeight + kLegendHeight);
-        rows.setPenColor(kSilver);
-        rows.setPenStyle(PenStyle::Solid);
-        rows.setFont({std::string(), 0, kSmallPixels, false, false, 0});
-        rows.setFontColor(kBlack);
-        rows.setBrushStyle(BrushStyle::Clear);
-        for (const auto& [x, text] : doc.dateLabels) {
-            rows.moveTo(x, 0);
-            rows.lineTo(x, 5);
-            // The last date keeps whole at the right edge rather than run off the page.
-            rows.textOut(std::min(x + 2, size.width() - rows.textWidth(text) - 1), 4, text);
-        }
+        PainterSurface legend(painter, size.width(), kLegendHeight);
+        legend.setFont({std::string(), 0, kSmallPixels, false, false, 0});
+        legend.setFontColor(kBlack);
+        legend.setBrushStyle(BrushStyle::Clear);
         // The legend keeps clear of strokes in the rhythms' colours, so each curve is the only one of its colour.
         int x = 4;
-        const int y = kDateRowHeight + kLegendHeight / 2;
+        const int y = kLegendHeight / 2;
         for (const auto& c : doc.curves) {
-            rows.setBrushColor(c.colour);
+            legend.setBrushColor(c.colour);
             if (c.pen == PenStyle::Solid) {
-                rows.fillRect(x, y - 1, x + 26, y + 1);
+                legend.fillRect(x, y - 1, x + 26, y + 1);
             } else {
-                rows.fillRect(x, y - 1, x + 12, y + 1);
-                rows.fillRect(x + 14, y - 1, x + 26, y + 1);
+                legend.fillRect(x, y - 1, x + 12, y + 1);
+                legend.fillRect(x + 14, y - 1, x + 26, y + 1);
             }
-            rows.textOut(x + 32, y - rows.textHeight(c.name) / 2, c.name);
-            x += 32 + rows.textWidth(c.name) + 20;
+            legend.textOut(x + 32, y - legend.textHeight(c.name) / 2, c.name);
+            x += 32 + legend.textWidth(c.name) + 20;
         }
     }
     painter.restore();
@@ -213,12 +258,21 @@ bool printChartDocument(QPagedPaintDevice& device, const ChartDocument& doc) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const QRect area = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const QSize size = documentSize(doc);
-    const double scale = std::min(area.width() / double(size.width()), area.height() / double(size.height()));
+    // A long strip on one line would be a thin band across the page; folded into rows it is drawn as large as
+    // the page allows.
+    auto scaleFor = [&](int rows) {
+        const QSize size = documentSize(doc, rows);
+        return std::min(area.width() / double(size.width()), area.height() / double(size.height()));
+    };
+    int rows = 1;
+    for (int r = 2; r <= kMaxPrintRows; ++r)
+        if (scaleFor(r) > scaleFor(rows)) rows = r;
+    const QSize size = documentSize(doc, rows);
+    const double scale = scaleFor(rows);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate((area.width() - size.width() * scale) / 2, (area.height() - size.height() * scale) / 2);
     painter.scale(scale, scale);
-    paintChartDocument(painter, doc);
+    paintChartDocument(painter, doc, rows);
     return painter.end();
 }
 

@@ -39,10 +39,11 @@ ChartDocument makeChartDocument(const std::string& name, double birthDate, doubl
                                 const rhythm::ShownRhythms& shown);
 constexpr int kMaxDocumentDays = 1000;
 
-// Size in logical pixels; the chart itself is 10 pixels a day and as high as the window's chart.
-QSize documentSize(const ChartDocument& doc);
+// Size in logical pixels; the chart itself is 10 pixels a day and as high as the window's chart. With rows > 1
+// the strip is folded into that many rows, one under the other, for a page.
+QSize documentSize(const ChartDocument& doc, int rows = 1);
 // Paints the document at the painter's origin in logical pixels.
-void paintChartDocument(QPainter& painter, const ChartDocument& doc);
+void paintChartDocument(QPainter& painter, const ChartDocument& doc, int rows = 1);
 // The document as an image at twice its size, for sharp pictures on any screen.
 QImage renderChartImage(const ChartDocument& doc);
 
@@ -52,7 +53,8 @@ QImage renderChartImage(const ChartDocument& doc);
 void saveChartDocument(const ChartDocument& doc, const QString& path);
 bool isChartFileName(const QString& path);
 
-// The document on one page of a printer (or any paged device), scaled to fit its printable area and centred.
+// The document on one page of a printer (or any paged device), folded into the rows that let it be drawn largest,
+// scaled to fit the printable area and centred.
 // False when the device cannot be painted on.
 bool printChartDocument(QPagedPaintDevice& device, const ChartDocument& doc);
 // Printing into a PDF file: the same page, written whole or not at all (AppError "Unable to write to <path>").

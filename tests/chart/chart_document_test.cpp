@@ -146,6 +146,22 @@ TEST_F(ChartDocumentTest, printedPage_isLandscapeWithTheWholeDocument) {
     const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(out);
     ASSERT_TRUE(size.hasMatch()) << out.toStdString();
     EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
+    // Every date is on the page, whole.
+    for (const auto& label : doc.dateLabels) EXPECT_TRUE(text.contains(QString::fromStdString(label.second)));
+    // The strip is folded to fill the page, not drawn as a thin band across its middle.
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                  path, dir.filePath(QStringLiteral("page"))});
+    ASSERT_TRUE(render.waitForFinished(30000));
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    ASSERT_FALSE(page.isNull());
+    for (const double at : {0.25, 0.75}) {
+        const int y = int(page.height() * at);
+        int inked = 0;
+        for (int x = 0; x < page.width(); ++x) inked += (page.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+        EXPECT_GT(inked, page.width() / 2) << "row " << at << " of the page is blank";
+    }
 }
 
 TEST_F(ChartDocumentTest, failedWrite_leavesNothingAndNamesThePath) {
