@@ -45,20 +45,20 @@ std::optional<int> runCommandLine(int argc, char** argv, QTextStream& out, QText
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     if (args.isEmpty()) return std::nullopt;
 
-    const QString first = args.first();
-    for (const Command& command : commands())
-        if (first == QLatin1String(command.option)) return command.run(argc, argv, args, out, err);
-
-    // Only the toolkit's own options: the window starts with them.
-    bool toolkitOnly = true;
+    // The toolkit's own options (and their values) may stand anywhere; the toolkit takes them itself.
+    QStringList own;
     for (int i = 0; i < args.size(); ++i) {
         if (!isToolkitOption(args[i])) {
-            toolkitOnly = false;
-            break;
+            own << args[i];
+            continue;
         }
         if (takesValue(args[i])) ++i;
     }
-    if (toolkitOnly) return std::nullopt;
+    if (own.isEmpty()) return std::nullopt;
+
+    const QString first = own.first();
+    for (const Command& command : commands())
+        if (first == QLatin1String(command.option)) return command.run(argc, argv, own, out, err);
 
     err << QStringLiteral("Rorovovo: unknown option '%1' (try 'Rorovovo --help')").arg(first) << Qt::endl;
     return kExitUsage;

@@ -46,6 +46,9 @@ TEST(CommandLine, answersWithoutAWindow_unknownOptionsAreUsageErrors) {
         {{"--bogus"}, 2, "^$", R"(^Rorovovo: unknown option '--bogus' \(try 'Rorovovo --help'\)\n$)"},
         {{"-x", "--help"}, 2, "^$", R"(^Rorovovo: unknown option '-x' .*\n$)"},
         {{"file.txt"}, 2, "^$", R"(^Rorovovo: unknown option 'file.txt' .*\n$)"},
+        // The toolkit's options may stand before a command, and are not what an error names.
+        {{"-style", "fusion", "--version"}, 0, R"(^Rorovovo \d+\.\d+\.\d+\.\d+\n$)", "^$"},
+        {{"-style", "fusion", "--bogus"}, 2, "^$", R"(^Rorovovo: unknown option '--bogus' .*\n$)"},
     };
     for (const Case& c : cases) {
         const Outcome r = run(c.args);
