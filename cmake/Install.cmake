@@ -14,7 +14,12 @@ if(TARGET help_file)
 endif()
 install(FILES ${_generated}/${ROROVOVO_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${_generated}/${ROROVOVO_APP_ID}.metainfo.xml DESTINATION share/metainfo)
-install(FILES ${_generated}/Rorovovo.1 DESTINATION share/man/man1)
+# Manual pages are installed compressed, as man-db and Debian expect; -n keeps the bytes free of a time stamp.
+add_custom_command(OUTPUT ${_generated}/Rorovovo.1.gz
+                   COMMAND gzip -9nc ${_generated}/Rorovovo.1 > ${_generated}/Rorovovo.1.gz
+                   DEPENDS ${_generated}/Rorovovo.1 VERBATIM)
+add_custom_target(man_page ALL DEPENDS ${_generated}/Rorovovo.1.gz)
+install(FILES ${_generated}/Rorovovo.1.gz DESTINATION share/man/man1)
 foreach(size 16 24 32 48 64 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/${size}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${ROROVOVO_APP_ID}.png)

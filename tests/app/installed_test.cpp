@@ -95,7 +95,7 @@ TEST_F(Installed, desktopEntryMetainfoManualPageAndIconsPassTheirChecks) {
     } checks[] = {
         {"desktop-file-validate", {desktop}},
         {"appstreamcli", {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo}},
-        {"man", {QStringLiteral("-l"), prefix() + "share/man/man1/Rorovovo.1"}},
+        {"man", {QStringLiteral("-l"), prefix() + "share/man/man1/Rorovovo.1.gz"}},
     };
     for (const Check& c : checks) {
         const QString tool = QStandardPaths::findExecutable(QLatin1String(c.tool));
