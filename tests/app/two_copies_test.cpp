@@ -220,6 +220,7 @@ class TwoCopies : public ::testing::Test {
 };
 
 TEST_F(TwoCopies, deleteAndAddActOnTheProfileTheUserSaw) {
+    ASSERT_TRUE(reader.start(env)) << "no accessibility bus";
     ASSERT_NO_FATAL_FAILURE(startTwo("Paul Bern"));
 
     // A deletes its first profile.
@@ -242,6 +243,7 @@ TEST_F(TwoCopies, deleteAndAddActOnTheProfileTheUserSaw) {
     ASSERT_TRUE(waitFor([&] { return records().contains(QLatin1String("2=Bravo|")); })) << records().toStdString();
     EXPECT_TRUE(records().contains(QLatin1String("1=Alpha|")));
     EXPECT_TRUE(ini().contains(QLatin1String("Selected=2")));
+    EXPECT_PRED_FORMAT2(IsSubstring, "\ntext|name|Bravo\n", heard(1));  // drawn is the one added, not Alpha
     deleteInEditor(1, b, 0);
     ASSERT_TRUE(waitFor([&] { return records().startsWith(QLatin1String("Profiles=2 ")); })) << records().toStdString();
     EXPECT_TRUE(records().contains(QLatin1String("0=Paul Bern|01.06.1962 1=Alpha|"))) << records().toStdString();
