@@ -28,6 +28,7 @@ class TwoCopies : public ::testing::Test {
         ASSERT_TRUE(folder.isValid());
         ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
         env = displayEnvironment(x.display());
+        ASSERT_TRUE(reader.start(env)) << "no accessibility bus";
     }
 
     void TearDown() override {
@@ -69,6 +70,11 @@ class TwoCopies : public ::testing::Test {
                 kept << line;
         }
         return kept.join(QLatin1Char(' '));
+    }
+
+    // Waits until the "Records" lines read `want`.
+    void awaitRecords(const QString& want) const {
+        ASSERT_TRUE(waitFor([&] { return records() == want; })) << records().toStdString();
     }
 
     // The visible window of a copy whose title matches, or empty text.
@@ -214,25 +220,21 @@ class TwoCopies : public ::testing::Test {
     VirtualDisplay x;
     QTemporaryDir folder;
     QProcessEnvironment env;
-    ScreenReader reader;  // started by the tests that read boxes, before their copies
+    ScreenReader reader;
     std::vector<std::unique_ptr<QProcess>> copies;
     QString a, b;  // the main windows of startTwo()
 };
 
 TEST_F(TwoCopies, deleteAndAddActOnTheProfileTheUserSaw) {
-    ASSERT_TRUE(reader.start(env)) << "no accessibility bus";
     ASSERT_NO_FATAL_FAILURE(startTwo("Paul Bern"));
 
     // A deletes its first profile.
     deleteInEditor(0, a, 0);
-    ASSERT_TRUE(waitFor([&] {
-        return records() == QLatin1String("Profiles=2 0=Pete Ames|23.02.1990 1=Paul Bern|01.06.1962");
-    })) << records().toStdString();
+    ASSERT_NO_FATAL_FAILURE(awaitRecords(QLatin1String("Profiles=2 0=Pete Ames|23.02.1990 1=Paul Bern|01.06.1962")));
 
     // B, whose list still shows Mara, Pete and Paul, deletes its second: Pete goes, Paul stays.
     deleteInEditor(1, b, 1);
-    ASSERT_TRUE(waitFor([&] { return records() == QLatin1String("Profiles=1 0=Paul Bern|01.06.1962"); }))
-        << records().toStdString();
+    ASSERT_NO_FATAL_FAILURE(awaitRecords(QLatin1String("Profiles=1 0=Paul Bern|01.06.1962")));
 
     // A adds Alpha, then B adds Bravo after it; B has Bravo selected and deletes it: Alpha stays.
     addInEditor(0, a, QStringLiteral("Alpha"));
@@ -250,15 +252,12 @@ TEST_F(TwoCopies, deleteAndAddActOnTheProfileTheUserSaw) {
 }
 
 TEST_F(TwoCopies, aProfileTheOtherCopyDeleted_isReportedInPlainTextOnDeleteAndPick_andNothingIsWritten) {
-    ASSERT_TRUE(reader.start(env)) << "no accessibility bus";
     ASSERT_NO_FATAL_FAILURE(startTwo("<b>Paul</b>  Bern"));
 
     // A deletes Paul; B, whose list still shows him, tries to delete him too. His name shows as written, markup
     // and double blank included.
     deleteInEditor(0, a, 2);
-    ASSERT_TRUE(waitFor([&] {
-        return records() == QLatin1String("Profiles=2 0=Mara Quill|07.11.1984 1=Pete Ames|23.02.1990");
-    })) << records().toStdString();
+    ASSERT_NO_FATAL_FAILURE(awaitRecords(QLatin1String("Profiles=2 0=Mara Quill|07.11.1984 1=Pete Ames|23.02.1990")));
     QString before = ini();
     std::string confirm;
     deleteInEditor(1, b, 2, &confirm);
@@ -273,8 +272,7 @@ TEST_F(TwoCopies, aProfileTheOtherCopyDeleted_isReportedInPlainTextOnDeleteAndPi
 
     // A deletes Pete; B picks him in its list, which it last read with him in it.
     deleteInEditor(0, a, 1);
-    ASSERT_TRUE(waitFor([&] { return records() == QLatin1String("Profiles=1 0=Mara Quill|07.11.1984"); }))
-        << records().toStdString();
+    ASSERT_NO_FATAL_FAILURE(awaitRecords(QLatin1String("Profiles=1 0=Mara Quill|07.11.1984")));
     before = ini();
     ASSERT_TRUE(keysUntil(b, {QStringLiteral("Down")}, [&] {
         return !window(1, QStringLiteral("^Rorovovo$")).isEmpty();
@@ -289,7 +287,6 @@ TEST_F(TwoCopies, aProfileTheOtherCopyDeleted_isReportedInPlainTextOnDeleteAndPi
 
 // One copy whose start ended, as designed, on a bad rhythm digit before it loaded the profiles.
 TEST_F(TwoCopies, aCopyThatNeverLoadedTheProfiles_addsAfterThemAndDeletesOnlyWhatItAdded) {
-    ASSERT_TRUE(reader.start(env)) << "no accessibility bus";
     const QByteArray three =
         "[Preferences]\nRhytms=1x1100\n[Records]\nProfiles=3\nSelected=1\n0=Mara Quill|07.11.1984\n"
         "1=Pete Ames|23.02.1990\n2=Paul Bern|01.06.1962\n";
@@ -309,7 +306,7 @@ TEST_F(TwoCopies, aCopyThatNeverLoadedTheProfiles_addsAfterThemAndDeletesOnlyWha
     })) << records().toStdString();
     EXPECT_TRUE(ini().contains(QLatin1String("Selected=3")));
     deleteInEditor(0, main, 0);
-    ASSERT_TRUE(waitFor([&] { return records() == kept; })) << records().toStdString();
+    ASSERT_NO_FATAL_FAILURE(awaitRecords(kept));
 }
 
 }  // namespace
