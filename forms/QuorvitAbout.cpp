@@ -68,7 +68,8 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, -4, 73, 57);
     Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/images/about_picture.png")));
+    // Through an icon, which takes the picture's "@2x" twin on a screen of pixel ratio 2.
+    Image1->setPixmap(QIcon(QStringLiteral(":/images/about_picture.png")).pixmap(Image1->size()));
 
     Label3 = label(this, "Label3", QStringLiteral("Freeware by"), 128, 11);
     Label9 = label(this, "Label9", QStringLiteral("\u00A9"), 212, 10);

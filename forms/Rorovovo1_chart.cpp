@@ -190,14 +190,18 @@ void TForm1::ShowZodiacSign(double date) {
     Label_Sign->setGeometry(signLabelPlace_.adjusted(-(grow + 1) / 2, 0, (grow + 1) / 2, 0));
     ImageSign->clearPicture();
     const QImage& strip = myImageList->picture();
-    QImage picture(ImageSign->size(), QImage::Format_RGB32);
+    // The picture has as many device pixels as the control shows, from the strip of the screen's resolution.
+    const double ratio = strip.isNull() ? 1.0 : strip.devicePixelRatio();
+    QImage picture(ImageSign->size() * ratio, QImage::Format_RGB32);
     picture.fill(Qt::white);
     if (!strip.isNull()) {
-        const QImage cell = strip.copy(48 * (n - 1), 0, 48, strip.height());
+        const int side = strip.height();  // a cell is square
+        const QImage cell = strip.copy(side * (n - 1), 0, side, side);
         // A plain stretch keeps the background exactly white, so all of it is transparent on the panel.
-        picture = cell.scaled(ImageSign->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        picture = cell.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
                       .convertToFormat(QImage::Format_RGB32);
     }
+    picture.setDevicePixelRatio(ratio);
     ImageSign->setPicture(picture);
     ImageSign->setToolTip(QString::fromStdString(rhythm::zodiacHint(n)));
 }

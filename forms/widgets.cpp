@@ -1,5 +1,7 @@
 #include "forms/widgets.h"
 
+#include <QIcon>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -171,7 +173,9 @@ void PictureBox::setPictureFile(const QString& fileName) {
 
 void PictureBox::loadPendingFile() {
     if (pendingFile_.isEmpty()) return;
-    const QImage image(pendingFile_);
+    // Through an icon, so a screen of pixel ratio 2 gets the file's "@2x" twin at its full resolution.
+    const QSize size = QImageReader(pendingFile_).size();
+    const QImage image = QIcon(pendingFile_).pixmap(size, devicePixelRatioF()).toImage();
     pendingFile_.clear();
     setPicture(image);
 }

@@ -186,7 +186,7 @@ QPainterPath bandOf(const QPainterPath& centre, qreal width) {
     return band.simplified();
 }
 
-QImage zodiacStrip() {
+QImage zodiacStrip(int scale) {
     struct Sign {
         std::function<QPainterPath()> centreLine;
         qreal stroke;  // the letter-like signs need a thinner stroke to keep their stems apart
@@ -194,10 +194,11 @@ QImage zodiacStrip() {
     const std::vector<Sign> signs = {{aquarius, kStroke}, {pisces, kStroke}, {aries, kStroke},       {taurus, kStroke},
                                      {gemini, kStroke},   {cancer, kStroke}, {leo, kStroke},         {virgo, 4.2},
                                      {libra, kStroke},    {scorpio, 4.2},    {sagittarius, kStroke}, {capricorn, 4.6}};
-    QImage strip(kCell * int(signs.size()), kCell, QImage::Format_RGB888);
+    QImage strip(kCell * int(signs.size()) * scale, kCell * scale, QImage::Format_RGB888);
     strip.fill(Qt::white);
     QPainter p(&strip);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     for (size_t i = 0; i < signs.size(); ++i) {
         p.save();
         p.translate(kCell * int(i), 0);
@@ -291,11 +292,12 @@ QByteArray iconSvg() {
     return svg + "  </g>\n</svg>\n";
 }
 
-QImage aboutPicture() {
-    QImage img(73, 57, QImage::Format_ARGB32);
+QImage aboutPicture(int scale) {
+    QImage img(73 * scale, 57 * scale, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     const QRectF panel(1.5, 1.5, 70, 54);
     p.setPen(QPen(QColor(0x70, 0x70, 0x90), 1.0));
     p.setBrush(QColor(0xF6, 0xF4, 0xFF));
@@ -320,17 +322,18 @@ QImage aboutPicture() {
 
 // ---- Button glyphs (20 x 20, transparent) -----------------------------------------------------------------
 
-void beginGlyph(QPainter& p, QImage& img) {
-    img = QImage(20, 20, QImage::Format_ARGB32);
+void beginGlyph(QPainter& p, QImage& img, int scale) {
+    img = QImage(20 * scale, 20 * scale, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
 }
 
-QImage glyphAdd() {
+QImage glyphAdd(int scale) {
     QImage img;
     QPainter p;
-    beginGlyph(p, img);
+    beginGlyph(p, img, scale);
     const QColor body(0x2F, 0x4F, 0x8F);
     p.setPen(QPen(body.darker(130), 1.0));
     p.setBrush(QColor(0x6F, 0x8F, 0xCF));
@@ -359,10 +362,10 @@ void drawBadge(QPainter& p) {
     p.drawEllipse(QPointF(10, 10), 8.5, 8.5);
 }
 
-QImage glyphAbout() {
+QImage glyphAbout(int scale) {
     QImage img;
     QPainter p;
-    beginGlyph(p, img);
+    beginGlyph(p, img, scale);
     drawBadge(p);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
@@ -374,10 +377,10 @@ QImage glyphAbout() {
     return img;
 }
 
-QImage glyphHelp() {
+QImage glyphHelp(int scale) {
     QImage img;
     QPainter p;
-    beginGlyph(p, img);
+    beginGlyph(p, img, scale);
     drawBadge(p);
     QPainterPath hook;
     hook.moveTo(6.9, 7.6);
@@ -393,10 +396,10 @@ QImage glyphHelp() {
     return img;
 }
 
-QImage glyphClose() {
+QImage glyphClose(int scale) {
     QImage img;
     QPainter p;
-    beginGlyph(p, img);
+    beginGlyph(p, img, scale);
     p.setPen(QPen(QColor(0x8F, 0x10, 0x10), 1.0));
     p.setBrush(QColor(0xE0, 0x30, 0x30));
     p.drawEllipse(QPointF(10, 10), 8.5, 8.5);
@@ -407,10 +410,10 @@ QImage glyphClose() {
     return img;
 }
 
-QImage glyphInterpret() {
+QImage glyphInterpret(int scale) {
     QImage img;
     QPainter p;
-    beginGlyph(p, img);
+    beginGlyph(p, img, scale);
     QPainterPath bubble;
     bubble.addRoundedRect(QRectF(1.5, 2.5, 17, 11.5), 3, 3);
     QPainterPath tail;
@@ -471,15 +474,24 @@ int main(int argc, char** argv) {
         }
     }
     bool ok = true;
-    ok &= write(zodiacStrip(), dir, "zodiac_strip.png");
+    // Each picture twice: as designed, and at twice the pixels as "name@2x.png", which Qt's icons pick on a screen
+    // of pixel ratio 2.
+    const struct {
+        const char* name;
+        std::function<QImage(int)> draw;
+    } pictures[] = {{"zodiac_strip", zodiacStrip},
+                    {"icon48", [](int s) { return icon(48 * s); }},
+                    {"glyph_add", glyphAdd},
+                    {"glyph_about", glyphAbout},
+                    {"glyph_help", glyphHelp},
+                    {"glyph_close", glyphClose},
+                    {"glyph_interpret", glyphInterpret},
+                    {"about_picture", aboutPicture}};
     ok &= write(icon(32), dir, "icon.png");
-    ok &= write(icon(48), dir, "icon48.png");
-    ok &= write(glyphAdd(), dir, "glyph_add.png");
-    ok &= write(glyphAbout(), dir, "glyph_about.png");
-    ok &= write(glyphHelp(), dir, "glyph_help.png");
-    ok &= write(glyphClose(), dir, "glyph_close.png");
-    ok &= write(glyphInterpret(), dir, "glyph_interpret.png");
-    ok &= write(aboutPicture(), dir, "about_picture.png");
+    for (const auto& picture : pictures) {
+        ok &= write(picture.draw(1), dir, QByteArray(picture.name).append(".png").constData());
+        ok &= write(picture.draw(2), dir, QByteArray(picture.name).append("@2x.png").constData());
+    }
     // The desktop's menus and launchers: one picture per size the icon theme asks for, and one that scales.
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         ok &= write(icon(size), icons, QByteArray::number(size).append(".png").constData());

@@ -8,10 +8,46 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <vector>
 
 #include "program_folder.h"
 #include "virtual_display.h"
 #include "wait.h"
+
+namespace {
+
+// The screen, taken until the chart shows today's silver column at its left edge. Returns the row of the chart's top
+// (under the menu bar of the window whose top left is at `window`), or -1; `ratio` is the screen's pixel ratio.
+int chartTop(const QString& shot, const QProcessEnvironment& env, QPoint window, int ratio, QImage& image) {
+    const int bandX = window.x() + ratio * (24 + 2 + 5);  // inside today's column, at the chart's left edge
+    const int whiteX = window.x() + ratio * (24 + 2 + 15);
+    int top = -1;
+    waitFor(
+        [&] {
+            runTool(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}, env);
+            image = QImage(shot);
+            for (int y = window.y(); y < window.y() + 120 * ratio && !image.isNull() && top < 0; ++y)
+                if ((image.pixel(bandX, y) & 0xFFFFFF) == 0xC0C0C0 && (image.pixel(whiteX, y) & 0xFFFFFF) == 0xFFFFFF)
+                    top = y;
+            return top >= 0;
+        },
+        10000);
+    return top;
+}
+
+QPoint windowPlace(const QString& window, const QProcessEnvironment& env) {
+    const QString geometry = runTool(QStringLiteral("xdotool"),
+                                     {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}, env);
+    QPoint place;
+    for (const QString& line : geometry.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("X="))) place.setX(line.mid(2).toInt());
+        if (line.startsWith(QLatin1String("Y="))) place.setY(line.mid(2).toInt());
+    }
+    return place;
+}
+
+}  // namespace
 
 TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     for (const char* tool : {"xdotool", "import"})
@@ -34,30 +70,12 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
         waitFor([&] { return !(window = visibleWindow(QStringLiteral("^ Biorhythms$"), env)).isEmpty(); }, 10000))
         << "no window titled \" Biorhythms\"";
     // Without a window manager the window sits at its designed place, the menu bar on top of its client area.
-    const QString geometry = runTool(QStringLiteral("xdotool"),
-                                     {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}, env);
-    int wx = 0, wy = 0;
-    for (const QString& line : geometry.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("X="))) wx = line.mid(2).toInt();
-        if (line.startsWith(QLatin1String("Y="))) wy = line.mid(2).toInt();
-    }
-    // The client area's top is the first row under the menu bar where the chart's silver today band begins; the
-    // screen is taken again until the chart is painted.
-    const int bandX = wx + 24 + 2 + 5;  // inside today's column, at the chart's left edge
+    const QPoint place = windowPlace(window, env);
+    const int wx = place.x();
+    const int bandX = wx + 24 + 2 + 5;
     const int whiteX = wx + 24 + 2 + 15;
-    const QString shot = QDir(folder.path()).filePath(QStringLiteral("shot.png"));
     QImage image;
-    int chartTop = -1;
-    waitFor(
-        [&] {
-            runTool(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}, env);
-            image = QImage(shot);
-            for (int y = wy; y < wy + 120 && !image.isNull() && chartTop < 0; ++y)
-                if ((image.pixel(bandX, y) & 0xFFFFFF) == 0xC0C0C0 && (image.pixel(whiteX, y) & 0xFFFFFF) == 0xFFFFFF)
-                    chartTop = y;
-            return chartTop >= 0;
-        },
-        10000);
+    const int chartTop = ::chartTop(QDir(folder.path()).filePath(QStringLiteral("shot.png")), env, place, 1, image);
     ASSERT_GE(chartTop, 0) << "today's silver band not found at the chart's left edge";
     for (int dy : {10, 60, 120, 170}) {
         EXPECT_EQ(image.pixel(bandX, chartTop + dy) & 0xFFFFFF, 0xC0C0C0u) << dy;
@@ -109,6 +127,72 @@ TEST(RealWindow, printChart_writesAPdfNamedAfterThePersonWithNoPrinter) {
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().startsWith("%PDF"));
+    program.kill();
+    program.waitForFinished();
+}
+
+// At a pixel ratio of 2 the chart is drawn in device pixels, not as a 1x picture blown up: a grid line one logical
+// pixel wide is two device pixels of exactly its colour, and where curves pass, the two device columns of a logical
+// column differ.
+TEST(RealWindow, atScaleTwo_gridLinesAndCurvesAreDrawnInDevicePixels) {
+    for (const char* tool : {"xdotool", "import"})
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) GTEST_SKIP() << tool << " is missing";
+    VirtualDisplay x;
+    ASSERT_TRUE(x.start()) << "Xvfb did not start";
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
+    QFile ini(QDir(folder.path()).filePath(QStringLiteral("Cyclomat.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    // At the screen's top left, so the sign picture at the panel's right end is on the screen too.
+    ini.write(
+        "[Records]\nProfiles=1\nSelected=0\n0=Anna Smith|15.03.1958\n"
+        "[Preferences]\nWindowPosit=1\nWinLeft=0\nWinTop=0\n");
+    ini.close();
+    QProcessEnvironment env = displayEnvironment(x.display());
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QDir(folder.path()).filePath(QStringLiteral("Rorovovo")), {});
+    ASSERT_TRUE(program.waitForStarted());
+    QString window;
+    ASSERT_TRUE(waitFor([&] { return !(window = visibleWindow(QStringLiteral("^ Biorhythms$"), env)).isEmpty(); }));
+    const QPoint place = windowPlace(window, env);
+    QImage image;
+    const int top = chartTop(QDir(folder.path()).filePath(QStringLiteral("shot.png")), env, place, 2, image);
+    ASSERT_GE(top, 0) << "today's silver band not found at the chart's left edge";
+    const int left = place.x() + 2 * (24 + 2), right = std::min(image.width(), left + 2 * 509);
+    auto rgb = [&](int px, int py) { return image.pixel(px, py) & 0xFFFFFF; };
+
+    // Along a row of the chart, the silver runs that white bounds on both sides: the grid lines clear of curves.
+    std::vector<int> runs;
+    const int row = top + 2 * 30;
+    for (int px = left; px < right; ++px) {
+        int end = px;
+        while (end < right && rgb(end, row) == 0xC0C0C0) ++end;
+        if (end > px && rgb(px - 1, row) == 0xFFFFFF && end < right && rgb(end, row) == 0xFFFFFF)
+            runs.push_back(end - px);
+        px = end;
+    }
+    EXPECT_GE(runs.size(), 10u);
+    for (int width : runs) EXPECT_EQ(width, 2) << "a grid line one logical pixel wide";
+
+    // The two device columns of each logical column: a doubled 1x picture has them equal. Over the chart's height,
+    // and over the sign picture (taken from the strip's twin of twice the pixels).
+    auto differingPairs = [&](const QRect& area) {
+        int differing = 0;
+        for (int px = area.left(); px < area.right(); px += 2)
+            for (int py = area.top(); py <= area.bottom(); ++py)
+                if (rgb(px, py) != rgb(px + 1, py)) {
+                    ++differing;
+                    break;
+                }
+        return differing;
+    };
+    const QRect chart(left, top, right - left, 2 * 181);
+    EXPECT_GT(differingPairs(chart), chart.width() / 4) << "of " << chart.width() / 2 << " logical columns";
+    const QRect sign(place.x() + 2 * (24 + 450), top - 2 * 22 + 2 * (228 + 26), 2 * 49, 2 * 49);
+    EXPECT_GT(differingPairs(sign), sign.width() / 4) << "of " << sign.width() / 2 << " logical columns";
     program.kill();
     program.waitForFinished();
 }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -32,14 +33,23 @@ double distance(QRgb a, QRgb b) {
 
 QImage strip() { return QImage(QStringLiteral(":/images/zodiac_strip.png")); }
 
+// Every picture the windows show has a twin of twice the pixels for screens of pixel ratio 2; the window icon's
+// 32-pixel size is for the desktop, which has icons of every size of its own.
+QString doubled(const char* path) { return QString::fromLatin1(path).replace(QStringLiteral(".png"), "@2x.png"); }
+bool hasDoubled(const Expected& e) { return QLatin1String(e.path) != QLatin1String(":/images/icon.png"); }
+
 }  // namespace
 
-TEST(ResourceImages, everyPicture_loadsWithItsSize) {
+TEST(ResourceImages, everyPicture_loadsWithItsSize_andItsTwinWithTwiceTheSize) {
     for (const Expected& e : kImages) {
         const QImage img(QString::fromLatin1(e.path));
         ASSERT_FALSE(img.isNull()) << e.path;
-        EXPECT_EQ(img.width(), e.width) << e.path;
-        EXPECT_EQ(img.height(), e.height) << e.path;
+        EXPECT_EQ(img.size(), QSize(e.width, e.height)) << e.path;
+        if (!hasDoubled(e)) continue;
+        const QImage twin(doubled(e.path));
+        EXPECT_EQ(twin.size(), QSize(2 * e.width, 2 * e.height)) << e.path;
+        EXPECT_EQ(twin.devicePixelRatio(), 2.0) << e.path;  // read off the file name
+        EXPECT_EQ(twin.hasAlphaChannel(), img.hasAlphaChannel()) << e.path;
     }
 }
 
@@ -119,5 +129,6 @@ TEST(ResourceImages, qrcList_matchesPicturesInFolder) {
     const QDir dir(QStringLiteral(ROROVOVO_SOURCE_DIR "/resources/images"));
     const QStringList pngs = dir.entryList({QStringLiteral("*.png")}, QDir::Files);
     EXPECT_EQ(listed, QSet<QString>(pngs.begin(), pngs.end()));
-    EXPECT_EQ(listed.size(), int(std::size(kImages)));
+    EXPECT_EQ(listed.size(),
+              int(std::size(kImages) + std::count_if(std::begin(kImages), std::end(kImages), hasDoubled)));
 }
