@@ -230,5 +230,13 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    // What a user waits for is the wall time to the menu's first paint (in the unit given above, ms).
+    for (const char* name : {"OpenMenu_Personal", "OpenMenu_Celebrity"}) {
+        const auto found = reporter.realTimes.find(name);
+        if (found == reporter.realTimes.end()) continue;
+        std::printf("%-40s %8.1f ms   target <= 100 ms  %s\n",
+                    (std::string(name) + ", 10,000 entries: first paint").c_str(), found->second,
+                    found->second <= 100 ? "met" : "NOT met");
+    }
     return 0;
 }

@@ -33,11 +33,8 @@ class FirstPaint : public QObject {
 }  // namespace
 
 TForm1* createProgramWindows() {
-    auto* main = new TForm1;
-    main->aboutBox();
-    main->profileEditor();
-    main->interpretWindow();
-    return main;
+    // The About box, the editor and the interpretation window stay hidden until asked for, so they are made then.
+    return new TForm1;
 }
 
 int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {

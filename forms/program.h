@@ -8,12 +8,12 @@ namespace rorovovo::forms {
 
 class TForm1;
 
-// The program's windows as the program builds them: the main window, then the About box, the profile editor and the
-// interpretation window, which the main window owns. The window globals name them from here on. Tests and
-// benchmarks start their windows through this too, so they run what the program runs.
+// The program's windows as the program builds them: the main window, which makes the About box, the profile editor
+// and the interpretation window when they are first needed (its makers) and owns them; the window globals name each
+// from then on. Tests and benchmarks start their windows through this too, so they run what the program runs.
 TForm1* createProgramWindows();
 
-// The whole program: the application, the four windows in their order, then the event loop until the main window
+// The whole program: the application, the main window, then the event loop until the main window
 // closes. onShown, when given, runs once the main window has been shown and painted for the first time.
 int runProgram(int argc, char** argv, std::function<void(QWidget* mainWindow)> onShown = {});
 

@@ -141,16 +141,18 @@ std::unique_ptr<QLockFile> IniStore::takeLock(int waitMs) const {
 }
 
 void IniStore::removeLeftovers() {
-    // Taking the lock removes a lock file whose owner is gone; while we hold it no other copy is writing, so a
-    // temporary file of our naming is what a killed write left behind.
-    const auto lock = takeLock(0);
-    if (!lock) return;
     const QFileInfo target(targetPath());
-    const QRegularExpression ours(QLatin1Char('^') + QRegularExpression::escape(target.fileName()) +
-                                  QStringLiteral("\\.tmp-[0-9a-f]{1,8}$"));
     const QDir folder = target.dir();
     const QStringList names =
         folder.entryList({target.fileName() + QStringLiteral(".tmp-*")}, QDir::Files | QDir::Hidden);
+    // Taking the lock costs a synced write, so only when there is something to remove.
+    if (names.isEmpty()) return;
+    // While we hold the lock no other copy is writing, so a temporary file of our naming is what a killed write
+    // left behind.
+    const auto lock = takeLock(0);
+    if (!lock) return;
+    const QRegularExpression ours(QLatin1Char('^') + QRegularExpression::escape(target.fileName()) +
+                                  QStringLiteral("\\.tmp-[0-9a-f]{1,8}$"));
     for (const QString& name : names) {
         if (ours.match(name).hasMatch()) ops_->remove(folder.filePath(name));
     }

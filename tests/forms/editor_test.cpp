@@ -69,7 +69,7 @@ class EditorTest : public MainWindowTest {
     int withEditor(QAction* command, const std::function<void(TFormEditor&)>& inside) {
         bool shown = false;
         int result = -1;
-        auto conn = QObject::connect(forms::FormEditor, &QDialog::finished, [&result](int r) { result = r; });
+        auto conn = QObject::connect(form->profileEditor(), &QDialog::finished, [&result](int r) { result = r; });
         QTimer::singleShot(0, [&] {
             shown = forms::FormEditor->isVisible();
             if (shown) inside(*forms::FormEditor);
@@ -123,7 +123,7 @@ class EditorTest : public MainWindowTest {
 
 TEST_F(EditorTest, editor_isAFixedDialogWithBothPanelsAndTodayInItsDateBoxes) {
     start(QByteArray());
-    TFormEditor* e = forms::FormEditor;
+    TFormEditor* e = form->profileEditor();
     EXPECT_EQ(e->windowTitle(), QStringLiteral("Profile editor"));
     EXPECT_EQ(e->pos(), QPoint(492, 370));
     EXPECT_EQ(e->size(), QSize(202, 90));

@@ -42,6 +42,7 @@ class InterpretWindowTest : public testing::DrawnPersonTest {
 };
 
 TEST_F(InterpretWindowTest, windowMatchesDesign_beforeItIsFirstShown) {
+    form->interpretWindow();
     EXPECT_FALSE(FormInterpret->isVisible());
     EXPECT_TRUE(FormInterpret->windowFlags() & Qt::Tool);
     EXPECT_FALSE(FormInterpret->isModal());

@@ -222,18 +222,18 @@ TEST_F(MainWindowTest, systemMenuAboutCommand_opensTheAboutBoxAndPassesTheMessag
     EXPECT_EQ(entries,
               (QStringList{"&Restore", "&Move", "&Size", "Mi&nimize", "-", "&About...", "-", "&Close\tAlt+F4"}));
     bool aboutShown = false;
-    closeWhenShown(forms::FormAbout, aboutShown);
+    closeWhenShown(form->aboutBox(), aboutShown);
     platform::SysCommandEvent about(1025);
     EXPECT_FALSE(form->AppMessage(form, &about));  // never swallowed
     EXPECT_TRUE(aboutShown);
     // Delivered through the event loop, the hook sees it too.
     aboutShown = false;
-    closeWhenShown(forms::FormAbout, aboutShown);
+    closeWhenShown(form->aboutBox(), aboutShown);
     QApplication::postEvent(form, new platform::SysCommandEvent(1025));
     EXPECT_TRUE(waitFor([&] { return aboutShown; }));
     // Ctrl+A opens the same box.
     aboutShown = false;
-    closeWhenShown(forms::FormAbout, aboutShown);
+    closeWhenShown(form->aboutBox(), aboutShown);
     form->activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == form; }));
     form->Edit_name->setFocus();
