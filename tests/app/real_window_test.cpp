@@ -47,17 +47,30 @@ QPoint windowPlace(const QString& window, const QProcessEnvironment& env) {
     return place;
 }
 
+// A virtual display and a copy of the program folder for each test.
+class RealWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* tool : {"xdotool", "import"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) GTEST_SKIP() << tool << " is missing";
+        ASSERT_TRUE(x.start()) << "Xvfb did not start";
+        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
+    }
+
+    void writeIni(const QByteArray& content) {
+        QFile ini(QDir(folder.path()).filePath(QStringLiteral("Cyclomat.ini")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write(content);
+    }
+
+    VirtualDisplay x;
+    QTemporaryDir folder;
+};
+
 }  // namespace
 
-TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
-    for (const char* tool : {"xdotool", "import"})
-        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) GTEST_SKIP() << tool << " is missing";
-    VirtualDisplay x;
-    ASSERT_TRUE(x.start()) << "Xvfb did not start";
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
-
+TEST_F(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     const QProcessEnvironment env = displayEnvironment(x.display());
     QProcess program;
     program.setProcessEnvironment(env);
@@ -96,17 +109,10 @@ TEST(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
 
 // Printing with no printer installed: the system dialog offers a PDF file named after the person drawn, and Enter
 // writes it, birth year and all.
-TEST(RealWindow, printChart_writesAPdfNamedAfterThePersonWithNoPrinter) {
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) GTEST_SKIP() << "xdotool is missing";
-    VirtualDisplay x;
-    ASSERT_TRUE(x.start()) << "Xvfb did not start";
-    QTemporaryDir folder, home;
-    ASSERT_TRUE(folder.isValid() && home.isValid());
-    ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
-    QFile ini(QDir(folder.path()).filePath(QStringLiteral("Cyclomat.ini")));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Records]\nProfiles=1\nSelected=0\n0=Anna Smith|15.03.1958\n");
-    ini.close();
+TEST_F(RealWindow, printChart_writesAPdfNamedAfterThePersonWithNoPrinter) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    writeIni("[Records]\nProfiles=1\nSelected=0\n0=Anna Smith|15.03.1958\n");
 
     QProcessEnvironment env = displayEnvironment(x.display());
     env.insert(QStringLiteral("HOME"), home.path());
@@ -134,21 +140,11 @@ TEST(RealWindow, printChart_writesAPdfNamedAfterThePersonWithNoPrinter) {
 // At a pixel ratio of 2 the chart is drawn in device pixels, not as a 1x picture blown up: a grid line one logical
 // pixel wide is two device pixels of exactly its colour, and where curves pass, the two device columns of a logical
 // column differ.
-TEST(RealWindow, atScaleTwo_gridLinesAndCurvesAreDrawnInDevicePixels) {
-    for (const char* tool : {"xdotool", "import"})
-        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) GTEST_SKIP() << tool << " is missing";
-    VirtualDisplay x;
-    ASSERT_TRUE(x.start()) << "Xvfb did not start";
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    ASSERT_TRUE(copyProgramFolder(QStringLiteral(ROROVOVO_PROGRAM_DIR), folder.path()));
-    QFile ini(QDir(folder.path()).filePath(QStringLiteral("Cyclomat.ini")));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+TEST_F(RealWindow, atScaleTwo_gridLinesAndCurvesAreDrawnInDevicePixels) {
     // At the screen's top left, so the sign picture at the panel's right end is on the screen too.
-    ini.write(
+    writeIni(
         "[Records]\nProfiles=1\nSelected=0\n0=Anna Smith|15.03.1958\n"
         "[Preferences]\nWindowPosit=1\nWinLeft=0\nWinTop=0\n");
-    ini.close();
     QProcessEnvironment env = displayEnvironment(x.display());
     env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
     QProcess program;
