@@ -16,6 +16,7 @@
 
 #include "forms/FormCompatibility.h"
 #include "forms/widgets.h"
+#include "rhythm/interpretation.h"
 #include "tests/forms/drawn_person.h"
 
 namespace rorovovo::forms {
@@ -193,7 +194,7 @@ class TextFitTest : public testing::DrawnPersonTest {
 
 TEST_F(TextFitTest, everyWindowsTexts_fitAndKeepClearOfEachOther) {
     ASSERT_EQ(QFontInfo(designFont(12)).family(), testFamily()) << "the face of this run is not installed";
-    draw(QStringLiteral("Ann"), QDate(1990, 12, 1));
+    draw(QStringLiteral("Ann"), QDate(1990, 3, 15));  // a birthday, so the greeting shows too
     form->MenuToolsCriticalClick();
     form->MenuToolsCompatClick();
     auto* compat = form->FormCompatibility.data();
@@ -203,11 +204,12 @@ TEST_F(TextFitTest, everyWindowsTexts_fitAndKeepClearOfEachOther) {
     compat->Edit_month2->setText(QStringLiteral("06"));
     compat->Edit_year2->setText(QStringLiteral("1985"));
     compat->Button_compare->click();
-    form->interpretWindow()->show();
+    form->MenuProgramIterpretClick();
     form->aboutBox()->show();
     form->profileEditor()->show();
     form->show();
     QApplication::processEvents();
+    ASSERT_TRUE(form->interpretWindow()->LabelGreeting->isVisible());
 
     int windows = 0;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -234,6 +236,22 @@ TEST_F(TextFitTest, everyZodiacName_fitsItsLabel) {
     }
     seen.removeDuplicates();
     EXPECT_EQ(seen.size(), 12);
+}
+
+TEST_F(TextFitTest, everyInterpretationText_fitsItsBox) {
+    const struct {
+        std::string_view (*text)(int day);
+        int period;
+    } rhythms[] = {{rhythm::physicalText, 23}, {rhythm::emotionalText, 28}, {rhythm::intellectualText, 33}};
+    QLabel* box = form->interpretWindow()->Label4;
+    for (const auto& r : rhythms)
+        for (int day = 0; day < r.period; ++day) {
+            const std::string_view text = r.text(day);
+            box->setText(QString::fromUtf8(text.data(), int(text.size())));
+            QStringList faults;
+            layOut(box, faults);
+            EXPECT_TRUE(faults.isEmpty()) << qPrintable(faults.join(QLatin1Char('\n')));
+        }
 }
 
 }  // namespace
