@@ -17,6 +17,7 @@
 #include <string>
 
 #include "forms/Rorovovo1.h"
+#include "forms/lazy_menu.h"
 #include "platform/app_info.h"
 #include "profiles/ini_store.h"
 
@@ -198,10 +199,16 @@ void OpenMenu(benchmark::State& state, QMenu* rorovovo::forms::TForm1::*menu) {
         submenu->popup(form->mapToGlobal(QPoint(20, 20)));
         while (!paint.painted) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         state.PauseTiming();
-        if (submenu->actions().size() != kProfiles) state.SkipWithError("the menu does not hold every entry");
+        // The menu holds the stretch of entries it shows from, the list's first ones.
+        const bool filled = submenu->actions().size() == std::min(kProfiles, rorovovo::forms::LazyMenu::kWindow) &&
+                            submenu->actions().first()->text().endsWith(QStringLiteral(" number 0"));
         submenu->hide();
         submenu->removeEventFilter(&paint);
         delete form;  // without closing: closing writes the settings file, no part of this measure
+        if (!filled) {
+            state.SkipWithError("the menu does not hold the list's first entries");
+            break;
+        }
         state.ResumeTiming();
     }
     QFile::remove(folder + QStringLiteral("Cyclomat.ini"));

@@ -40,7 +40,8 @@ QAction* TForm1::newProfileItem(const QString& caption, void (TForm1::*handler)(
 void TForm1::connectProfileList() {
     // The list box shows the profile list itself; the Personal submenu makes its items as it first opens.
     ComboBox1->setModel(profileList_);
-    personalItems_ = new LazyMenu(MenuProfilePersonal, [this](int k) { return newPersonalItem(k); });
+    personalItems_ = new LazyMenu(
+        MenuProfilePersonal, [this](int k) { return newPersonalItem(k); }, PersonalGroup);
     connect(profileList_, &QAbstractItemModel::modelReset, this, [this] {
         personalItems_->clear();
         checkedPersonal_ = -1;
@@ -66,7 +67,6 @@ QAction* TForm1::newPersonalItem(int position) {
     QAction* item = newProfileItem(profileList_->name(position), &TForm1::MenuPersonalItemClick, QString());
     item->setObjectName(kPersonalPrefix + QString::number(position));
     item->setCheckable(true);
-    PersonalGroup->addAction(item);
     if (position == checkedPersonal_) item->setChecked(true);
     return item;
 }
@@ -92,11 +92,12 @@ void TForm1::removeProfile(int position) {
 
 void TForm1::checkPersonalItem(int position) {
     if (position < 0) return;
+    // Only the items the menu holds are in the radio group, so the one marked before is unmarked here.
+    if (QAction* previous = personalItems_->item(checkedPersonal_); previous && checkedPersonal_ != position)
+        previous->setChecked(false);
     checkedPersonal_ = position;
-    if (QAction* item = personalItems_->item(position))
-        item->setChecked(true);
-    else if (QAction* previous = PersonalGroup->checkedAction())
-        previous->setChecked(false);  // the marked item is made, marked, when the menu opens
+    // An item not made yet is made marked.
+    if (QAction* item = personalItems_->item(position)) item->setChecked(true);
 }
 
 void TForm1::LoadCelebrities() {
@@ -178,6 +179,8 @@ void TForm1::ComboBox1Change() {
 }
 
 void TForm1::MenuPersonalItemClick(QAction* item) {
+    // Choosing an item marked it; the mark follows the selection, which the pick may or may not change.
+    if (item != personalItems_->item(checkedPersonal_)) item->setChecked(false);
     const int p = profileList_->find(profileName(item));
     if (p < 0) return;
     ComboBox1->setCurrentIndex(p);

@@ -2,11 +2,13 @@
 // entry in list order, entries that arrived meanwhile included, and a typed letter moves to the first entry that
 // starts with it.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest/QTest>
 
 #include "forms/Rorovovo2.h"
@@ -90,6 +92,46 @@ TEST(LazyMenuTest, typedLetter_movesToFirstEntryStartingWithIt) {
     }
 }
 
+// A list longer than the menu holds at a time: the menu holds a stretch of it, and the keys, a typed letter and the
+// wheel move that stretch along, so every entry is reached as in one long scrolling menu.
+TEST(LazyMenuTest, longList_everyEntryIsReachedByKeysLetterAndWheel) {
+    const int n = 2 * LazyMenu::kWindow + 7;
+    QStringList names = numbered(n);
+    names.last() = QStringLiteral("Zeta");
+    NumberedMenu m(names);
+    m.items->setCount(n);
+    m.open();
+    EXPECT_EQ(m.menu.actions().size(), LazyMenu::kWindow);
+    const auto active = [&m] { return m.menu.activeAction() ? m.menu.activeAction()->text() : QString(); };
+    const struct {
+        int key;
+        QString reached;
+    } keys[] = {{Qt::Key_End, "Zeta"}, {Qt::Key_Home, "Entry 0"}, {Qt::Key_Z, "Zeta"}, {Qt::Key_Home, "Entry 0"}};
+    for (const auto& k : keys) {
+        QTest::keyClick(&m.menu, Qt::Key(k.key));
+        EXPECT_EQ(active(), k.reached) << k.key;
+    }
+    for (int i = 0; i < LazyMenu::kWindow + 5; ++i) QTest::keyClick(&m.menu, Qt::Key_Down);
+    EXPECT_EQ(active(), QStringLiteral("Entry %1").arg(LazyMenu::kWindow + 5));
+    for (int i = 0; i < LazyMenu::kWindow + 5; ++i) QTest::keyClick(&m.menu, Qt::Key_Up);
+    EXPECT_EQ(active(), QStringLiteral("Entry 0"));
+
+    // The wheel scrolls down to the last entry, which then shows at the menu's bottom.
+    const QPoint middle = m.menu.rect().center();
+    const auto lastShown = [&m] {
+        QAction* last = m.menu.actions().last();
+        return last->text() == QStringLiteral("Zeta") && m.menu.actionGeometry(last).bottom() < m.menu.height();
+    };
+    for (int step = 0; step < n && !lastShown(); ++step) {
+        QWheelEvent wheel(middle, m.menu.mapToGlobal(middle), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(&m.menu, &wheel);
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(lastShown());
+    EXPECT_EQ(m.items->first() + m.items->shown(), n);
+}
+
 // The Celebrity menu of a large file: few items at start-up, all of them once it opens, each a working pick.
 class CelebrityMenuTest : public MainWindowTest {};
 
@@ -126,10 +168,10 @@ class PersonalMenuTest : public MainWindowTest {
   protected:
     static constexpr int kCount = 2 * LazyMenu::kBuiltAtOnce;
 
-    void startWithProfiles(int selected) {
+    void startWithProfiles(int selected, int count = kCount) {
         QByteArray ini =
-            "[Records]\nProfiles=" + QByteArray::number(kCount) + "\nSelected=" + QByteArray::number(selected) + "\n";
-        for (int k = 0; k < kCount; ++k)
+            "[Records]\nProfiles=" + QByteArray::number(count) + "\nSelected=" + QByteArray::number(selected) + "\n";
+        for (int k = 0; k < count; ++k)
             ini += QByteArray::number(k) + "=Person " + QByteArray::number(k) + "|01.02.1970\n";
         writeFile(iniPath(), ini);
         start();
@@ -209,4 +251,33 @@ TEST_F(PersonalMenuTest, itemMadeOnOpening_picksAndTakesTheCheck) {
     EXPECT_EQ(form->ComboBox1->currentIndex(), kCount - 1);
     EXPECT_EQ(form->Edit_name->text(), QStringLiteral("Person %1").arg(kCount - 1));
     expectMenuMirrorsList("after the pick");
+}
+
+// A list longer than the menu holds at a time: the items the menu takes in as it moves along are named by position,
+// in the one radio group, and the selected one is the one checked, also when it is picked from far down the list.
+TEST_F(PersonalMenuTest, longList_itemsComingIntoTheMenuKeepNamesGroupAndCheck) {
+    const int count = LazyMenu::kWindow + 50;
+    startWithProfiles(count - 3, count);
+    QMenu* menu = form->MenuProfilePersonal;
+    menu->popup(form->mapToGlobal(QPoint(20, 20)));
+    ASSERT_TRUE(waitFor([menu] { return menu->isVisible(); }));
+    EXPECT_EQ(menu->actions().first()->objectName(), QStringLiteral("MenuProPers_0"));
+    QTest::keyClick(menu, Qt::Key_End);
+    const QList<QAction*> items = menu->actions();
+    ASSERT_EQ(items.size(), LazyMenu::kWindow);
+    for (int k = 0; k < items.size(); ++k) {
+        const int position = count - LazyMenu::kWindow + k;
+        EXPECT_EQ(items[k]->objectName(), QStringLiteral("MenuProPers_%1").arg(position));
+        EXPECT_EQ(items[k]->text(), QStringLiteral("Person %1").arg(position));
+        EXPECT_EQ(items[k]->actionGroup(), items[0]->actionGroup());
+        EXPECT_EQ(items[k]->isChecked(), position == count - 3) << position;
+    }
+    menu->hide();
+    form->findChild<QAction*>(QStringLiteral("MenuProPers_2"))->trigger();
+    EXPECT_EQ(form->ComboBox1->currentIndex(), 2);
+    int checked = 0;
+    for (int k = 0; k < count; ++k)
+        checked += form->findChild<QAction*>(QStringLiteral("MenuProPers_%1").arg(k))->isChecked() ? 1 : 0;
+    EXPECT_EQ(checked, 1);
+    EXPECT_TRUE(form->findChild<QAction*>(QStringLiteral("MenuProPers_2"))->isChecked());
 }
