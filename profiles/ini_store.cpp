@@ -169,8 +169,14 @@ void IniStore::refreshIfChanged(bool always) {
     if (!readDisk(&bytes, &exists, nullptr)) return;  // keep what we have rather than forget every setting
     if (exists == diskExists_ && bytes == diskBytes_) return;
     doc_ = IniDocument::parse(bytes);
+    ++revision_;
     diskBytes_ = bytes;
     diskExists_ = exists;
+}
+
+quint64 IniStore::revision() {
+    if (!inBatch_) refreshIfChanged();
+    return revision_;
 }
 
 QString IniStore::readString(const QString& section, const QString& key, const QString& def) {
@@ -235,7 +241,10 @@ bool IniStore::applyTo(IniDocument& doc, const Op& op) {
 void IniStore::apply(const Op& op) {
     if (inBatch_) {
         // A write that changes nothing is not a write: the file is not touched for it.
-        if (applyTo(doc_, op)) pending_.push_back(op);
+        if (applyTo(doc_, op)) {
+            pending_.push_back(op);
+            ++revision_;
+        }
         return;
     }
     Batch batch(*this);
@@ -263,6 +272,7 @@ void IniStore::beginBatch() {
 
 void IniStore::discardBatch() {
     doc_ = std::move(before_);
+    if (!pending_.empty()) ++revision_;  // the writes of the batch are undone
     before_ = IniDocument();
     pending_.clear();
     lock_.reset();
@@ -305,6 +315,7 @@ void IniStore::commitBatch() {
     }
     const bool failed = needed && !written;
     doc_ = failed ? std::move(base) : std::move(result);
+    ++revision_;
     diskBytes_ = written ? bytes : current;
     diskExists_ = written || exists;
     stamp_ = stampNow();

@@ -55,6 +55,9 @@ class IniStore {
     bool readBool(const QString& section, const QString& key, bool def);
     // The key names of a section in file order, as written; none when the section is missing.
     QStringList keyNames(const QString& section);
+    // Goes up whenever what the store holds may have changed, by its own writes or, as a read finds, by another
+    // program's; while it stays the same, every read gives what it gave before.
+    quint64 revision();
 
     // Each write reaches the file before it returns, unless a Batch is open. A failed file write throws
     // WriteError ("Unable to write to <full path>"); a name or value that cannot be stored (line break, NUL,
@@ -127,6 +130,7 @@ class IniStore {
     Stamp stamp_;
     QElapsedTimer lastCheck_;
 
+    quint64 revision_ = 0;
     bool inBatch_ = false;
     IniDocument before_;  // the document at the start of the open batch
     std::vector<Op> pending_;

@@ -45,10 +45,19 @@ void ProfileList::reset(QStringList entries) {
     endResetModel();
 }
 
-void ProfileList::load() { reset(fileEntries(store())); }
+void ProfileList::load() {
+    IniStore& s = store();
+    loadedRevision_ = s.revision();
+    reset(fileEntries(s));
+}
 
 void ProfileList::refresh() {
-    QStringList now = fileEntries(store());
+    IniStore& s = store();
+    // Reading every entry again is the cost of a pick in a long list; nothing to read while the store is unchanged.
+    const quint64 revision = s.revision();
+    if (loaded_ && revision == loadedRevision_) return;
+    QStringList now = fileEntries(s);
+    loadedRevision_ = revision;
     if (!loaded_ || now != entries_) reset(std::move(now));
 }
 

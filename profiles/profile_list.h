@@ -68,6 +68,7 @@ class ProfileList : public QAbstractListModel {
     const std::unique_ptr<IniStore>& store_;
     QStringList entries_;
     bool loaded_ = false;
+    quint64 loadedRevision_ = 0;  // the store's revision the entries were read at
 };
 
 }  // namespace rorovovo::profiles

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -147,6 +148,24 @@ TEST_F(IniStoreTest, writesThatChangeNothing_leaveTheFileUntouched) {
     struct stat now;
     ASSERT_EQ(::stat(qPrintable(path), &now), 0);
     EXPECT_EQ(now.st_ino, old.st_ino) << "the file was replaced";
+}
+
+TEST_F(IniStoreTest, revision_staysWhileNothingChanges_andMovesWithOwnAndOtherWrites) {
+    writeBytes(path, "[Records]\nProfiles=1\n");
+    IniStore store(path);
+    const quint64 opened = store.revision();
+    store.writeInteger("Records", "Profiles", 1);
+    EXPECT_EQ(store.readInteger("Records", "Profiles", 0), 1);
+    EXPECT_EQ(store.revision(), opened);
+    store.writeInteger("Records", "Profiles", 2);
+    const quint64 written = store.revision();
+    EXPECT_NE(written, opened);
+    // Another program's write shows as the reads see it, after the store's short pause between looks at the disk.
+    writeBytes(path, "[Records]\nProfiles=33\n");
+    QDeadlineTimer deadline(5000);
+    while (store.revision() == written && !deadline.hasExpired()) QThread::msleep(2);
+    EXPECT_NE(store.revision(), written);
+    EXPECT_EQ(store.readInteger("Records", "Profiles", 0), 33);
 }
 
 TEST_F(IniStoreTest, deleteKeyAndEraseSection_removeEveryLineOfTheirTarget) {
