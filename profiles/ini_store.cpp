@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -224,7 +225,19 @@ void IniStore::writeBool(const QString& section, const QString& key, bool value)
 
 void IniStore::deleteKey(const QString& section, const QString& key) { apply({OpKind::DeleteKey, section, key, {}}); }
 
-void IniStore::eraseSection(const QString& section) { apply({OpKind::EraseSection, section, {}, {}}); }
+void IniStore::eraseSection(const QString& section) {
+    if (!inBatch_) {
+        // Erasing a section that is not there (the usual case at every start) writes nothing and needs no lock,
+        // which costs a synced write of its own.
+        refreshIfChanged(true);
+        const QString name = section.trimmed();
+        const QStringList present = doc_.sectionNames();
+        if (std::none_of(present.begin(), present.end(),
+                         [&name](const QString& s) { return s.trimmed().compare(name, Qt::CaseInsensitive) == 0; }))
+            return;
+    }
+    apply({OpKind::EraseSection, section, {}, {}});
+}
 
 bool IniStore::applyTo(IniDocument& doc, const Op& op) {
     switch (op.kind) {
