@@ -130,6 +130,21 @@ const IniDocument::Section* IniDocument::findSection(const QString& name) const 
     return it == sectionIndex_.cend() ? nullptr : &sections_[*it];
 }
 
+qsizetype IniDocument::valueStart(const Line& line) {
+    qsizetype start = line.valueAt;
+    while (start < line.text.size() && line.text[start].isSpace()) ++start;
+    return start == line.text.size() ? line.valueAt : start;  // an empty value: no trailing blanks to keep
+}
+
+bool IniDocument::holds(const QString& section, const QString& key, const QString& value) const {
+    const Section* s = findSection(section);
+    if (!s) return false;
+    const auto it = s->keys.constFind(fold(key));
+    if (it == s->keys.cend()) return false;
+    const Line& line = s->lines[*it];
+    return QStringView(line.text).mid(valueStart(line)) == value;
+}
+
 std::optional<QString> IniDocument::value(const QString& section, const QString& key) const {
     const Section* s = findSection(section);
     if (!s) return std::nullopt;
@@ -157,10 +172,7 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
     if (kit != s.keys.cend()) {
         Line& line = s.lines[*kit];
         // Keeps the key's spelling and the spacing around "=" as the user wrote them.
-        qsizetype keep = line.valueAt;
-        while (keep < line.text.size() && line.text[keep].isSpace()) ++keep;
-        if (keep == line.text.size()) keep = line.valueAt;  // an empty value: no trailing blanks to keep
-        QString text = line.text.left(keep) + value;
+        QString text = line.text.left(valueStart(line)) + value;
         if (text == line.text) return false;
         line.text = std::move(text);
         line.from = -1;

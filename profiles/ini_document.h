@@ -34,6 +34,9 @@ class IniDocument {
     // setValue replaces the value in place, or adds the key after the last key of its section, or adds the section
     // at the end of the file. Names must already be acceptable (see IniStore); they are not checked here.
     bool setValue(const QString& section, const QString& key, const QString& value);
+    // Whether setValue with these arguments would leave the document as it is.
+    bool holds(const QString& section, const QString& key, const QString& value) const;
+    bool hasSection(const QString& section) const { return findSection(section) != nullptr; }
     // Removes every line of the key in the section; nothing happens when either is missing.
     bool removeKey(const QString& section, const QString& key);
     // Removes every section of that name with all its lines (comments inside included).
@@ -81,6 +84,8 @@ class IniDocument {
 
     static Name fold(const QString& name);
     static Name keyOf(const Line& line);
+    // Where a new value of the key line goes: after the blanks that follow "=", which stay as the user wrote them.
+    static qsizetype valueStart(const Line& line);
     const Section* findSection(const QString& name) const;
 
     QByteArray source_;  // the parsed file; lines nobody changed are copied from it

@@ -225,19 +225,7 @@ void IniStore::writeBool(const QString& section, const QString& key, bool value)
 
 void IniStore::deleteKey(const QString& section, const QString& key) { apply({OpKind::DeleteKey, section, key, {}}); }
 
-void IniStore::eraseSection(const QString& section) {
-    if (!inBatch_) {
-        // Erasing a section that is not there (the usual case at every start) writes nothing and needs no lock,
-        // which costs a synced write of its own.
-        refreshIfChanged(true);
-        const QString name = section.trimmed();
-        const QStringList present = doc_.sectionNames();
-        if (std::none_of(present.begin(), present.end(),
-                         [&name](const QString& s) { return s.trimmed().compare(name, Qt::CaseInsensitive) == 0; }))
-            return;
-    }
-    apply({OpKind::EraseSection, section, {}, {}});
-}
+void IniStore::eraseSection(const QString& section) { apply({OpKind::EraseSection, section, {}, {}}); }
 
 bool IniStore::applyTo(IniDocument& doc, const Op& op) {
     switch (op.kind) {
@@ -260,9 +248,25 @@ void IniStore::apply(const Op& op) {
         }
         return;
     }
+    // A write that would change nothing (storing the selection as it was, erasing what is not there) touches
+    // neither the file nor the lock, whose taking costs a synced write of its own.
+    refreshIfChanged(true);
+    if (changesNothing(op)) return;
     Batch batch(*this);
     apply(op);
     batch.commit();
+}
+
+bool IniStore::changesNothing(const Op& op) const {
+    switch (op.kind) {
+        case OpKind::Set:
+            return doc_.holds(op.section, op.key, op.value);
+        case OpKind::DeleteKey:
+            return !doc_.value(op.section, op.key);
+        case OpKind::EraseSection:
+            return !doc_.hasSection(op.section);
+    }
+    return false;
 }
 
 QString IniStore::targetPath() const {

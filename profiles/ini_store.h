@@ -113,6 +113,7 @@ class IniStore {
     std::unique_ptr<QLockFile> takeLock(int waitMs) const;
     void removeLeftovers();
     void apply(const Op& op);
+    bool changesNothing(const Op& op) const;
     static bool applyTo(IniDocument& doc, const Op& op);
     void beginBatch();
     void commitBatch();
