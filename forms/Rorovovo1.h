@@ -229,7 +229,7 @@ class TForm1 : public QMainWindow {
     std::optional<QString> drawnName_;  // the name of the person last drawn; nothing before the first draw
     bool extraDrawn_ = false;           // the extra rhythms are on the chart
     // The celebrity file as read at start-up; its menu items are made from it when the menu first opens.
-    std::vector<profiles::Celebrity> celebrities_;
+    profiles::CelebrityList celebrities_;
     LazyMenu* celebrityItems_ = nullptr;
     LazyMenu* personalItems_ = nullptr;
     int checkedPersonal_ = -1;

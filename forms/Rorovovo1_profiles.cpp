@@ -101,7 +101,7 @@ void TForm1::checkPersonalItem(int position) {
 }
 
 void TForm1::LoadCelebrities() {
-    std::optional<std::vector<profiles::Celebrity>> celebrities;
+    std::optional<profiles::CelebrityList> celebrities;
     try {
         celebrities = profiles::readCelebrityFile(platform::programFiles().celebrityFile);
     } catch (const std::exception& error) {
@@ -118,7 +118,7 @@ void TForm1::LoadCelebrities() {
     celebrities_ = std::move(*celebrities);
     if (!celebrityItems_) {
         celebrityItems_ = new LazyMenu(MenuProfileCelebrity, [this](int i) {
-            const profiles::Celebrity& c = celebrities_[size_t(i)];
+            const profiles::Celebrity c = celebrities_[size_t(i)];
             return newProfileItem(c.name, &TForm1::MenuCelebrityItemClick, c.datePart);
         });
     }

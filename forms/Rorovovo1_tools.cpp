@@ -17,7 +17,10 @@ namespace rorovovo::forms {
 QList<profiles::ProfileEntry> TForm1::knownPeople() const {
     QList<profiles::ProfileEntry> people;
     for (int k = 0; k < profileList_->count(); ++k) people << profiles::parseProfileEntry(profileList_->entry(k));
-    for (const auto& c : celebrities_) people.push_back({c.name, c.datePart});
+    for (size_t i = 0; i < celebrities_.size(); ++i) {
+        const profiles::Celebrity c = celebrities_[i];
+        people.push_back({c.name, c.datePart});
+    }
     return people;
 }
 

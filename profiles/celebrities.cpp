@@ -7,23 +7,28 @@
 
 namespace rorovovo::profiles {
 
-std::vector<Celebrity> parseCelebrities(const QByteArray& bytes) {
-    const QString text = decodeText(bytes);
-    std::vector<Celebrity> result;
+Celebrity CelebrityList::operator[](size_t i) const {
+    const Entry& e = entries_[i];
+    return {text_.mid(e.lineAt, e.nameEnd - e.lineAt), text_.mid(e.dateAt, e.lineEnd - e.dateAt)};
+}
+
+CelebrityList parseCelebrities(const QByteArray& bytes) {
+    CelebrityList list;
+    const QString& text = list.text_ = decodeText(bytes);
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
         if (end < 0) end = text.size();
         qsizetype lineEnd = end;
         if (lineEnd > start && text[lineEnd - 1] == QLatin1Char('\r')) --lineEnd;
-        const ProfileEntry entry = parseProfileEntry(text.mid(start, lineEnd - start));
-        result.push_back({entry.name, entry.datePart});
+        const EntrySplit split = splitProfileEntry(QStringView(text).sliced(start, lineEnd - start));
+        list.entries_.push_back({start, start + split.dateAt, lineEnd, start + split.nameEnd});
         start = end + 1;
     }
-    return result;
+    return list;
 }
 
-std::optional<std::vector<Celebrity>> readCelebrityFile(const QString& path) {
+std::optional<CelebrityList> readCelebrityFile(const QString& path) {
     QByteArray bytes;
     QString reason;
     switch (readRegularFile(path, &bytes, &reason)) {

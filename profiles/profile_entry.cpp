@@ -15,10 +15,14 @@ QString zeroPadded(int value, int width) {
 
 }  // namespace
 
-ProfileEntry parseProfileEntry(const QString& entry) {
+EntrySplit splitProfileEntry(QStringView entry) {
     const qsizetype bar = entry.indexOf(QLatin1Char('|'));
-    if (bar < 0) return {QString(), entry};
-    return {entry.left(bar), entry.mid(bar + 1)};
+    return bar < 0 ? EntrySplit{0, 0} : EntrySplit{bar, bar + 1};
+}
+
+ProfileEntry parseProfileEntry(const QString& entry) {
+    const EntrySplit split = splitProfileEntry(entry);
+    return {entry.left(split.nameEnd), entry.mid(split.dateAt)};
 }
 
 QString entryDay(const QString& datePart) { return datePart.mid(0, 2); }

@@ -13,6 +13,12 @@ struct ProfileEntry {
 
 // Splits at the first "|". Without one, the name is empty and the whole text is the date part.
 ProfileEntry parseProfileEntry(const QString& entry);
+// The same split as positions: the name is entry[0, nameEnd), the date part runs from dateAt to the end.
+struct EntrySplit {
+    qsizetype nameEnd;
+    qsizetype dateAt;
+};
+EntrySplit splitProfileEntry(QStringView entry);
 
 // The fixed positions of the date part: day 1-2, month 4-5, year 7-10 (counted from 1). A short or damaged
 // date part gives fewer characters, possibly none; the caller's date check reports it.

@@ -55,7 +55,8 @@ void checkSettingsFile(const QByteArray& bytes) {
 void checkCelebrityFile(const QByteArray& bytes) {
     const auto list = rorovovo::profiles::parseCelebrities(bytes);
     if (qsizetype(list.size()) > bytes.count('\n') + 1) broken("more celebrities than lines");
-    for (const auto& celebrity : list) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        const auto celebrity = list[i];
         if (celebrity.name.contains(QLatin1Char('|'))) broken("a name holds the separator");
         if (celebrity.datePart.contains(QLatin1Char('\n'))) broken("an entry spans two lines");
     }
