@@ -189,9 +189,18 @@ bool LazyMenu::eventFilter(QObject* watched, QEvent* event) {
     switch (key->key()) {
         case Qt::Key_Down:
             if (end < built() && active == items_[size_t(end - 1)]) placeWindow(first_ + kWindow / 2);
+            // Past the list's last entry the menu wraps to its first, as a short menu does.
+            if (end == built() && first_ > 0 && active == items_[size_t(end - 1)]) {
+                moveToEntry(0);
+                return true;
+            }
             return false;
         case Qt::Key_Up:
             if (first_ > 0 && active == items_[size_t(first_)]) placeWindow(first_ - kWindow / 2);
+            if (first_ == 0 && end < built() && !items_.empty() && active == items_[0]) {
+                moveToEntry(built() - 1);
+                return true;
+            }
             return false;
         case Qt::Key_End:
             placeWindow(built());

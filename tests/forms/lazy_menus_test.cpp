@@ -106,7 +106,8 @@ TEST(LazyMenuTest, longList_everyEntryIsReachedByKeysLetterAndWheel) {
     const struct {
         int key;
         QString reached;
-    } keys[] = {{Qt::Key_End, "Zeta"}, {Qt::Key_Home, "Entry 0"}, {Qt::Key_Z, "Zeta"}, {Qt::Key_Home, "Entry 0"}};
+    } keys[] = {{Qt::Key_End, "Zeta"},     {Qt::Key_Home, "Entry 0"}, {Qt::Key_Z, "Zeta"},
+                {Qt::Key_Down, "Entry 0"}, {Qt::Key_Up, "Zeta"},      {Qt::Key_Home, "Entry 0"}};
     for (const auto& k : keys) {
         QTest::keyClick(&m.menu, Qt::Key(k.key));
         EXPECT_EQ(active(), k.reached) << k.key;
