@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
-#include <iterator>
 
 #include "chart/qt_geometry.h"
 
@@ -12,8 +11,6 @@ namespace rorovovo::chart {
 using detail::arcAngles, detail::outlineRect, detail::toQColor;
 
 namespace {
-
-constexpr int kDefaultPixelHeight = 11;
 
 // Pixel centres, so a one-unit pen covers whole pixels at any whole scale.
 QPointF centre(QPoint p) { return QPointF(p.x() + 0.5, p.y() + 0.5); }
@@ -65,10 +62,7 @@ void PainterSurface::applyPen() {
     QPen pen(toQColor(penColor_), penWidth_);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
-    if (penStyle_ == PenStyle::DashDotDot)
-        pen.setDashPattern({std::begin(detail::kDashDotDotPattern), std::end(detail::kDashDotDotPattern)});
-    else if (penStyle_ == PenStyle::Dash)
-        pen.setDashPattern({std::begin(detail::kDashPattern), std::end(detail::kDashPattern)});
+    detail::setDashes(pen, penStyle_);
     p_.setPen(pen);
 }
 
@@ -79,15 +73,7 @@ void PainterSurface::applyBrush() {
         p_.setBrush(Qt::NoBrush);
 }
 
-QFont PainterSurface::qfont() const {
-    QFont f = font_.face.empty() ? QFont() : QFont(QString::fromStdString(font_.face));
-    int px = font_.pixelHeight;
-    if (px <= 0) px = font_.pointSize > 0 ? static_cast<int>(std::lround(font_.pointSize * 96.0 / 72.0)) : 0;
-    f.setPixelSize(px > 0 ? px : kDefaultPixelHeight);
-    f.setBold(font_.bold);
-    f.setItalic(font_.italic);
-    return f;
-}
+QFont PainterSurface::qfont() const { return detail::toQFont(font_); }
 
 void PainterSurface::fillRect(int left, int top, int right, int bottom) {
     flush();

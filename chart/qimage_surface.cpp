@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <iterator>
 
 #include "chart/qt_geometry.h"
 
@@ -16,17 +15,9 @@ namespace rorovovo::chart {
 
 namespace {
 
-// Point sizes are taken at 96 dots per inch, as on the desktop the chart was designed for.
-constexpr int kDefaultPixelHeight = 11;
 constexpr double kPi = 3.14159265358979323846;
 
 using detail::arcAngles, detail::outlineRect, detail::toQColor;
-
-int pixelHeightOf(const FontSpec& f) {
-    if (f.pixelHeight > 0) return f.pixelHeight;
-    if (f.pointSize > 0) return static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0));
-    return kDefaultPixelHeight;
-}
 
 }  // namespace
 
@@ -85,10 +76,7 @@ struct QImageSurface::State {
             pen.setCapStyle(Qt::RoundCap);
             pen.setJoinStyle(Qt::RoundJoin);
         }
-        if (penStyle == PenStyle::DashDotDot)
-            pen.setDashPattern({std::begin(detail::kDashDotDotPattern), std::end(detail::kDashDotDotPattern)});
-        else if (penStyle == PenStyle::Dash)
-            pen.setDashPattern({std::begin(detail::kDashPattern), std::end(detail::kDashPattern)});
+        detail::setDashes(pen, penStyle);
         return pen;
     }
 
@@ -174,10 +162,7 @@ struct QImageSurface::State {
 
     const QFont& currentFont() {
         if (fontDirty) {
-            qfont = font.face.empty() ? QFont() : QFont(QString::fromStdString(font.face));
-            qfont.setPixelSize(pixelHeightOf(font));
-            qfont.setBold(font.bold);
-            qfont.setItalic(font.italic);
+            qfont = detail::toQFont(font);
             // Crisp letters, as the desktop draws small text, so the marker's engraved edge stays one pixel.
             qfont.setStyleStrategy(QFont::NoAntialias);
             fontDirty = false;

@@ -1,10 +1,15 @@
 #pragma once
 
-// Shared by the surfaces that draw with QPainter: colours and the arc geometry of the Surface interface.
+// Shared by the surfaces that draw with QPainter: colours, fonts, dashes and the arc geometry of the Surface
+// interface.
 #include <QColor>
+#include <QFont>
+#include <QPen>
 #include <QRectF>
+#include <QString>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "chart/surface.h"
 
@@ -44,5 +49,25 @@ inline QRectF outlineRect(int left, int top, int right, int bottom) {
 // Dash patterns in pen widths: dash, gap, dot, gap, dot, gap; and a plain dash with its gap.
 inline constexpr int kDashDotDotPattern[] = {9, 3, 3, 3, 3, 3};
 inline constexpr int kDashPattern[] = {8, 4};
+
+// The dash pattern of a pen style on a pen; solid and clear pens keep theirs.
+inline void setDashes(QPen& pen, PenStyle style) {
+    if (style == PenStyle::DashDotDot)
+        pen.setDashPattern({std::begin(kDashDotDotPattern), std::end(kDashDotDotPattern)});
+    else if (style == PenStyle::Dash)
+        pen.setDashPattern({std::begin(kDashPattern), std::end(kDashPattern)});
+}
+
+// A font as the Surface interface describes it. Point sizes are taken at 96 dots per inch, as on the desktop the
+// chart was designed for; a font without a size is 11 pixels high.
+inline QFont toQFont(const FontSpec& spec) {
+    QFont font = spec.face.empty() ? QFont() : QFont(QString::fromStdString(spec.face));
+    int px = spec.pixelHeight;
+    if (px <= 0 && spec.pointSize > 0) px = static_cast<int>(std::lround(spec.pointSize * 96.0 / 72.0));
+    font.setPixelSize(px > 0 ? px : 11);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
 
 }  // namespace rorovovo::chart::detail
