@@ -9,26 +9,13 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
+
+#include "probe_driver.h"
 
 namespace {
 
-long long monotonicNs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
-}
-
-[[noreturn]] void fail(const QString& message) {
-    std::fprintf(stderr, "bench_cli_chart: %s\n", qPrintable(message));
-    std::exit(1);
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
+using probe::fail, probe::median, probe::monotonicNs;
 
 QProcessEnvironment offscreen() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

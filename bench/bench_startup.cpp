@@ -18,26 +18,17 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <memory>
 #include <vector>
 
+#include "probe_driver.h"
 #include "virtual_display.h"
 
 namespace {
 
+using probe::fail, probe::median, probe::monotonicNs;
+
 constexpr int kMany = 10000;
-
-long long monotonicNs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
-}
-
-[[noreturn]] void fail(const QString& message) {
-    std::fprintf(stderr, "bench_startup: %s\n", qPrintable(message));
-    std::exit(1);
-}
 
 QByteArray manyProfiles() {
     QByteArray text =
@@ -123,13 +114,6 @@ struct Case {
         return {(shown - started) / 1e6, peak};
     }
 };
-
-template <class T>
-T median(std::vector<T> v) {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 struct Summary {
     double medianMs, minMs, maxMs, medianPeakMb;
