@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "forms/Rorovovo1.h"
+#include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
@@ -129,10 +130,8 @@ TFormCritical::TFormCritical(QWidget* parent) : QDialog(parent) {
     const auto refill = [this] { platform::guarded([this] { fill(spanDays()); }); };
     connect(DateFrom, &QDateEdit::dateChanged, this, refill);
     connect(ComboSpan, &QComboBox::currentIndexChanged, this, refill);
-    connect(ButtonNextTriple, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { ButtonNextTripleClick(); }); });
-    connect(ButtonSaveCalendar, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { ButtonSaveCalendarClick(); }); });
+    onSignal(this, ButtonNextTriple, &QPushButton::clicked, &TFormCritical::ButtonNextTripleClick);
+    onSignal(this, ButtonSaveCalendar, &QPushButton::clicked, &TFormCritical::ButtonSaveCalendarClick);
     connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
 }
 

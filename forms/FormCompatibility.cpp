@@ -13,7 +13,6 @@
 #include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
-#include "platform/guard.h"
 #include "rhythm/compatibility.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
@@ -132,8 +131,8 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     place(new QLabel(QStringLiteral("solid: first person, dashed: second person; today is the silver column"), this),
           "LabelChartNote", 10, 448);
 
-    auto on = [this](auto* sender, auto signal, void (TFormCompatibility::*handler)()) {
-        connect(sender, signal, this, [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); });
+    const auto on = [this](auto* sender, auto signal, void (TFormCompatibility::*handler)()) {
+        onSignal(this, sender, signal, handler);
     };
     on(EditFilter, &QLineEdit::textChanged, &TFormCompatibility::EditFilterChange);
     on(ListPeople, &QListWidget::itemClicked, &TFormCompatibility::ListPeopleClick);

@@ -386,8 +386,8 @@ PictureBox* TForm1::phaseIndicator(const rhythm::Rhythm& r) const {
 }
 
 void TForm1::connectHandlers() {
-    auto on = [this](auto* sender, auto signal, auto handler) {
-        connect(sender, signal, this, [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); });
+    const auto on = [this](auto* sender, auto signal, void (TForm1::*handler)()) {
+        onSignal(this, sender, signal, handler);
     };
     on(MenuProgramExit, &QAction::triggered, &TForm1::ButtonCloseClick);
     on(ButtonClose, &QToolButton::clicked, &TForm1::ButtonCloseClick);
@@ -411,7 +411,7 @@ void TForm1::connectHandlers() {
     for (QLineEdit* box : {Edit_name, Edit2, Edit3, Edit4, Edit5}) box->installEventFilter(this);
     on(Edit_name, &QLineEdit::textChanged, &TForm1::Edit_nameChange);
     on(Button_addnew, &QPushButton::clicked, &TForm1::Button_addnewClick);
-    connect(ComboBox1, &QComboBox::activated, this, [this] { platform::guarded([this] { ComboBox1Change(); }); });
+    on(ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Change);
     on(MenuAddNew, &QAction::triggered, &TForm1::MenuAddNewClick);
     on(ButtonAddNew, &QToolButton::clicked, &TForm1::MenuAddNewClick);
     on(MenuDelete, &QAction::triggered, &TForm1::MenuDeleteClick);

@@ -8,7 +8,6 @@
 #include "core/errors.h"
 #include "forms/widgets.h"
 #include "platform/dialogs.h"
-#include "platform/guard.h"
 #include "profiles/profile_entry.h"
 #include "profiles/profile_list.h"
 #include "rhythm/convert.h"
@@ -67,10 +66,8 @@ void TFormEditor::createControls() {
     QWidget::setTabOrder(Button_addnew, ComboBox1);
     QWidget::setTabOrder(ComboBox1, Button_delete);
 
-    connect(Button_addnew, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { Button_addnewClick(); }); });
-    connect(Button_delete, &QPushButton::clicked, this,
-            [this] { platform::guarded([this] { Button_deleteClick(); }); });
+    onSignal(this, Button_addnew, &QPushButton::clicked, &TFormEditor::Button_addnewClick);
+    onSignal(this, Button_delete, &QPushButton::clicked, &TFormEditor::Button_deleteClick);
 }
 
 void TFormEditor::FormCreate() {

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "chart/qimage_surface.h"
+#include "platform/guard.h"
 
 namespace rorovovo::forms {
 
@@ -26,6 +27,13 @@ W* place(W* widget, const char* name, int left, int top, int width = -1, int hei
     }
     widget->setGeometry(left, top, width, height);
     return widget;
+}
+
+// Runs a window's handler on a control's signal, guarded as every handler is; the signal's arguments are not used.
+template <class Window, class Sender, class Signal>
+void onSignal(Window* window, Sender* sender, Signal signal, void (Window::*handler)()) {
+    QObject::connect(sender, signal, window,
+                     [window, handler] { platform::guarded([window, handler] { (window->*handler)(); }); });
 }
 
 // The colour a control writes its text in.
