@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "chart/qt_geometry.h"
 
@@ -19,15 +21,50 @@ constexpr double kPi = 3.14159265358979323846;
 
 using detail::arcAngles, detail::outlineRect, detail::toQColor;
 
-}  // namespace
-
-struct QImageSurface::State {
+// One image the surface draws on: the whole picture, or a tile of it whose left edge is at logical x `left`.
+struct Target {
     QImage image;
-    double dpr = 1.0;
-    int width = 0, height = 0;  // logical
+    int left = 0;
     // Opened by the first drawing call and closed when the image is read, so that a caller's copy of the image never
     // shares pixels with an active painter.
     QPainter painter;
+
+    QPainter& paint() {
+        if (!painter.isActive()) {
+            painter.begin(&image);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setRenderHint(QPainter::TextAntialiasing, false);
+            if (left != 0) painter.translate(-left, 0);
+        }
+        return painter;
+    }
+
+    void finish() {
+        if (painter.isActive()) painter.end();
+    }
+};
+
+// A picture this many logical pixels wide or wider (the chart strip is its window plus 3000 pixels) is kept in tiles
+// that are made when first shown or read, so what a user never scrolls to costs neither memory nor drawing time.
+constexpr int kTileWidth = 256;
+constexpr int kEverywhere = INT_MAX / 4;
+
+// A drawing call as kept for the tiles not made yet: the logical columns it may touch, and the drawing itself.
+struct Op {
+    int left, right;  // [left, right)
+    std::function<void(Target&)> draw;
+};
+
+}  // namespace
+
+struct QImageSurface::State {
+    double dpr = 1.0;
+    int width = 0, height = 0;  // logical
+    Target whole;               // the picture, when it is not tiled
+    bool tiled = false;
+    std::vector<std::unique_ptr<Target>> tiles;  // null: not made yet
+    // The drawing calls since the picture was last cleared that touch a tile not made yet, in order.
+    std::vector<Op> pending;
     std::function<void()> changed;
 
     Rgb penColor = 0x000000;
@@ -39,27 +76,92 @@ struct QImageSurface::State {
     Rgb fontColor = 0x000000;
     QPoint position;
 
-    bool penDirty = true;
-    bool brushDirty = true;
     bool fontDirty = true;
     QFont qfont;
 
-    QPainter& paint() {
-        if (!painter.isActive()) {
-            painter.begin(&image);
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            painter.setRenderHint(QPainter::TextAntialiasing, false);
-            penDirty = brushDirty = true;
+    void clear(int w, int h) {
+        finishAll();
+        width = std::max(w, 0);
+        height = std::max(h, 0);
+        pending.clear();
+        tiles.clear();
+        whole.image = QImage();
+        tiled = width >= 2 * kTileWidth && dpr == std::round(dpr);
+        if (tiled) {
+            tiles.resize(static_cast<std::size_t>((width + kTileWidth - 1) / kTileWidth));
+        } else {
+            whole.image = whiteImage(width);
         }
-        return painter;
     }
 
-    void finish() {
-        if (painter.isActive()) painter.end();
+    QImage whiteImage(int logicalWidth) const {
+        QImage image(static_cast<int>(std::ceil(logicalWidth * dpr)), static_cast<int>(std::ceil(height * dpr)),
+                     QImage::Format_RGB32);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::white);
+        return image;
     }
 
-    void notify() {
+    void finishAll() {
+        whole.finish();
+        for (const auto& tile : tiles)
+            if (tile) tile->finish();
+    }
+
+    // Draws on the whole picture, or on every tile made that the call touches and keeps it for the others.
+    void draw(int left, int right, std::function<void(Target&)> fn) {
+        if (!tiled) {
+            fn(whole);
+        } else {
+            bool keep = false;
+            for (std::size_t i = 0; i < tiles.size(); ++i) {
+                const int tileLeft = static_cast<int>(i) * kTileWidth;
+                if (right <= tileLeft || left >= tileLeft + kTileWidth) continue;
+                if (tiles[i])
+                    fn(*tiles[i]);
+                else
+                    keep = true;
+            }
+            if (keep) pending.push_back({left, right, std::move(fn)});
+        }
         if (changed) changed();
+    }
+
+    Target& tile(std::size_t i) {
+        if (!tiles[i]) {
+            auto made = std::make_unique<Target>();
+            made->left = static_cast<int>(i) * kTileWidth;
+            const int right = std::min(width, made->left + kTileWidth);
+            made->image = whiteImage(right - made->left);
+            for (const Op& op : pending)
+                if (op.left < right && op.right > made->left) op.draw(*made);
+            tiles[i] = std::move(made);
+            if (std::all_of(tiles.begin(), tiles.end(), [](const auto& t) { return t != nullptr; })) {
+                pending.clear();
+                pending.shrink_to_fit();
+            }
+        }
+        return *tiles[i];
+    }
+
+    // Joins the tiles into one picture, as a caller that reads the image expects it.
+    void untile() {
+        if (!tiled) return;
+        QImage image = whiteImage(width);
+        const qsizetype bytesPerPixel = 4;
+        for (std::size_t i = 0; i < tiles.size(); ++i) {
+            Target& t = tile(i);
+            t.finish();
+            const qsizetype offset = static_cast<qsizetype>(std::lround(t.left * dpr)) * bytesPerPixel;
+            const qsizetype bytes = static_cast<qsizetype>(t.image.width()) * bytesPerPixel;
+            for (int y = 0; y < image.height(); ++y)
+                std::memcpy(image.scanLine(y) + offset, t.image.constScanLine(y), static_cast<std::size_t>(bytes));
+            tiles[i].reset();
+        }
+        tiles.clear();
+        pending.clear();
+        tiled = false;
+        whole.image = image;
     }
 
     QPen qpen() const {
@@ -80,11 +182,20 @@ struct QImageSurface::State {
         return pen;
     }
 
+    QBrush qbrush() const {
+        return brushStyle == BrushStyle::Solid ? QBrush(toQColor(brushColor)) : QBrush(Qt::NoBrush);
+    }
+
+    // How far a pen's stroke may reach past the line it follows, in logical pixels.
+    int reach() const { return penWidth + 1; }
+
     // Thin arcs are walked pixel by pixel straight into the image: the chart's curves must stay unbroken up to the
     // image's edges and keep their dash pattern, and the painter's clipped cosmetic strokes lose pixels there.
     // On a scaled image the walk runs in device pixels and stamps a square as wide as one logical pixel, so the curve
-    // keeps its logical width yet follows its true shape within each logical pixel.
-    void plotArc(const QRectF& r, int start16, int span16) {
+    // keeps its logical width yet follows its true shape within each logical pixel. A tile takes the pixels that
+    // fall on it from the same walk, so the dash pattern runs on across tiles.
+    static void plotArc(Target& target, const QRectF& r, int start16, int span16, Rgb penColor, PenStyle penStyle,
+                        double dpr) {
         const double cx = r.center().x() * dpr, cy = r.center().y() * dpr;
         const double rx = r.width() / 2.0 * dpr, ry = r.height() / 2.0 * dpr;
         const int dot = std::max(1, static_cast<int>(std::lround(dpr)));
@@ -98,6 +209,8 @@ struct QImageSurface::State {
         const double stepCos = std::cos(span / steps), stepSin = std::sin(span / steps);
         double c = std::cos(t0), sn = std::sin(t0);
         const QRgb color = 0xFF000000u | penColor;
+        QImage& image = target.image;
+        const int originX = static_cast<int>(std::lround(target.left * dpr));
         const int w = image.width(), h = image.height();
         const bool dashed = penStyle == PenStyle::DashDotDot || penStyle == PenStyle::Dash;
         const int* pattern = penStyle == PenStyle::Dash ? detail::kDashPattern : detail::kDashDotDotPattern;
@@ -115,8 +228,9 @@ struct QImageSurface::State {
                 }
             }
             if (!ink) return;
+            const int qx = q.x() - originX;
             for (int y = std::max(q.y(), 0); y < std::min(q.y() + dot, h); ++y)
-                for (int x = std::max(q.x(), 0); x < std::min(q.x() + dot, w); ++x)
+                for (int x = std::max(qx, 0); x < std::min(qx + dot, w); ++x)
                     reinterpret_cast<QRgb*>(bits + y * stride)[x] = color;
         };
         // A pixel is held back until the next one shows whether it is only the inner corner of a diagonal step.
@@ -143,23 +257,6 @@ struct QImageSurface::State {
         if (hasPending) put(pending);
     }
 
-    void applyPen() {
-        if (penDirty) {
-            painter.setPen(qpen());
-            penDirty = false;
-        }
-    }
-
-    void applyBrush() {
-        if (brushDirty) {
-            if (brushStyle == BrushStyle::Solid)
-                painter.setBrush(toQColor(brushColor));
-            else
-                painter.setBrush(Qt::NoBrush);
-            brushDirty = false;
-        }
-    }
-
     const QFont& currentFont() {
         if (fontDirty) {
             qfont = detail::toQFont(font);
@@ -176,32 +273,47 @@ QImageSurface::QImageSurface(int width, int height, double devicePixelRatio) : d
     resize(width, height);
 }
 
-QImageSurface::~QImageSurface() { d_->finish(); }
+QImageSurface::~QImageSurface() { d_->finishAll(); }
 
 const QImage& QImageSurface::image() const {
-    d_->finish();
-    return d_->image;
+    d_->untile();
+    d_->whole.finish();
+    return d_->whole.image;
+}
+
+void QImageSurface::paint(QPainter& painter, const QRect& area) {
+    const QRect shown = area & QRect(0, 0, d_->width, d_->height);
+    if (shown.isEmpty()) return;
+    const double r = d_->dpr;
+    auto put = [&](Target& t, const QRect& part) {
+        t.finish();
+        const QRectF source((part.x() - t.left) * r, part.y() * r, part.width() * r, part.height() * r);
+        painter.drawImage(QRectF(part), t.image, source);
+    };
+    if (!d_->tiled) {
+        put(d_->whole, shown);
+        return;
+    }
+    for (int i = shown.left() / kTileWidth; i <= shown.right() / kTileWidth; ++i) {
+        const QRect tileArea(i * kTileWidth, 0, kTileWidth, d_->height);
+        put(d_->tile(static_cast<std::size_t>(i)), shown & tileArea);
+    }
 }
 
 void QImageSurface::resize(int width, int height) {
-    d_->finish();
-    d_->width = std::max(width, 0);
-    d_->height = std::max(height, 0);
-    d_->image = QImage(static_cast<int>(std::ceil(d_->width * d_->dpr)),
-                       static_cast<int>(std::ceil(d_->height * d_->dpr)), QImage::Format_RGB32);
-    d_->image.setDevicePixelRatio(d_->dpr);
-    d_->image.fill(Qt::white);
-    d_->notify();
+    d_->clear(width, height);
+    if (d_->changed) d_->changed();
 }
 
 void QImageSurface::setImage(const QImage& image) {
-    d_->finish();
-    d_->image = image.convertToFormat(QImage::Format_RGB32);
+    d_->clear(0, 0);
+    d_->tiled = false;
+    d_->whole.image = image.convertToFormat(QImage::Format_RGB32);
     d_->dpr = image.devicePixelRatio();
     const QSizeF size = image.deviceIndependentSize();
     d_->width = static_cast<int>(std::lround(size.width()));
     d_->height = static_cast<int>(std::lround(size.height()));
-    d_->notify();
+    if (d_->changed) d_->changed();
 }
 
 double QImageSurface::devicePixelRatio() const { return d_->dpr; }
@@ -211,30 +323,15 @@ void QImageSurface::setChangedCallback(std::function<void()> callback) { d_->cha
 int QImageSurface::width() const { return d_->width; }
 int QImageSurface::height() const { return d_->height; }
 
-void QImageSurface::setPenColor(Rgb color) {
-    d_->penColor = color;
-    d_->penDirty = true;
-}
+void QImageSurface::setPenColor(Rgb color) { d_->penColor = color; }
 
-void QImageSurface::setPenStyle(PenStyle style) {
-    d_->penStyle = style;
-    d_->penDirty = true;
-}
+void QImageSurface::setPenStyle(PenStyle style) { d_->penStyle = style; }
 
-void QImageSurface::setPenWidth(int width) {
-    d_->penWidth = std::max(width, 1);
-    d_->penDirty = true;
-}
+void QImageSurface::setPenWidth(int width) { d_->penWidth = std::max(width, 1); }
 
-void QImageSurface::setBrushColor(Rgb color) {
-    d_->brushColor = color;
-    d_->brushDirty = true;
-}
+void QImageSurface::setBrushColor(Rgb color) { d_->brushColor = color; }
 
-void QImageSurface::setBrushStyle(BrushStyle style) {
-    d_->brushStyle = style;
-    d_->brushDirty = true;
-}
+void QImageSurface::setBrushStyle(BrushStyle style) { d_->brushStyle = style; }
 
 void QImageSurface::setFont(const FontSpec& font) {
     d_->font = font;
@@ -247,8 +344,11 @@ void QImageSurface::setFontColor(Rgb color) { d_->fontColor = color; }
 
 void QImageSurface::fillRect(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) return;
-    d_->paint().fillRect(QRect(left, top, right - left, bottom - top), toQColor(d_->brushColor));
-    d_->notify();
+    // What lies under a fill of the whole picture is never seen again.
+    if (left <= 0 && top <= 0 && right >= d_->width && bottom >= d_->height) d_->pending.clear();
+    const QRect r(left, top, right - left, bottom - top);
+    const QColor color = toQColor(d_->brushColor);
+    d_->draw(left, right, [r, color](Target& t) { t.paint().fillRect(r, color); });
 }
 
 void QImageSurface::moveTo(int x, int y) { d_->position = QPoint(x, y); }
@@ -257,7 +357,6 @@ void QImageSurface::lineTo(int x, int y) {
     const QPoint from = d_->position;
     d_->position = QPoint(x, y);
     if (d_->penStyle == PenStyle::Clear || from == d_->position) return;
-    QPainter& p = d_->paint();
     if (d_->penStyle == PenStyle::Solid && d_->penWidth <= 1 && (from.x() == x || from.y() == y)) {
         // Straight lines, the bulk of the chart's grid, go as plain fills.
         QRect r;
@@ -265,12 +364,18 @@ void QImageSurface::lineTo(int x, int y) {
             r = from.y() < y ? QRect(x, from.y(), 1, y - from.y()) : QRect(x, y + 1, 1, from.y() - y);
         else
             r = from.x() < x ? QRect(from.x(), y, x - from.x(), 1) : QRect(x + 1, y, from.x() - x, 1);
-        p.fillRect(r, toQColor(d_->penColor));
+        const QColor color = toQColor(d_->penColor);
+        d_->draw(r.left(), r.right() + 1, [r, color](Target& t) { t.paint().fillRect(r, color); });
     } else {
-        d_->applyPen();
-        p.drawLine(from, d_->position);
+        const QPoint to = d_->position;
+        const int reach = d_->reach();
+        d_->draw(std::min(from.x(), x) - reach, std::max(from.x(), x) + reach + 1,
+                 [from, to, pen = d_->qpen()](Target& t) {
+                     QPainter& p = t.paint();
+                     p.setPen(pen);
+                     p.drawLine(from, to);
+                 });
     }
-    d_->notify();
 }
 
 void QImageSurface::arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
@@ -278,64 +383,71 @@ void QImageSurface::arc(int left, int top, int right, int bottom, int x1, int y1
     const QRectF r = outlineRect(left, top, right, bottom);
     int start = 0, span = 0;
     arcAngles(r, x1, y1, x2, y2, start, span);
+    const int reach = d_->reach();
     if (d_->penWidth <= 1) {
-        d_->plotArc(r, start, span);
+        d_->draw(left - reach, right + reach,
+                 [r, start, span, color = d_->penColor, style = d_->penStyle, dpr = d_->dpr](Target& t) {
+                     State::plotArc(t, r, start, span, color, style, dpr);
+                 });
     } else {
-        QPainter& p = d_->paint();
-        d_->applyPen();
-        p.drawArc(r, start, span);
+        d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen()](Target& t) {
+            QPainter& p = t.paint();
+            p.setPen(pen);
+            p.drawArc(r, start, span);
+        });
     }
-    d_->notify();
 }
 
 void QImageSurface::pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
     if (right - left < 1 || bottom - top < 1) return;
-    QPainter& p = d_->paint();
-    d_->applyPen();
-    d_->applyBrush();
-    if (d_->penStyle == PenStyle::Clear) {
-        const QRectF r(left, top, right - left, bottom - top);
-        int start = 0, span = 0;
-        arcAngles(r, x1, y1, x2, y2, start, span);
+    const QRectF r = d_->penStyle == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
+                                                     : outlineRect(left, top, right, bottom);
+    int start = 0, span = 0;
+    arcAngles(r, x1, y1, x2, y2, start, span);
+    const int reach = d_->reach();
+    d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen(), brush = d_->qbrush()](Target& t) {
+        QPainter& p = t.paint();
+        p.setPen(pen);
+        p.setBrush(brush);
         p.drawPie(r, start, span);
-    } else {
-        const QRectF r = outlineRect(left, top, right, bottom);
-        int start = 0, span = 0;
-        arcAngles(r, x1, y1, x2, y2, start, span);
-        p.drawPie(r, start, span);
-    }
-    d_->notify();
+    });
 }
 
 void QImageSurface::ellipse(int left, int top, int right, int bottom) {
     if (right - left < 1 || bottom - top < 1) return;
-    QPainter& p = d_->paint();
-    d_->applyPen();
-    d_->applyBrush();
-    if (d_->penStyle == PenStyle::Clear)
-        p.drawEllipse(QRectF(left, top, right - left, bottom - top));
-    else
-        p.drawEllipse(outlineRect(left, top, right, bottom));
-    d_->notify();
+    const QRectF r = d_->penStyle == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
+                                                     : outlineRect(left, top, right, bottom);
+    const int reach = d_->reach();
+    d_->draw(left - reach, right + reach, [r, pen = d_->qpen(), brush = d_->qbrush()](Target& t) {
+        QPainter& p = t.paint();
+        p.setPen(pen);
+        p.setBrush(brush);
+        p.drawEllipse(r);
+    });
 }
 
 void QImageSurface::textOut(int x, int y, const std::string& utf8) {
     const QString text = QString::fromStdString(utf8);
-    QPainter& p = d_->paint();
     const QFont& f = d_->currentFont();
-    p.setFont(f);
     const QFontMetrics fm(f);
-    const int w = fm.horizontalAdvance(text);
-    const int h = fm.height();
-    p.save();
-    p.translate(x, y);
-    if (d_->font.escapement != 0) p.rotate(-d_->font.escapement / 10.0);
-    if (d_->brushStyle == BrushStyle::Solid) p.fillRect(QRect(0, 0, w, h), toQColor(d_->brushColor));
-    p.setPen(toQColor(d_->fontColor));
-    p.drawText(0, fm.ascent(), text);
-    p.restore();
-    d_->penDirty = d_->brushDirty = true;
-    d_->notify();
+    const QRect cell(0, 0, fm.horizontalAdvance(text), fm.height());
+    const int ascent = fm.ascent();
+    const double angle = -d_->font.escapement / 10.0;
+    const QColor fill = d_->brushStyle == BrushStyle::Solid ? toQColor(d_->brushColor) : QColor();
+    // Turned text may reach anywhere; upright text stays within its cell, give or take a slanted letter.
+    const int left = angle != 0.0 ? -kEverywhere : x - cell.height();
+    const int right = angle != 0.0 ? kEverywhere : x + cell.width() + cell.height();
+    d_->draw(left, right, [=, color = toQColor(d_->fontColor)](Target& t) {
+        QPainter& p = t.paint();
+        p.save();
+        p.setFont(f);
+        p.translate(x, y);
+        if (angle != 0.0) p.rotate(angle);
+        if (fill.isValid()) p.fillRect(cell, fill);
+        p.setPen(color);
+        p.drawText(0, ascent, text);
+        p.restore();
+    });
 }
 
 int QImageSurface::textWidth(const std::string& utf8) {

@@ -6,6 +6,9 @@
 
 #include "chart/surface.h"
 
+class QPainter;
+class QRect;
+
 namespace rorovovo::chart {
 
 // A surface over an off-screen image, drawn with QPainter. Picture controls show its image.
@@ -17,7 +20,11 @@ class QImageSurface : public Surface {
     QImageSurface(int width, int height, double devicePixelRatio = 1.0);
     ~QImageSurface() override;
 
+    // The whole picture. A wide picture is kept in parts made as they are first shown; reading it joins them.
     const QImage& image() const;
+    // Draws the part of the picture under `area` (logical pixels) at the same place, one picture pixel to each
+    // device pixel, making only the parts that fall in it.
+    void paint(QPainter& painter, const QRect& area);
     // Replaces the image with a white one of the new size; pen, brush and font are kept.
     void resize(int width, int height);
     // Takes over the image's pixels, logical size and pixel ratio.

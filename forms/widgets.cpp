@@ -220,12 +220,18 @@ const QImage& PictureBox::shownImage() {
 void PictureBox::paintEvent(QPaintEvent* event) {
     loadPendingFile();
     if (!surface_) return;
-    const QImage& image = shownImage();
-    if (image.isNull()) return;
-    QPainter p(this);
     // Only the exposed part is drawn, so a wide chart strip costs no more than the visible window onto it. An
     // unstretched picture maps its device pixels one to one onto the screen's.
     const QRect target = event->rect();
+    const bool oneToOne = !stretch_ || (surface_->width() == width() && surface_->height() == height());
+    if (oneToOne && !transparent_) {
+        QPainter p(this);
+        surface_->paint(p, target);
+        return;
+    }
+    const QImage& image = shownImage();
+    if (image.isNull()) return;
+    QPainter p(this);
     const double ratio = image.devicePixelRatio();
     const double sx = stretch_ ? double(image.width()) / width() : ratio;
     const double sy = stretch_ ? double(image.height()) / height() : ratio;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <functional>
+#include <vector>
+
 #include "chart/chart_drawing.h"
 #include "pixels.h"
 
@@ -209,6 +213,59 @@ TEST(QImageSurface, fontSpec_roundTrips_andBiggerFontsMeasureBigger) {
     EXPECT_TRUE(s.font().bold);
     EXPECT_GT(s.textHeight("Ag"), defaultHeight);
     EXPECT_GT(s.textWidth("AgAg"), s.textWidth("Ag"));
+}
+
+// A picture as wide as the chart strip is made part by part as it is shown. Whatever was shown before, during or
+// after the drawing, what is shown and what is read must equal the picture drawn whole.
+TEST(QImageSurface, widePicture_showsAndReadsAsIfDrawnWhole_whicheverPartsWereShownFirst) {
+    constexpr int kW = 1900, kH = 181, kToday = 700;
+    auto script = [](QImageSurface& s, const std::function<void()>& midway) {
+        s.setPenStyle(PenStyle::Solid);
+        drawChartFrame(s, kToday, kW, kH);
+        const PenStyle styles[] = {PenStyle::Solid, PenStyle::Dash, PenStyle::DashDotDot};
+        for (int i = 0; i < 3; ++i) {
+            s.setPenColor(kRed + static_cast<Rgb>(i * 0x40));
+            s.setPenStyle(styles[i]);
+            drawRhythmCurve(s, 23 + 5 * i, 3 * i, kH, 0, kW);
+        }
+        midway();
+        drawCriticalMark(s, 51, {kRed, kBlue}, true);
+        s.setPenWidth(3);
+        s.setPenStyle(PenStyle::Solid);
+        s.moveTo(250, 10);
+        s.lineTo(790, 170);  // a thick slanted line across three parts
+        s.arc(480, 20, 560, 160, 480, 90, 560, 90);
+        s.setBrushStyle(BrushStyle::Solid);
+        s.setBrushColor(kBlue);
+        s.pie(500, 40, 540, 80, 540, 60, 520, 40);
+        s.setPenWidth(1);
+        s.ellipse(1020, 30, 1050, 60);
+        FontSpec upright;
+        upright.pixelHeight = 13;
+        s.setFont(upright);
+        s.textOut(760, 100, "Across the edge");
+        upright.escapement = 900;
+        s.setFont(upright);
+        s.textOut(1530, 150, "On end");
+    };
+    for (const double ratio : {1.0, 2.0}) {
+        QImageSurface whole(kW, kH, ratio);
+        whole.image();  // read once, so it is drawn as one picture
+        script(whole, [] {});
+        const std::vector<QRect> shownFirst[] = {{}, {QRect(600, 0, 650, kH)}, {QRect(0, 0, 10, 5)}};
+        for (const auto& shown : shownFirst) {
+            QImageSurface parts(kW, kH, ratio);
+            QImage screen(QSize(kW, kH) * ratio, QImage::Format_RGB32);
+            screen.setDevicePixelRatio(ratio);
+            QPainter painter(&screen);
+            for (const QRect& r : shown) parts.paint(painter, r);
+            script(parts, [&] { parts.paint(painter, QRect(1700, 0, 50, kH)); });
+            parts.paint(painter, QRect(0, 0, kW, kH));
+            painter.end();
+            EXPECT_EQ(screen.convertToFormat(QImage::Format_RGB32), whole.image()) << "ratio " << ratio;
+            EXPECT_EQ(parts.image(), whole.image()) << "ratio " << ratio;
+        }
+    }
 }
 
 // The chart drawn on a plain and on a doubled image of the same logical size.
