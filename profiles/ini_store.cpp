@@ -1,10 +1,10 @@
 #include "profiles/ini_store.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
@@ -144,19 +144,28 @@ std::unique_ptr<QLockFile> IniStore::takeLock(int waitMs) const {
 void IniStore::removeLeftovers() {
     const QFileInfo target(targetPath());
     const QDir folder = target.dir();
-    const QStringList names =
-        folder.entryList({target.fileName() + QStringLiteral(".tmp-*")}, QDir::Files | QDir::Hidden);
+    // Our temporary files are named "<file>.tmp-" and up to eight hex digits. Matched by hand: a name filter would
+    // compile a regular expression at every start.
+    const QString prefix = target.fileName() + QStringLiteral(".tmp-");
+    const auto ours = [&prefix](const QString& name) {
+        const qsizetype digits = name.size() - prefix.size();
+        if (digits < 1 || digits > 8 || !name.startsWith(prefix)) return false;
+        return std::all_of(name.cbegin() + prefix.size(), name.cend(), [](QChar c) {
+            return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+        });
+    };
+    QStringList names;
+    for (QDirIterator it(folder.path(), QDir::Files | QDir::Hidden); it.hasNext();) {
+        const QString name = it.nextFileInfo().fileName();
+        if (ours(name)) names << name;
+    }
     // Taking the lock costs a synced write, so only when there is something to remove.
     if (names.isEmpty()) return;
     // While we hold the lock no other copy is writing, so a temporary file of our naming is what a killed write
     // left behind.
     const auto lock = takeLock(0);
     if (!lock) return;
-    const QRegularExpression ours(QLatin1Char('^') + QRegularExpression::escape(target.fileName()) +
-                                  QStringLiteral("\\.tmp-[0-9a-f]{1,8}$"));
-    for (const QString& name : names) {
-        if (ours.match(name).hasMatch()) ops_->remove(folder.filePath(name));
-    }
+    for (const QString& name : names) ops_->remove(folder.filePath(name));
 }
 
 void IniStore::refreshIfChanged(bool always) {
