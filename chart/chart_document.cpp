@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <csignal>
@@ -19,6 +18,7 @@
 #include "chart/painter_surface.h"
 #include "chart/qt_geometry.h"
 #include "core/errors.h"
+#include "extras/extras.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
 
@@ -224,15 +224,9 @@ void saveChartDocument(const ChartDocument& doc, const QString& path) {
     const QSize size = documentSize(doc);
     writeAtomically(path, [&](QIODevice& file) {
         if (ext == QLatin1String("png")) return renderChartImage(doc).save(&file, "PNG");
-        if (ext == QLatin1String("svg")) {
-            QSvgGenerator svg;
-            svg.setOutputDevice(&file);
-            svg.setSize(size);
-            svg.setViewBox(QRect(QPoint(0, 0), size));
-            svg.setResolution(96);
-            svg.setTitle(QString::fromStdString(doc.title));
-            return paintOn(svg, doc);
-        }
+        if (ext == QLatin1String("svg"))
+            return extras::api().writeSvg(file, size, QString::fromStdString(doc.title),
+                                          [&](QPaintDevice& svg) { return paintOn(svg, doc); });
         QPdfWriter pdf(&file);
         pdf.setTitle(QString::fromStdString(doc.title));
         pdf.setCreator(QStringLiteral("Rorovovo"));

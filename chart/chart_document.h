@@ -49,7 +49,8 @@ QImage renderChartImage(const ChartDocument& doc);
 
 // Writes the document as PNG, SVG or PDF, chosen by the file name's extension (case blind). The file is whole or
 // absent: it is written beside its final name and renamed when complete. Throws AppError "Unable to write to
-// <path>" when that fails, and for an extension that names none of the three.
+// <path>" when that fails, and for an extension that names none of the three; for SVG also when the module that
+// draws it cannot be loaded (extras/extras.h).
 void saveChartDocument(const ChartDocument& doc, const QString& path);
 bool isChartFileName(const QString& path);
 

@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
-#include <QPrinter>
 
 #include "core/errors.h"
 #include "forms/FormCompatibility.h"
@@ -66,18 +65,21 @@ void TForm1::MenuToolsSaveClick() {
 void TForm1::MenuToolsPrintClick() {
     const auto doc = drawnChartDocument();
     if (!doc) return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
+    extras::PrintJob job;
+    job.parent = this;
     // The print dialog names its PDF file after the document, dropping what follows the last dot; the ".pdf"
     // keeps the birth year in that name ("born 15.03.1958.pdf", not "born 15.03.pdf").
-    printer.setDocName(QString::fromStdString(doc->title) + QStringLiteral(".pdf"));
-    if (!platform::execPrintDialog(printer, this)) return;
+    job.docName = QString::fromStdString(doc->title) + QStringLiteral(".pdf");
+    job.orientation = QPageLayout::Landscape;
+    // Printing into a PDF file is written whole or not at all, like every file the program writes.
+    job.printToFile = [&](const QString& path, const QPageLayout& layout) {
+        chart::printChartToPdf(*doc, path, layout);
+    };
+    job.printOnDevice = [&](QPagedPaintDevice& printer) { return chart::printChartDocument(printer, *doc); };
     try {
-        // Printing into a PDF file is written whole or not at all, like every file the program writes.
-        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-            chart::printChartToPdf(*doc, printer.outputFileName(), printer.pageLayout());
-        else if (!chart::printChartDocument(printer, *doc))
-            platform::showMessage(QStringLiteral("Unable to print on ") + printer.printerName());
+        const extras::PrintOutcome outcome = platform::print(job);
+        if (outcome.status == extras::PrintOutcome::Failed)
+            platform::showMessage(QStringLiteral("Unable to print on ") + outcome.printerName);
     } catch (const AppError& e) {
         platform::showMessage(QString::fromStdString(e.what()));
     }

@@ -2,8 +2,6 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 
 namespace rorovovo::platform {
@@ -42,10 +40,9 @@ QString getSaveFileName(QWidget* parent, const QString& caption, const QString& 
     return path;
 }
 
-bool execPrintDialog(QPrinter& printer, QWidget* parent) {
-    if (printHandler()) return printHandler()(printer);
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+extras::PrintOutcome print(extras::PrintJob job) {
+    if (printHandler()) job.dialog = printHandler();
+    return extras::api().print(job);
 }
 
 }  // namespace rorovovo::platform

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "extras/extras.h"
+
 class QPrinter;
 class QWidget;
 
@@ -14,11 +16,12 @@ using SaveFileHandler = std::function<QString(const QString& suggested, const QS
 void setSaveFileHandler(SaveFileHandler handler);
 QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter);
 
-// The system print dialog on a printer set up by the caller; true when the user asked to print. Tests answer it in
-// advance (and may set the printer up as a user would).
+// The system print dialog for a job, then the printing the user asked for. Tests answer the dialog in advance (and
+// may set the printer up as a user would). Throws AppError when the module that prints cannot be loaded, and what
+// the job's own functions throw.
 using PrintDialogHandler = std::function<bool(QPrinter& printer)>;
 void setPrintDialogHandler(PrintDialogHandler handler);
-bool execPrintDialog(QPrinter& printer, QWidget* parent);
+extras::PrintOutcome print(extras::PrintJob job);
 
 void resetOutputDialogHandlers();
 

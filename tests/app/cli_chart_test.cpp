@@ -18,8 +18,8 @@ struct Outcome {
     QString err;
 };
 
-Outcome rorovovo(const QStringList& args, const QString& shellPrefix = QString()) {
-    const QString program = QStringLiteral(ROROVOVO_PROGRAM_DIR "/Rorovovo");
+Outcome rorovovo(const QStringList& args, const QString& shellPrefix = QString(),
+                 const QString& program = QStringLiteral(ROROVOVO_PROGRAM_DIR "/Rorovovo")) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // the program picks its own
@@ -120,6 +120,32 @@ TEST(CliChart, writeFailing_exitStatus1AndNoFileLeft) {
     EXPECT_TRUE(r.err.split(QLatin1Char('\n')).contains(QStringLiteral("Unable to write to ") + path))
         << r.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// Network, printing and SVG stay out of every start: only SVG needs the module, and without it says so.
+TEST(CliChart, withoutTheExtrasModule_svgFailsNamingItAndPngStillWorks) {
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("Rorovovo"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ROROVOVO_PROGRAM_DIR "/Rorovovo"), program));
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {program});
+    ASSERT_TRUE(ldd.waitForFinished());
+    const QString linked = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+    EXPECT_TRUE(linked.contains(QStringLiteral("libQt6Widgets"))) << linked.toStdString();
+    for (const char* library : {"libQt6Network", "libQt6PrintSupport", "libQt6Svg"})
+        EXPECT_FALSE(linked.contains(QLatin1String(library))) << library;
+
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    const Outcome r = rorovovo({"--chart", "15.03.1958", "--output", svg}, QString(), program);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.split(QLatin1Char('\n'))
+                    .contains(QStringLiteral("Unable to load ") + dir.filePath(QStringLiteral(ROROVOVO_EXTRAS_FILE)) +
+                              QStringLiteral(": the file is missing")))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(svg));
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    EXPECT_EQ(rorovovo({"--chart", "15.03.1958", "--output", png}, QString(), program).status, 0);
+    EXPECT_FALSE(QImage(png).isNull());
 }
 
 }  // namespace

@@ -132,6 +132,16 @@ TEST_F(Installed, desktopEntryMetainfoManualPageAndIconsPassTheirChecks) {
     EXPECT_TRUE(svg.readAll().startsWith("<svg "));
 }
 
+// SVG is drawn by the module installed under lib/rorovovo/, which the installed program finds there.
+TEST_F(Installed, savesAnSvgThroughTheCommandLine) {
+    const QString svg = root_->path() + QStringLiteral("/chart.svg");
+    const Result r = run(prefix() + "bin/Rorovovo", {"--chart", "15.03.1958", "--name", "Anna Smith", "--output", svg});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("<title>Anna Smith, born 15.03.1958</title>"));
+}
+
 TEST_F(Installed, keepsProfilesInTheUsersHomeAndWritesNothingIntoTheInstallation) {
     for (const char* tool : {"xdotool", "import"})
         if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) GTEST_SKIP() << tool << " is missing";

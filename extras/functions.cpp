@@ -1,0 +1,105 @@
+#include "extras/functions.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QTimer>
+#include <memory>
+
+namespace rorovovo::extras {
+
+namespace {
+
+bool downloadToFile(const QUrl& url, const QString& localPath, int timeoutMs, qint64 maxBytes) {
+    if (!url.isValid() || localPath.isEmpty()) return false;
+
+    // Written beside the target and renamed over it only when complete, so a failure leaves nothing behind.
+    QSaveFile out(localPath);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+
+    QNetworkAccessManager manager;
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(10);
+    std::unique_ptr<QNetworkReply> reply(manager.get(request));
+
+    bool failed = false;
+    qint64 received = 0;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+
+    const auto fail = [&] {
+        if (failed) return;
+        failed = true;
+        reply->abort();
+    };
+    QObject::connect(&timer, &QTimer::timeout, &loop, fail);
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
+        if (failed) return;
+        const QByteArray chunk = reply->readAll();
+        received += chunk.size();
+        if (received > maxBytes || out.write(chunk) != chunk.size()) fail();
+    });
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+
+    timer.start(timeoutMs);
+    if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    timer.stop();
+
+    if (!failed) {
+        const QByteArray rest = reply->readAll();
+        received += rest.size();
+        if (received > maxBytes || out.write(rest) != rest.size()) failed = true;
+    }
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool ok = !failed && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
+    if (!ok) {
+        out.cancelWriting();  // the temporary file goes with `out`
+        return false;
+    }
+    return out.commit();
+}
+
+bool writeSvg(QIODevice& out, const QSize& size, const QString& title,
+              const std::function<bool(QPaintDevice& device)>& paint) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(96);
+    svg.setTitle(title);
+    return paint(svg);
+}
+
+PrintOutcome print(const PrintJob& job) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(job.orientation);
+    printer.setDocName(job.docName);
+    const bool accepted =
+        job.dialog ? job.dialog(printer) : QPrintDialog(&printer, job.parent).exec() == QDialog::Accepted;
+    if (!accepted) return {};
+    // Printing into a PDF file goes to the caller, which writes its files whole or not at all.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        job.printToFile(printer.outputFileName(), printer.pageLayout());
+    else if (!job.printOnDevice(printer))
+        return {PrintOutcome::Failed, printer.printerName()};
+    return {PrintOutcome::Printed, {}};
+}
+
+}  // namespace
+
+const Api& functions() {
+    static const Api api{Api::kVersion, downloadToFile, writeSvg, print};
+    return api;
+}
+
+}  // namespace rorovovo::extras
+
+const rorovovo::extras::Api* rorovovo_extras() { return &rorovovo::extras::functions(); }
