@@ -21,35 +21,21 @@ constexpr double kPi = 3.14159265358979323846;
 
 using detail::arcAngles, detail::outlineRect, detail::toQColor;
 
-// One image the surface draws on: the whole picture, or a tile of it whose left edge is at logical x `left`.
+// Where a drawing call goes: the surface's own image, or a painter onto the screen. Calls draw through the painter;
+// thin arcs go straight into the image's pixels where there is one.
 struct Target {
-    QImage image;
-    int left = 0;
-    // Opened by the first drawing call and closed when the image is read, so that a caller's copy of the image never
-    // shares pixels with an active painter.
-    QPainter painter;
-
-    QPainter& paint() {
-        if (!painter.isActive()) {
-            painter.begin(&image);
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            painter.setRenderHint(QPainter::TextAntialiasing, false);
-            if (left != 0) painter.translate(-left, 0);
-        }
-        return painter;
-    }
-
-    void finish() {
-        if (painter.isActive()) painter.end();
-    }
+    QPainter* painter = nullptr;
+    QImage* image = nullptr;
+    QRect shown;  // the device pixels that can change, for arcs drawn onto the screen
 };
 
-// A picture this many logical pixels wide or wider (the chart strip is its window plus 3000 pixels) is kept in tiles
-// that are made when first shown or read, so what a user never scrolls to costs neither memory nor drawing time.
-constexpr int kTileWidth = 256;
+// A picture this many logical pixels wide or wider (the chart strip is its window plus 3000 pixels) keeps no image: it
+// keeps its drawing calls and draws those that reach the part on show straight onto the screen, so what a user never
+// scrolls to costs neither memory nor drawing time. Reading the image makes it.
+constexpr int kRecordedWidth = 512;
 constexpr int kEverywhere = INT_MAX / 4;
 
-// A drawing call as kept for the tiles not made yet: the logical columns it may touch, and the drawing itself.
+// A drawing call as kept: the logical columns it may touch, and the drawing itself.
 struct Op {
     int left, right;  // [left, right)
     std::function<void(Target&)> draw;
@@ -60,11 +46,13 @@ struct Op {
 struct QImageSurface::State {
     double dpr = 1.0;
     int width = 0, height = 0;  // logical
-    Target whole;               // the picture, when it is not tiled
-    bool tiled = false;
-    std::vector<std::unique_ptr<Target>> tiles;  // null: not made yet
-    // The drawing calls since the picture was last cleared that touch a tile not made yet, in order.
-    std::vector<Op> pending;
+    QImage image;               // the picture, unless it is recorded
+    // Opened by the first drawing call and closed when the image is read, so that a caller's copy of the image never
+    // shares pixels with an active painter.
+    QPainter painter;
+    bool recorded = false;
+    // The drawing calls since the picture was last cleared, in order, while it is recorded.
+    std::vector<Op> ops;
     std::function<void()> changed;
 
     Rgb penColor = 0x000000;
@@ -80,88 +68,62 @@ struct QImageSurface::State {
     QFont qfont;
 
     void clear(int w, int h) {
-        finishAll();
+        finish();
         width = std::max(w, 0);
         height = std::max(h, 0);
-        pending.clear();
-        tiles.clear();
-        whole.image = QImage();
-        tiled = width >= 2 * kTileWidth && dpr == std::round(dpr);
-        if (tiled) {
-            tiles.resize(static_cast<std::size_t>((width + kTileWidth - 1) / kTileWidth));
-        } else {
-            whole.image = whiteImage(width);
-        }
+        ops.clear();
+        image = QImage();
+        // A scaled screen of a ratio that is no whole number maps logical pixels to device pixels unevenly, so the
+        // screen and an image would not agree pixel for pixel there.
+        recorded = width >= kRecordedWidth && dpr == std::round(dpr);
+        if (!recorded) image = whiteImage();
     }
 
-    QImage whiteImage(int logicalWidth) const {
-        QImage image(static_cast<int>(std::ceil(logicalWidth * dpr)), static_cast<int>(std::ceil(height * dpr)),
+    QImage whiteImage() const {
+        QImage white(static_cast<int>(std::ceil(width * dpr)), static_cast<int>(std::ceil(height * dpr)),
                      QImage::Format_RGB32);
-        image.setDevicePixelRatio(dpr);
-        image.fill(Qt::white);
-        return image;
+        white.setDevicePixelRatio(dpr);
+        white.fill(Qt::white);
+        return white;
     }
 
-    void finishAll() {
-        whole.finish();
-        for (const auto& tile : tiles)
-            if (tile) tile->finish();
+    static void prepare(QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
     }
 
-    // Draws on the whole picture, or on every tile made that the call touches and keeps it for the others.
+    Target imageTarget() {
+        if (!painter.isActive()) {
+            painter.begin(&image);
+            prepare(painter);
+        }
+        return {&painter, &image, image.rect()};
+    }
+
+    void finish() {
+        if (painter.isActive()) painter.end();
+    }
+
+    // Draws on the image, or keeps the call for when the picture is shown.
     void draw(int left, int right, std::function<void(Target&)> fn) {
-        if (!tiled) {
-            fn(whole);
+        if (recorded) {
+            ops.push_back({left, right, std::move(fn)});
         } else {
-            bool keep = false;
-            for (std::size_t i = 0; i < tiles.size(); ++i) {
-                const int tileLeft = static_cast<int>(i) * kTileWidth;
-                if (right <= tileLeft || left >= tileLeft + kTileWidth) continue;
-                if (tiles[i])
-                    fn(*tiles[i]);
-                else
-                    keep = true;
-            }
-            if (keep) pending.push_back({left, right, std::move(fn)});
+            Target t = imageTarget();
+            fn(t);
         }
         if (changed) changed();
     }
 
-    Target& tile(std::size_t i) {
-        if (!tiles[i]) {
-            auto made = std::make_unique<Target>();
-            made->left = static_cast<int>(i) * kTileWidth;
-            const int right = std::min(width, made->left + kTileWidth);
-            made->image = whiteImage(right - made->left);
-            for (const Op& op : pending)
-                if (op.left < right && op.right > made->left) op.draw(*made);
-            tiles[i] = std::move(made);
-            if (std::all_of(tiles.begin(), tiles.end(), [](const auto& t) { return t != nullptr; })) {
-                pending.clear();
-                pending.shrink_to_fit();
-            }
-        }
-        return *tiles[i];
-    }
-
-    // Joins the tiles into one picture, as a caller that reads the image expects it.
-    void untile() {
-        if (!tiled) return;
-        QImage image = whiteImage(width);
-        const qsizetype bytesPerPixel = 4;
-        for (std::size_t i = 0; i < tiles.size(); ++i) {
-            Target& t = tile(i);
-            t.finish();
-            const qsizetype offset = static_cast<qsizetype>(std::lround(t.left * dpr)) * bytesPerPixel;
-            const qsizetype bytes = static_cast<qsizetype>(t.image.width()) * bytesPerPixel;
-            for (int y = 0; y < image.height(); ++y)
-                std::memcpy(image.scanLine(y) + offset, t.image.constScanLine(y), static_cast<std::size_t>(bytes));
-            tiles[i].reset();
-        }
-        tiles.clear();
-        pending.clear();
-        tiled = false;
-        whole.image = image;
+    // Makes the image of a recorded picture, as a caller that reads the image expects it.
+    void makeImage() {
+        if (!recorded) return;
+        image = whiteImage();
+        Target t = imageTarget();
+        for (const Op& op : ops) op.draw(t);
+        ops.clear();
+        ops.shrink_to_fit();
+        recorded = false;
     }
 
     QPen qpen() const {
@@ -192,8 +154,8 @@ struct QImageSurface::State {
     // Thin arcs are walked pixel by pixel straight into the image: the chart's curves must stay unbroken up to the
     // image's edges and keep their dash pattern, and the painter's clipped cosmetic strokes lose pixels there.
     // On a scaled image the walk runs in device pixels and stamps a square as wide as one logical pixel, so the curve
-    // keeps its logical width yet follows its true shape within each logical pixel. A tile takes the pixels that
-    // fall on it from the same walk, so the dash pattern runs on across tiles.
+    // keeps its logical width yet follows its true shape within each logical pixel. Onto the screen each pixel goes as
+    // a filled square of the same device pixels.
     static void plotArc(Target& target, const QRectF& r, int start16, int span16, Rgb penColor, PenStyle penStyle,
                         double dpr) {
         const double cx = r.center().x() * dpr, cy = r.center().y() * dpr;
@@ -209,15 +171,16 @@ struct QImageSurface::State {
         const double stepCos = std::cos(span / steps), stepSin = std::sin(span / steps);
         double c = std::cos(t0), sn = std::sin(t0);
         const QRgb color = 0xFF000000u | penColor;
-        QImage& image = target.image;
-        const int originX = static_cast<int>(std::lround(target.left * dpr));
-        const int w = image.width(), h = image.height();
+        const QColor screenColor = toQColor(penColor);
         const bool dashed = penStyle == PenStyle::DashDotDot || penStyle == PenStyle::Dash;
         const int* pattern = penStyle == PenStyle::Dash ? detail::kDashPattern : detail::kDashDotDotPattern;
         const int patternLength = penStyle == PenStyle::Dash ? 2 : 6;
         int patternIndex = 0, patternLeft = pattern[0] * dot;
-        uchar* bits = image.bits();
-        const qsizetype stride = image.bytesPerLine();
+        QImage* image = target.image;
+        uchar* bits = image ? image->bits() : nullptr;
+        const qsizetype stride = image ? image->bytesPerLine() : 0;
+        const int w = image ? image->width() : 0, h = image ? image->height() : 0;
+        std::vector<QRect> onScreen;  // device pixels
         auto put = [&](QPoint q) {
             bool ink = true;
             if (dashed) {
@@ -228,9 +191,30 @@ struct QImageSurface::State {
                 }
             }
             if (!ink) return;
-            const int qx = q.x() - originX;
+            if (!image) {
+                // Most of a crest's ellipse lies outside the chart; only what can show is filled.
+                if (q.x() + dot <= target.shown.left() || q.x() > target.shown.right() ||
+                    q.y() + dot <= target.shown.top() || q.y() > target.shown.bottom())
+                    return;
+                // Squares along a row or down a column join into one rectangle, so a flat stretch or a steep flank
+                // of the curve is one fill.
+                const QRect square(q, QSize(dot, dot));
+                if (!onScreen.empty()) {
+                    QRect& run = onScreen.back();
+                    if (run.height() == dot && run.top() == q.y() && run.right() + 1 == q.x()) {
+                        run.setRight(square.right());
+                        return;
+                    }
+                    if (run.width() == dot && run.left() == q.x() && run.bottom() + 1 == q.y()) {
+                        run.setBottom(square.bottom());
+                        return;
+                    }
+                }
+                onScreen.push_back(square);
+                return;
+            }
             for (int y = std::max(q.y(), 0); y < std::min(q.y() + dot, h); ++y)
-                for (int x = std::max(qx, 0); x < std::min(qx + dot, w); ++x)
+                for (int x = std::max(q.x(), 0); x < std::min(q.x() + dot, w); ++x)
                     reinterpret_cast<QRgb*>(bits + y * stride)[x] = color;
         };
         // A pixel is held back until the next one shows whether it is only the inner corner of a diagonal step.
@@ -255,6 +239,18 @@ struct QImageSurface::State {
             hasPending = true;
         }
         if (hasPending) put(pending);
+        if (!onScreen.empty()) {
+            QPainter& p = *target.painter;
+            p.save();
+            p.setPen(Qt::NoPen);
+            p.setBrush(screenColor);
+            std::vector<QRectF> logical;
+            logical.reserve(onScreen.size());
+            for (const QRect& run : onScreen)
+                logical.emplace_back(run.x() / dpr, run.y() / dpr, run.width() / dpr, run.height() / dpr);
+            p.drawRects(logical.data(), static_cast<int>(logical.size()));
+            p.restore();
+        }
     }
 
     const QFont& currentFont() {
@@ -273,31 +269,35 @@ QImageSurface::QImageSurface(int width, int height, double devicePixelRatio) : d
     resize(width, height);
 }
 
-QImageSurface::~QImageSurface() { d_->finishAll(); }
+QImageSurface::~QImageSurface() { d_->finish(); }
 
 const QImage& QImageSurface::image() const {
-    d_->untile();
-    d_->whole.finish();
-    return d_->whole.image;
+    d_->makeImage();
+    d_->finish();
+    return d_->image;
 }
 
 void QImageSurface::paint(QPainter& painter, const QRect& area) {
     const QRect shown = area & QRect(0, 0, d_->width, d_->height);
     if (shown.isEmpty()) return;
     const double r = d_->dpr;
-    auto put = [&](Target& t, const QRect& part) {
-        t.finish();
-        const QRectF source((part.x() - t.left) * r, part.y() * r, part.width() * r, part.height() * r);
-        painter.drawImage(QRectF(part), t.image, source);
-    };
-    if (!d_->tiled) {
-        put(d_->whole, shown);
+    const QRect device(QPoint(static_cast<int>(shown.left() * r), static_cast<int>(shown.top() * r)),
+                       QSize(static_cast<int>(shown.width() * r), static_cast<int>(shown.height() * r)));
+    if (!d_->recorded) {
+        d_->finish();
+        painter.drawImage(QRectF(shown), d_->image, QRectF(device));
         return;
     }
-    for (int i = shown.left() / kTileWidth; i <= shown.right() / kTileWidth; ++i) {
-        const QRect tileArea(i * kTileWidth, 0, kTileWidth, d_->height);
-        put(d_->tile(static_cast<std::size_t>(i)), shown & tileArea);
-    }
+    painter.save();
+    painter.setClipRect(shown, Qt::IntersectClip);
+    State::prepare(painter);
+    painter.fillRect(shown, Qt::white);
+    for (const Op& op : d_->ops)
+        if (op.left <= shown.right() && op.right > shown.left()) {
+            Target screen{&painter, nullptr, device};
+            op.draw(screen);
+        }
+    painter.restore();
 }
 
 void QImageSurface::resize(int width, int height) {
@@ -307,8 +307,8 @@ void QImageSurface::resize(int width, int height) {
 
 void QImageSurface::setImage(const QImage& image) {
     d_->clear(0, 0);
-    d_->tiled = false;
-    d_->whole.image = image.convertToFormat(QImage::Format_RGB32);
+    d_->recorded = false;
+    d_->image = image.convertToFormat(QImage::Format_RGB32);
     d_->dpr = image.devicePixelRatio();
     const QSizeF size = image.deviceIndependentSize();
     d_->width = static_cast<int>(std::lround(size.width()));
@@ -345,10 +345,10 @@ void QImageSurface::setFontColor(Rgb color) { d_->fontColor = color; }
 void QImageSurface::fillRect(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) return;
     // What lies under a fill of the whole picture is never seen again.
-    if (left <= 0 && top <= 0 && right >= d_->width && bottom >= d_->height) d_->pending.clear();
+    if (left <= 0 && top <= 0 && right >= d_->width && bottom >= d_->height) d_->ops.clear();
     const QRect r(left, top, right - left, bottom - top);
     const QColor color = toQColor(d_->brushColor);
-    d_->draw(left, right, [r, color](Target& t) { t.paint().fillRect(r, color); });
+    d_->draw(left, right, [r, color](Target& t) { t.painter->fillRect(r, color); });
 }
 
 void QImageSurface::moveTo(int x, int y) { d_->position = QPoint(x, y); }
@@ -365,13 +365,13 @@ void QImageSurface::lineTo(int x, int y) {
         else
             r = from.x() < x ? QRect(from.x(), y, x - from.x(), 1) : QRect(x + 1, y, from.x() - x, 1);
         const QColor color = toQColor(d_->penColor);
-        d_->draw(r.left(), r.right() + 1, [r, color](Target& t) { t.paint().fillRect(r, color); });
+        d_->draw(r.left(), r.right() + 1, [r, color](Target& t) { t.painter->fillRect(r, color); });
     } else {
         const QPoint to = d_->position;
         const int reach = d_->reach();
         d_->draw(std::min(from.x(), x) - reach, std::max(from.x(), x) + reach + 1,
                  [from, to, pen = d_->qpen()](Target& t) {
-                     QPainter& p = t.paint();
+                     QPainter& p = *t.painter;
                      p.setPen(pen);
                      p.drawLine(from, to);
                  });
@@ -391,7 +391,7 @@ void QImageSurface::arc(int left, int top, int right, int bottom, int x1, int y1
                  });
     } else {
         d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen()](Target& t) {
-            QPainter& p = t.paint();
+            QPainter& p = *t.painter;
             p.setPen(pen);
             p.drawArc(r, start, span);
         });
@@ -406,7 +406,7 @@ void QImageSurface::pie(int left, int top, int right, int bottom, int x1, int y1
     arcAngles(r, x1, y1, x2, y2, start, span);
     const int reach = d_->reach();
     d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen(), brush = d_->qbrush()](Target& t) {
-        QPainter& p = t.paint();
+        QPainter& p = *t.painter;
         p.setPen(pen);
         p.setBrush(brush);
         p.drawPie(r, start, span);
@@ -419,7 +419,7 @@ void QImageSurface::ellipse(int left, int top, int right, int bottom) {
                                                      : outlineRect(left, top, right, bottom);
     const int reach = d_->reach();
     d_->draw(left - reach, right + reach, [r, pen = d_->qpen(), brush = d_->qbrush()](Target& t) {
-        QPainter& p = t.paint();
+        QPainter& p = *t.painter;
         p.setPen(pen);
         p.setBrush(brush);
         p.drawEllipse(r);
@@ -438,7 +438,7 @@ void QImageSurface::textOut(int x, int y, const std::string& utf8) {
     const int left = angle != 0.0 ? -kEverywhere : x - cell.height();
     const int right = angle != 0.0 ? kEverywhere : x + cell.width() + cell.height();
     d_->draw(left, right, [=, color = toQColor(d_->fontColor)](Target& t) {
-        QPainter& p = t.paint();
+        QPainter& p = *t.painter;
         p.save();
         p.setFont(f);
         p.translate(x, y);

@@ -188,7 +188,7 @@ void PictureBox::clearPicture() {
 
 void PictureBox::setStretch(bool stretch) {
     stretch_ = stretch;
-    update();
+    pictureChanged();
 }
 
 void PictureBox::setTransparent(bool transparent) {
@@ -198,7 +198,17 @@ void PictureBox::setTransparent(bool transparent) {
 
 void PictureBox::pictureChanged() {
     maskedValid_ = false;
+    // A picture that covers the whole control says so, and a control moved over the screen (the chart strip when it
+    // scrolls) then has the pixels it already showed moved with it; only what comes into view is painted.
+    const bool covers =
+        surface_ && !transparent_ && (stretch_ || (surface_->width() >= width() && surface_->height() >= height()));
+    setAttribute(Qt::WA_OpaquePaintEvent, covers);
     update();
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    pictureChanged();
 }
 
 const QImage& PictureBox::shownImage() {

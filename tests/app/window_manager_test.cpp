@@ -282,6 +282,54 @@ TEST_P(ManagedWindow, tabWalksTheDesignedOrder_andTheChartScrollsFromTheKeyboard
     ASSERT_TRUE(close(window));
 }
 
+// Scrolling moves the pixels the chart already shows and paints only what comes into view; after many small steps the
+// chart must look exactly as when it is painted afresh.
+TEST_P(ManagedWindow, aChartScrolledStepByStep_looksAsWhenPaintedAfresh) {
+    writeIni("[Records]\nProfiles=1\nSelected=0\n0=Anna Smith|15.03.1958\n");
+    const QString window = start();
+    ASSERT_FALSE(window.isEmpty());
+    xtool("xdotool", {"windowfocus", "--sync", window});
+    const QPoint origin = clientOrigin(window);
+    ASSERT_GE(origin.y(), 0) << "today's band not found";
+    const QRect strip(origin + QPoint(26, 22), QSize(509, 181));
+    const auto settled = [&] {
+        QImage last, now;
+        waitFor(
+            [&] {
+                last = now;
+                now = shot().copy(strip);
+                return !last.isNull() && now == last;
+            },
+            kSlow);
+        return now;
+    };
+    // The right arrow of the scroll bar takes the keyboard; then small steps each way, and more forward.
+    const QPoint rightArrow = origin + QPoint(26 + 509 - 5, 204 + 8);
+    xtool("xdotool", {"mousemove", QString::number(rightArrow.x()), QString::number(rightArrow.y()), "click", "1"});
+    QStringList keys = {"key", "--delay", "20"};
+    for (int i = 0; i < 23; ++i) keys << QStringLiteral("Right");
+    for (int i = 0; i < 7; ++i) keys << QStringLiteral("Left");
+    xtool("xdotool", keys);
+    const QImage stepped = settled();
+    int curve = 0;
+    for (int y = 0; y < stepped.height(); ++y)
+        for (int x = 0; x < stepped.width(); ++x) curve += (stepped.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+    ASSERT_GT(curve, 100) << "no physical curve in the chart";
+    ASSERT_FALSE(todayAtLeftEdge(origin));
+    // A window one pixel taller and back has the whole chart painted again.
+    const QRect c = client(window);
+    for (const int h : {c.height() + 1, c.height()}) {
+        xtool("xdotool", {"windowsize", "--sync", window, QString::number(c.width()), QString::number(h)});
+        waitFor([&] { return client(window).height() == h; }, kSlow);
+    }
+    const QImage afresh = settled();
+    int differing = 0;
+    for (int y = 0; y < afresh.height(); ++y)
+        for (int x = 0; x < afresh.width(); ++x) differing += afresh.pixel(x, y) != stepped.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+    ASSERT_TRUE(close(window));
+}
+
 INSTANTIATE_TEST_SUITE_P(Desktops, ManagedWindow, ::testing::Values(Desk::Bare, Desk::Openbox),
                          [](const auto& p) { return p.param == Desk::Bare ? "noWindowManager" : "openbox"; });
 

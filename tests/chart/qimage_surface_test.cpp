@@ -215,8 +215,9 @@ TEST(QImageSurface, fontSpec_roundTrips_andBiggerFontsMeasureBigger) {
     EXPECT_GT(s.textWidth("AgAg"), s.textWidth("Ag"));
 }
 
-// A picture as wide as the chart strip is made part by part as it is shown. Whatever was shown before, during or
-// after the drawing, what is shown and what is read must equal the picture drawn whole.
+// A picture as wide as the chart strip keeps its drawing calls and draws the part on show straight onto the screen.
+// Whatever was shown before, during or after the drawing, what is shown and what is read must equal the picture
+// drawn on an image.
 TEST(QImageSurface, widePicture_showsAndReadsAsIfDrawnWhole_whicheverPartsWereShownFirst) {
     constexpr int kW = 1900, kH = 181, kToday = 700;
     auto script = [](QImageSurface& s, const std::function<void()>& midway) {
