@@ -258,10 +258,12 @@ void TForm1::createControls() {
         setTextColor(l, readableOn(palette().color(QPalette::Disabled, QPalette::WindowText),
                                    palette().color(QPalette::Window)));
         *dayLabels[i] = l;
-        auto* box = place(new QLineEdit(QString::number(i + 2), Panel2), dayBoxNames[i], 31, 8 + 24 * i, 21, 19);
+        // The text comes after the font: a box made with its text lays it out at once in the toolkit's default face.
+        auto* box = place(new QLineEdit(Panel2), dayBoxNames[i], 31, 8 + 24 * i, 21, 19);
         box->setReadOnly(true);
         box->setFrame(false);
         box->setFont(designFont(12));
+        box->setText(QString::number(i + 2));
         box->setAlignment(Qt::AlignCenter);
         setTextColor(box, colour);
         box->setAccessibleName(name + QStringLiteral(" day"));
