@@ -242,6 +242,16 @@ QStringList IniDocument::keyNames(const QString& section) const {
     return names;
 }
 
+void IniDocument::forEachValue(const QString& section,
+                               const std::function<void(QStringView key, QStringView value)>& visit) const {
+    const Section* s = findSection(section);
+    if (!s) return;
+    for (const Line& line : s->lines)
+        if (line.valueAt >= 0)
+            visit(QStringView(line.text).left(line.valueAt - 1).trimmed(),
+                  QStringView(line.text).mid(line.valueAt).trimmed());
+}
+
 std::optional<int> parseIniInteger(QStringView text) {
     bool hex = false;
     qsizetype i = 0;

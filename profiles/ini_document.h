@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,6 +46,10 @@ class IniDocument {
     // The names that count, in file order, as written in the file (trimmed).
     QStringList sectionNames() const;
     QStringList keyNames(const QString& section) const;
+    // Every key line of the section in file order, key and value without blanks at the ends; a key written twice
+    // comes twice (value() takes the first).
+    void forEachValue(const QString& section,
+                      const std::function<void(QStringView key, QStringView value)>& visit) const;
 
     TextEncoding encoding() const { return layout_.encoding; }
     bool empty() const { return preamble_.empty() && sections_.empty(); }

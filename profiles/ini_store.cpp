@@ -189,16 +189,23 @@ quint64 IniStore::revision() {
     return revision_;
 }
 
+namespace {
+
+// A value cut after kMaxValueLength characters, never in the middle of one.
+QStringView cut(QStringView value) {
+    if (value.size() <= kMaxValueLength) return value;
+    qsizetype length = kMaxValueLength;
+    if (value.at(length - 1).isHighSurrogate()) --length;
+    return value.left(length);
+}
+
+}  // namespace
+
 QString IniStore::readString(const QString& section, const QString& key, const QString& def) {
     if (!inBatch_) refreshIfChanged();
-    std::optional<QString> value = doc_.value(section, key);
+    const std::optional<QString> value = doc_.value(section, key);
     if (!value) return def;
-    if (value->size() > kMaxValueLength) {
-        qsizetype length = kMaxValueLength;
-        if (value->at(length - 1).isHighSurrogate()) --length;  // never half a character
-        value->truncate(length);
-    }
-    return *value;
+    return value->size() > kMaxValueLength ? cut(*value).toString() : *value;
 }
 
 int IniStore::readInteger(const QString& section, const QString& key, int def) {
@@ -208,9 +215,10 @@ int IniStore::readInteger(const QString& section, const QString& key, int def) {
     return parseIniInteger(*value).value_or(def);
 }
 
-QStringList IniStore::keyNames(const QString& section) {
+void IniStore::forEachValue(const QString& section,
+                            const std::function<void(QStringView key, QStringView value)>& visit) {
     if (!inBatch_) refreshIfChanged();
-    return doc_.keyNames(section);
+    doc_.forEachValue(section, [&visit](QStringView key, QStringView value) { visit(key, cut(value)); });
 }
 
 bool IniStore::readBool(const QString& section, const QString& key, bool def) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -53,8 +54,9 @@ class IniStore {
     int readInteger(const QString& section, const QString& key, int def);
     // Read as an integer: non-zero is true.
     bool readBool(const QString& section, const QString& key, bool def);
-    // The key names of a section in file order, as written; none when the section is missing.
-    QStringList keyNames(const QString& section);
+    // Every key line of a section in file order, values as readString gives them: one pass over a long section
+    // instead of a lookup per key. A key written twice comes twice; readString gives the first.
+    void forEachValue(const QString& section, const std::function<void(QStringView key, QStringView value)>& visit);
     // Goes up whenever what the store holds may have changed, by its own writes or, as a read finds, by another
     // program's; while it stays the same, every read gives what it gave before.
     quint64 revision();

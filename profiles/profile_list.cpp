@@ -1,6 +1,8 @@
 #include "profiles/profile_list.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "profiles/ini_store.h"
 #include "profiles/preferences.h"
@@ -20,22 +22,38 @@ ProfileList::ProfileList(const std::unique_ptr<IniStore>& store, QObject* parent
 
 IniStore& ProfileList::store() const { return openStore(store_); }
 
-int ProfileList::nextKey(IniStore& store) {
-    int highest = -1;
-    for (const QString& key : store.keyNames(kRecords)) {
-        bool ok = false;
-        const int k = key.toInt(&ok);
-        // Only keys as the program writes them: "007" or "+7" name no position.
-        if (ok && k >= 0 && QString::number(k) == key) highest = std::max(highest, k);
-    }
-    return highest + 1;
+namespace {
+
+// The farthest a key may lie past the ones before it and still belong to the list.
+constexpr int kFarthestGap = 1000;
+
+// The position a key names: only keys as the program writes them, so "007" or "+7" name none (-1).
+int positionOf(QStringView key) {
+    bool ok = false;
+    const int k = key.toInt(&ok);
+    return ok && k >= 0 && QString::number(k) == key ? k : -1;
 }
 
-QStringList ProfileList::fileEntries(IniStore& store) {
-    const int n = std::min(store.readInteger(kRecords, kCount, 0), nextKey(store));
-    QStringList entries;
-    for (int k = 0; k < n; ++k) entries << store.readString(kRecords, QString::number(k), QString());
-    return entries;
+}  // namespace
+
+ProfileList::FileEntries ProfileList::fileEntries(IniStore& store) {
+    // One pass over the section: a lookup per key would cost a long list more than reading it.
+    std::vector<std::pair<int, QString>> found;
+    store.forEachValue(kRecords, [&found](QStringView key, QStringView value) {
+        if (const int k = positionOf(key); k >= 0) found.emplace_back(k, value.toString());
+    });
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    FileEntries file;
+    for (const auto& [k, value] : found) {
+        if (k - file.end >= kFarthestGap) break;
+        file.end = k + 1;
+    }
+    const int n = std::clamp(store.readInteger(kRecords, kCount, 0), 0, file.end);
+    file.entries = QStringList(n);
+    // From the last to the first, so the first of a key written twice is the one kept, as a read gives it.
+    for (auto it = found.rbegin(); it != found.rend(); ++it)
+        if (it->first < n) file.entries[it->first] = it->second;
+    return file;
 }
 
 void ProfileList::reset(QStringList entries) {
@@ -48,7 +66,7 @@ void ProfileList::reset(QStringList entries) {
 void ProfileList::load() {
     IniStore& s = store();
     loadedRevision_ = s.revision();
-    reset(fileEntries(s));
+    reset(fileEntries(s).entries);
 }
 
 void ProfileList::refresh() {
@@ -56,7 +74,7 @@ void ProfileList::refresh() {
     // Reading every entry again is the cost of a pick in a long list; nothing to read while the store is unchanged.
     const quint64 revision = s.revision();
     if (loaded_ && revision == loadedRevision_) return;
-    QStringList now = fileEntries(s);
+    QStringList now = fileEntries(s).entries;
     loadedRevision_ = revision;
     if (!loaded_ || now != entries_) reset(std::move(now));
 }
@@ -99,7 +117,7 @@ int ProfileList::add(const QString& entry) {
     // The lock is held from the look at the file to the write, so no other copy can slip in between.
     IniStore::Batch batch(s);
     refresh();
-    const int n = nextKey(s);
+    const int n = fileEntries(s).end;
     s.writeInteger(kRecords, kCount, n + 1);
     s.writeInteger(kRecords, kSelected, n);
     s.writeString(kRecords, QString::number(n), entry);

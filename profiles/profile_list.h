@@ -25,7 +25,8 @@ class ProfileList : public QAbstractListModel {
     explicit ProfileList(const std::unique_ptr<IniStore>& store, QObject* parent = nullptr);
 
     // Reads the entries the file holds, replacing what the list held. The count a file states is believed only
-    // as far as its keys go, so a damaged count costs nothing.
+    // as far as its keys go, so a damaged count costs nothing; a key more than 1000 past the ones before it is no
+    // part of the list (the program leaves no gaps), so a stray huge key does not make the list a billion long.
     void load();
     // Reloads the list when the file holds other entries than the list.
     void refresh();
@@ -61,8 +62,13 @@ class ProfileList : public QAbstractListModel {
 
   private:
     IniStore& store() const;
-    static QStringList fileEntries(IniStore& store);
-    static int nextKey(IniStore& store);
+    // The entries at the positions the list reaches, and the first position after the last key it reaches, where
+    // an add goes.
+    struct FileEntries {
+        QStringList entries;
+        int end = 0;
+    };
+    static FileEntries fileEntries(IniStore& store);
     void reset(QStringList entries);
 
     const std::unique_ptr<IniStore>& store_;

@@ -122,7 +122,9 @@ TEST_F(HostileFiles, aStartAndCloseKeepEveryByteItDidNotChange_inTheFilesOwnEnco
 
 TEST_F(HostileFiles, aCountFarBeyondItsEntries_startsInTime_staysSmall_andListsWhatIsThere) {
     ASSERT_TRUE(reader.start(env)) << "no accessibility bus";
-    const QByteArray records = "[Records]\nProfiles=2147483647\nSelected=0\n0=Mara Quill|07.11.1984\n";
+    // The count, and one key, far beyond the entries there are.
+    const QByteArray records =
+        "[Records]\nProfiles=2147483647\nSelected=0\n0=Mara Quill|07.11.1984\n1999999999=Tobias Wren|23.02.1990\n";
     writeAll(file("Cyclomat.ini"), records);
     QString heard;
     qint64 peakKb = -1;  // the most memory the program held at once, when its window showed
