@@ -24,8 +24,8 @@ IniStore& ProfileList::store() const { return openStore(store_); }
 
 namespace {
 
-// The farthest a key may lie past the ones before it and still belong to the list.
-constexpr int kFarthestGap = 1000;
+// The most empty places a list holds in all, where a hand edit left keys out; the program itself leaves none.
+constexpr int kMostEmptyPlaces = 1000;
 
 // The position a key names: only keys as the program writes them, so "007" or "+7" name none (-1).
 int positionOf(QStringView key) {
@@ -44,8 +44,11 @@ ProfileList::FileEntries ProfileList::fileEntries(IniStore& store) {
     });
     std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     FileEntries file;
+    int empty = 0;
     for (const auto& [k, value] : found) {
-        if (k - file.end >= kFarthestGap) break;
+        if (k < file.end) continue;  // the same key again
+        empty += k - file.end;
+        if (empty > kMostEmptyPlaces) break;
         file.end = k + 1;
     }
     const int n = std::clamp(store.readInteger(kRecords, kCount, 0), 0, file.end);

@@ -25,8 +25,9 @@ class ProfileList : public QAbstractListModel {
     explicit ProfileList(const std::unique_ptr<IniStore>& store, QObject* parent = nullptr);
 
     // Reads the entries the file holds, replacing what the list held. The count a file states is believed only
-    // as far as its keys go, so a damaged count costs nothing; a key more than 1000 past the ones before it is no
-    // part of the list (the program leaves no gaps), so a stray huge key does not make the list a billion long.
+    // as far as its keys go, so a damaged count costs nothing. Keys left out make empty places; the list ends
+    // before a key that would make them more than 1000 in all (the program leaves none), so a stray huge key does
+    // not make the list a billion long.
     void load();
     // Reloads the list when the file holds other entries than the list.
     void refresh();

@@ -161,6 +161,9 @@ TEST_F(ProfileListTest, theKeysPresent_boundTheList_andAnAddNeverOverwritesOne) 
         // A stray key far past the others (hand-made) is no part of the list, and stays in the file.
         {"[Records]\nProfiles=2147483647\n0=Mara Quill|07.11.1984\n1999999999=Tobias Wren|23.02.1990\n", 1, 1},
         {"[Records]\nProfiles=9\n0=Mara Quill|07.11.1984\n7=Tobias Wren|23.02.1990\n", 8, 8},
+        {"[Records]\nProfiles=2000\n0=Mara Quill|07.11.1984\n600=Tobias Wren|23.02.1990\n1200=Ines "
+         "Falkner|01.06.1962\n",
+         601, 601},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
