@@ -72,6 +72,12 @@ ReadResult readRegularFile(const QString& path, QByteArray* bytes, QString* reas
         return ReadResult::Failed;
     }
 #endif
+    // A settings or celebrity file is kilobytes; one this large is no file of ours, and reading it whole could take
+    // all the memory there is.
+    if (file.size() > kLargestReadableFile) {
+        why = QStringLiteral("it is larger than %1 MB").arg(kLargestReadableFile / (1024 * 1024));
+        return ReadResult::Failed;
+    }
     *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         why = file.errorString();

@@ -26,7 +26,9 @@ class FileOps {
 };
 
 // Reads a whole file without ever waiting on it: a FIFO, a device, a socket or a folder at the path is refused
-// before a byte is read. `reason` (may be null) says why a read failed, in words for a message.
+// before a byte is read, and so is a file larger than kLargestReadableFile. `reason` (may be null) says why a read
+// failed, in words for a message.
+inline constexpr qint64 kLargestReadableFile = 64 * 1024 * 1024;
 enum class ReadResult { Read, Missing, NotRegular, Failed };
 ReadResult readRegularFile(const QString& path, QByteArray* bytes, QString* reason);
 

@@ -188,6 +188,12 @@ TEST_F(IniStoreSafetyTest, pathThatIsNoFile_isReportedAtOnce_neverWaitedOn_andNe
         {"FIFO", [&] { return ::mkfifo(qPrintable(path), 0644) == 0; }, "it is not a regular file"},
         {"device", [&] { return QFile::link("/dev/null", path); }, "it is not a regular file"},
         {"folder", [&] { return QDir().mkdir(path); }, "it is a folder"},
+        {"huge file",
+         [&] {
+             QFile f(path);  // sparse: no disk space taken
+             return f.open(QIODevice::WriteOnly) && f.resize(kLargestReadableFile + 1);
+         },
+         "it is larger than 64 MB"},
     };
     const QString nativePath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     for (const auto& c : cases) {
