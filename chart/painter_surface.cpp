@@ -36,62 +36,62 @@ void PainterSurface::flush() {
 }
 
 void PainterSurface::setPenColor(Rgb color) {
-    if (color != penColor_) flush();
-    penColor_ = color;
+    if (color != state_.penColor) flush();
+    state_.penColor = color;
 }
 
 void PainterSurface::setPenStyle(PenStyle style) {
-    if (style != penStyle_) flush();
-    penStyle_ = style;
+    if (style != state_.penStyle) flush();
+    state_.penStyle = style;
 }
 
 void PainterSurface::setPenWidth(int width) {
     flush();
-    penWidth_ = std::max(width, 1);
+    state_.penWidth = std::max(width, 1);
 }
 
-void PainterSurface::setBrushColor(Rgb color) { brushColor_ = color; }
-void PainterSurface::setBrushStyle(BrushStyle style) { brushStyle_ = style; }
-void PainterSurface::setFont(const FontSpec& font) { font_ = font; }
+void PainterSurface::setBrushColor(Rgb color) { state_.brushColor = color; }
+void PainterSurface::setBrushStyle(BrushStyle style) { state_.brushStyle = style; }
+void PainterSurface::setFont(const FontSpec& font) { state_.font = font; }
 
 void PainterSurface::applyPen() {
-    if (penStyle_ == PenStyle::Clear) {
+    if (state_.penStyle == PenStyle::Clear) {
         p_.setPen(Qt::NoPen);
         return;
     }
-    QPen pen(toQColor(penColor_), penWidth_);
+    QPen pen(toQColor(state_.penColor), state_.penWidth);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
-    detail::setDashes(pen, penStyle_);
+    detail::setDashes(pen, state_.penStyle);
     p_.setPen(pen);
 }
 
 void PainterSurface::applyBrush() {
-    if (brushStyle_ == BrushStyle::Solid)
-        p_.setBrush(toQColor(brushColor_));
+    if (state_.brushStyle == BrushStyle::Solid)
+        p_.setBrush(toQColor(state_.brushColor));
     else
         p_.setBrush(Qt::NoBrush);
 }
 
-QFont PainterSurface::qfont() const { return detail::toQFont(font_); }
+QFont PainterSurface::qfont() const { return detail::toQFont(state_.font); }
 
 void PainterSurface::fillRect(int left, int top, int right, int bottom) {
     flush();
     if (right <= left || bottom <= top) return;
-    p_.fillRect(QRect(left, top, right - left, bottom - top), toQColor(brushColor_));
+    p_.fillRect(QRect(left, top, right - left, bottom - top), toQColor(state_.brushColor));
 }
 
 void PainterSurface::lineTo(int x, int y) {
     flush();
-    const QPoint from = position_;
-    position_ = QPoint(x, y);
-    if (penStyle_ == PenStyle::Clear || from == position_) return;
+    const QPoint from = state_.position;
+    state_.position = QPoint(x, y);
+    if (state_.penStyle == PenStyle::Clear || from == state_.position) return;
     applyPen();
-    p_.drawLine(centre(from), centre(position_));
+    p_.drawLine(centre(from), centre(state_.position));
 }
 
 void PainterSurface::arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
-    if (penStyle_ == PenStyle::Clear || right - left < 1 || bottom - top < 1) return;
+    if (state_.penStyle == PenStyle::Clear || right - left < 1 || bottom - top < 1) return;
     const QRectF r = outlineRect(left, top, right, bottom);
     int start = 0, span = 0;
     arcAngles(r, x1, y1, x2, y2, start, span);
@@ -106,8 +106,8 @@ void PainterSurface::arc(int left, int top, int right, int bottom, int x1, int y
 void PainterSurface::pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) {
     flush();
     if (right - left < 1 || bottom - top < 1) return;
-    const QRectF r = penStyle_ == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
-                                                  : outlineRect(left, top, right, bottom);
+    const QRectF r = state_.penStyle == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
+                                                        : outlineRect(left, top, right, bottom);
     int start = 0, span = 0;
     arcAngles(r, x1, y1, x2, y2, start, span);
     applyPen();
@@ -120,8 +120,8 @@ void PainterSurface::ellipse(int left, int top, int right, int bottom) {
     if (right - left < 1 || bottom - top < 1) return;
     applyPen();
     applyBrush();
-    p_.drawEllipse(penStyle_ == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
-                                                : outlineRect(left, top, right, bottom));
+    p_.drawEllipse(state_.penStyle == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
+                                                      : outlineRect(left, top, right, bottom));
 }
 
 void PainterSurface::textOut(int x, int y, const std::string& utf8) {
@@ -132,10 +132,10 @@ void PainterSurface::textOut(int x, int y, const std::string& utf8) {
     p_.save();
     p_.setFont(f);
     p_.translate(x, y);
-    if (font_.escapement != 0) p_.rotate(-font_.escapement / 10.0);
-    if (brushStyle_ == BrushStyle::Solid)
-        p_.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), toQColor(brushColor_));
-    p_.setPen(toQColor(fontColor_));
+    if (state_.font.escapement != 0) p_.rotate(-state_.font.escapement / 10.0);
+    if (state_.brushStyle == BrushStyle::Solid)
+        p_.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), toQColor(state_.brushColor));
+    p_.setPen(toQColor(state_.fontColor));
     p_.drawText(0, fm.ascent(), text);
     p_.restore();
 }

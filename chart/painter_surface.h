@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <QPoint>
 
+#include "chart/qt_geometry.h"
 #include "chart/surface.h"
 
 class QPainter;
@@ -28,10 +29,10 @@ class PainterSurface : public Surface {
     void setBrushColor(Rgb color) override;
     void setBrushStyle(BrushStyle style) override;
     void setFont(const FontSpec& font) override;
-    FontSpec font() const override { return font_; }
-    void setFontColor(Rgb color) override { fontColor_ = color; }
+    FontSpec font() const override { return state_.font; }
+    void setFontColor(Rgb color) override { state_.fontColor = color; }
     void fillRect(int left, int top, int right, int bottom) override;
-    void moveTo(int x, int y) override { position_ = QPoint(x, y); }
+    void moveTo(int x, int y) override { state_.position = QPoint(x, y); }
     void lineTo(int x, int y) override;
     void arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) override;
     void pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2) override;
@@ -48,14 +49,7 @@ class PainterSurface : public Surface {
     QPainter& p_;
     int width_;
     int height_;
-    Rgb penColor_ = 0x000000;
-    PenStyle penStyle_ = PenStyle::Solid;
-    int penWidth_ = 1;
-    Rgb brushColor_ = 0xFFFFFF;
-    BrushStyle brushStyle_ = BrushStyle::Solid;
-    FontSpec font_;
-    Rgb fontColor_ = 0x000000;
-    QPoint position_;
+    detail::DrawingState state_;
     QPainterPath pending_;
 };
 

@@ -43,7 +43,7 @@ struct Op {
 
 }  // namespace
 
-struct QImageSurface::State {
+struct QImageSurface::State : detail::DrawingState {
     double dpr = 1.0;
     int width = 0, height = 0;  // logical
     QImage image;               // the picture, unless it is recorded
@@ -54,15 +54,6 @@ struct QImageSurface::State {
     // The drawing calls since the picture was last cleared, in order, while it is recorded.
     std::vector<Op> ops;
     std::function<void()> changed;
-
-    Rgb penColor = 0x000000;
-    PenStyle penStyle = PenStyle::Solid;
-    int penWidth = 1;
-    Rgb brushColor = 0xFFFFFF;
-    BrushStyle brushStyle = BrushStyle::Solid;
-    FontSpec font;
-    Rgb fontColor = 0x000000;
-    QPoint position;
 
     bool fontDirty = true;
     QFont qfont;

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPen>
+#include <QPoint>
 #include <QRectF>
 #include <QString>
 #include <algorithm>
@@ -58,15 +59,27 @@ inline void setDashes(QPen& pen, PenStyle style) {
         pen.setDashPattern({std::begin(kDashPattern), std::end(kDashPattern)});
 }
 
+// What a surface keeps between drawing calls: pen, brush, font and the current position, as a new surface starts.
+struct DrawingState {
+    Rgb penColor = 0x000000;
+    PenStyle penStyle = PenStyle::Solid;
+    int penWidth = 1;
+    Rgb brushColor = 0xFFFFFF;
+    BrushStyle brushStyle = BrushStyle::Solid;
+    FontSpec font;
+    Rgb fontColor = 0x000000;
+    QPoint position;
+};
+
 // A font as the Surface interface describes it. Point sizes are taken at 96 dots per inch, as on the desktop the
 // chart was designed for; a font without a size is 11 pixels high.
-inline QFont toQFont(const FontSpec& spec) {
-    QFont font = spec.face.empty() ? QFont() : QFont(QString::fromStdString(spec.face));
-    int px = spec.pixelHeight;
-    if (px <= 0 && spec.pointSize > 0) px = static_cast<int>(std::lround(spec.pointSize * 96.0 / 72.0));
+inline QFont toQFont(const FontSpec& description) {
+    QFont font = description.face.empty() ? QFont() : QFont(QString::fromStdString(description.face));
+    int px = description.pixelHeight;
+    if (px <= 0 && description.pointSize > 0) px = static_cast<int>(std::lround(description.pointSize * 96.0 / 72.0));
     font.setPixelSize(px > 0 ? px : 11);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setBold(description.bold);
+    font.setItalic(description.italic);
     return font;
 }
 
