@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 #include "chart/qt_geometry.h"
@@ -38,7 +37,7 @@ constexpr int kEverywhere = INT_MAX / 4;
 // A drawing call as kept: the logical columns it may touch, and the drawing itself.
 struct Op {
     int left, right;  // [left, right)
-    std::function<void(Target&)> draw;
+    std::function<void(const Target&)> draw;
 };
 
 }  // namespace
@@ -96,12 +95,11 @@ struct QImageSurface::State : detail::DrawingState {
     }
 
     // Draws on the image, or keeps the call for when the picture is shown.
-    void draw(int left, int right, std::function<void(Target&)> fn) {
+    void draw(int left, int right, std::function<void(const Target&)> fn) {
         if (recorded) {
             ops.push_back({left, right, std::move(fn)});
         } else {
-            Target t = imageTarget();
-            fn(t);
+            fn(imageTarget());
         }
         if (changed) changed();
     }
@@ -110,7 +108,7 @@ struct QImageSurface::State : detail::DrawingState {
     void makeImage() {
         if (!recorded) return;
         image = whiteImage();
-        Target t = imageTarget();
+        const Target t = imageTarget();
         for (const Op& op : ops) op.draw(t);
         ops.clear();
         ops.shrink_to_fit();
@@ -147,7 +145,7 @@ struct QImageSurface::State : detail::DrawingState {
     // On a scaled image the walk runs in device pixels and stamps a square as wide as one logical pixel, so the curve
     // keeps its logical width yet follows its true shape within each logical pixel. Onto the screen each pixel goes as
     // a filled square of the same device pixels.
-    static void plotArc(Target& target, const QRectF& r, int start16, int span16, Rgb penColor, PenStyle penStyle,
+    static void plotArc(const Target& target, const QRectF& r, int start16, int span16, Rgb penColor, PenStyle penStyle,
                         double dpr) {
         const double cx = r.center().x() * dpr, cy = r.center().y() * dpr;
         const double rx = r.width() / 2.0 * dpr, ry = r.height() / 2.0 * dpr;
@@ -283,11 +281,9 @@ void QImageSurface::paint(QPainter& painter, const QRect& area) {
     painter.setClipRect(shown, Qt::IntersectClip);
     State::prepare(painter);
     painter.fillRect(shown, Qt::white);
+    const Target screen{&painter, nullptr, device};
     for (const Op& op : d_->ops)
-        if (op.left <= shown.right() && op.right > shown.left()) {
-            Target screen{&painter, nullptr, device};
-            op.draw(screen);
-        }
+        if (op.left <= shown.right() && op.right > shown.left()) op.draw(screen);
     painter.restore();
 }
 
@@ -298,7 +294,6 @@ void QImageSurface::resize(int width, int height) {
 
 void QImageSurface::setImage(const QImage& image) {
     d_->clear(0, 0);
-    d_->recorded = false;
     d_->image = image.convertToFormat(QImage::Format_RGB32);
     d_->dpr = image.devicePixelRatio();
     const QSizeF size = image.deviceIndependentSize();
@@ -339,7 +334,7 @@ void QImageSurface::fillRect(int left, int top, int right, int bottom) {
     if (left <= 0 && top <= 0 && right >= d_->width && bottom >= d_->height) d_->ops.clear();
     const QRect r(left, top, right - left, bottom - top);
     const QColor color = toQColor(d_->brushColor);
-    d_->draw(left, right, [r, color](Target& t) { t.painter->fillRect(r, color); });
+    d_->draw(left, right, [r, color](const Target& t) { t.painter->fillRect(r, color); });
 }
 
 void QImageSurface::moveTo(int x, int y) { d_->position = QPoint(x, y); }
@@ -356,12 +351,12 @@ void QImageSurface::lineTo(int x, int y) {
         else
             r = from.x() < x ? QRect(from.x(), y, x - from.x(), 1) : QRect(x + 1, y, from.x() - x, 1);
         const QColor color = toQColor(d_->penColor);
-        d_->draw(r.left(), r.right() + 1, [r, color](Target& t) { t.painter->fillRect(r, color); });
+        d_->draw(r.left(), r.right() + 1, [r, color](const Target& t) { t.painter->fillRect(r, color); });
     } else {
         const QPoint to = d_->position;
         const int reach = d_->reach();
         d_->draw(std::min(from.x(), x) - reach, std::max(from.x(), x) + reach + 1,
-                 [from, to, pen = d_->qpen()](Target& t) {
+                 [from, to, pen = d_->qpen()](const Target& t) {
                      QPainter& p = *t.painter;
                      p.setPen(pen);
                      p.drawLine(from, to);
@@ -377,11 +372,11 @@ void QImageSurface::arc(int left, int top, int right, int bottom, int x1, int y1
     const int reach = d_->reach();
     if (d_->penWidth <= 1) {
         d_->draw(left - reach, right + reach,
-                 [r, start, span, color = d_->penColor, style = d_->penStyle, dpr = d_->dpr](Target& t) {
+                 [r, start, span, color = d_->penColor, style = d_->penStyle, dpr = d_->dpr](const Target& t) {
                      State::plotArc(t, r, start, span, color, style, dpr);
                  });
     } else {
-        d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen()](Target& t) {
+        d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen()](const Target& t) {
             QPainter& p = *t.painter;
             p.setPen(pen);
             p.drawArc(r, start, span);
@@ -396,7 +391,7 @@ void QImageSurface::pie(int left, int top, int right, int bottom, int x1, int y1
     int start = 0, span = 0;
     arcAngles(r, x1, y1, x2, y2, start, span);
     const int reach = d_->reach();
-    d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen(), brush = d_->qbrush()](Target& t) {
+    d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen(), brush = d_->qbrush()](const Target& t) {
         QPainter& p = *t.painter;
         p.setPen(pen);
         p.setBrush(brush);
@@ -409,7 +404,7 @@ void QImageSurface::ellipse(int left, int top, int right, int bottom) {
     const QRectF r = d_->penStyle == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
                                                      : outlineRect(left, top, right, bottom);
     const int reach = d_->reach();
-    d_->draw(left - reach, right + reach, [r, pen = d_->qpen(), brush = d_->qbrush()](Target& t) {
+    d_->draw(left - reach, right + reach, [r, pen = d_->qpen(), brush = d_->qbrush()](const Target& t) {
         QPainter& p = *t.painter;
         p.setPen(pen);
         p.setBrush(brush);
@@ -428,7 +423,7 @@ void QImageSurface::textOut(int x, int y, const std::string& utf8) {
     // Turned text may reach anywhere; upright text stays within its cell, give or take a slanted letter.
     const int left = angle != 0.0 ? -kEverywhere : x - cell.height();
     const int right = angle != 0.0 ? kEverywhere : x + cell.width() + cell.height();
-    d_->draw(left, right, [=, color = toQColor(d_->fontColor)](Target& t) {
+    d_->draw(left, right, [=, color = toQColor(d_->fontColor)](const Target& t) {
         QPainter& p = *t.painter;
         p.save();
         p.setFont(f);

@@ -38,9 +38,11 @@ IniDocument::Name IniDocument::fold(const QString& name) {
     return Name{name.trimmed()};
 }
 
-IniDocument::Name IniDocument::keyOf(const Line& line) {
-    return Name{QStringView(line.text).left(line.valueAt - 1).trimmed().toString()};
-}
+QStringView IniDocument::keyText(const Line& line) { return QStringView(line.text).left(line.valueAt - 1).trimmed(); }
+
+QStringView IniDocument::valueText(const Line& line) { return QStringView(line.text).mid(line.valueAt).trimmed(); }
+
+IniDocument::Name IniDocument::keyOf(const Line& line) { return Name{keyText(line).toString()}; }
 
 void IniDocument::Section::reindex() {
     keys.clear();
@@ -151,7 +153,7 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
     const auto it = s->keys.constFind(fold(key));
     if (it == s->keys.cend()) return std::nullopt;
     const Line& line = s->lines[*it];
-    return QStringView(line.text).mid(line.valueAt).trimmed().toString();
+    return valueText(line).toString();
 }
 
 bool IniDocument::setValue(const QString& section, const QString& key, const QString& value) {
@@ -236,7 +238,7 @@ QStringList IniDocument::keyNames(const QString& section) const {
     for (qsizetype i = 0; i < qsizetype(s->lines.size()); ++i) {
         const Line& line = s->lines[i];
         if (line.valueAt >= 0 && s->keys.value(keyOf(line)) == i) {
-            names << QStringView(line.text).left(line.valueAt - 1).trimmed().toString();
+            names << keyText(line).toString();
         }
     }
     return names;
@@ -247,9 +249,7 @@ void IniDocument::forEachValue(const QString& section,
     const Section* s = findSection(section);
     if (!s) return;
     for (const Line& line : s->lines)
-        if (line.valueAt >= 0)
-            visit(QStringView(line.text).left(line.valueAt - 1).trimmed(),
-                  QStringView(line.text).mid(line.valueAt).trimmed());
+        if (line.valueAt >= 0) visit(keyText(line), valueText(line));
 }
 
 std::optional<int> parseIniInteger(QStringView text) {

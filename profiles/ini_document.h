@@ -89,6 +89,9 @@ class IniDocument {
 
     static Name fold(const QString& name);
     static Name keyOf(const Line& line);
+    // The key and the value of a key line, without blanks at the ends.
+    static QStringView keyText(const Line& line);
+    static QStringView valueText(const Line& line);
     // Where a new value of the key line goes: after the blanks that follow "=", which stay as the user wrote them.
     static qsizetype valueStart(const Line& line);
     const Section* findSection(const QString& name) const;
