@@ -80,6 +80,9 @@ inline QFont toQFont(const FontSpec& description) {
     font.setPixelSize(px > 0 ? px : 11);
     font.setBold(description.bold);
     font.setItalic(description.italic);
+    // Complete as it stands: a painter on a widget would otherwise take the widget's face for the default one, and
+    // the screen would show other letters than the picture holds.
+    font.setResolveMask(QFont::AllPropertiesResolved);
     return font;
 }
 
