@@ -13,6 +13,7 @@ PACKAGES := \
     qt6-svg-dev \
     qt6-qpa-plugins \
     libgl-dev \
+    libpng-dev \
     libgtest-dev \
     libgmock-dev \
     libbenchmark-dev \

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/pictures.h"
 #include "forms/widgets.h"
 #include "platform/app_info.h"
 #include "platform/file_version.h"
@@ -69,7 +70,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     Image1->setGeometry(8, -4, 73, 57);
     Image1->setScaledContents(true);
     // Through an icon, which takes the picture's "@2x" twin on a screen of pixel ratio 2.
-    Image1->setPixmap(QIcon(QStringLiteral(":/images/about_picture.png")).pixmap(Image1->size()));
+    Image1->setPixmap(pictureIcon(QStringLiteral(":/images/about_picture.png")).pixmap(Image1->size()));
 
     Label3 = label(this, "Label3", QStringLiteral("Freeware by"), 128, 11);
     Label9 = label(this, "Label9", QStringLiteral("\u00A9"), 212, 10);
@@ -166,7 +167,7 @@ QString TFormAbout::captionFor(const QString& title, const QString& exePath) {
 void TFormAbout::FormCreate() {
     setWindowTitle(captionFor(platform::applicationTitle(), platform::executablePath()));
     QIcon icon = QApplication::windowIcon();
-    if (icon.isNull()) icon = QIcon(QStringLiteral(":/images/icon48.png"));
+    if (icon.isNull()) icon = pictureIcon(QStringLiteral(":/images/icon48.png"));
     Image2->setPixmap(icon.pixmap(QSize(41, 41)));
 }
 

@@ -20,6 +20,7 @@
 #include <tuple>
 
 #include "forms/QuorvitAbout.h"
+#include "forms/pictures.h"
 #include "forms/widgets.h"
 #include "platform/app_info.h"
 #include "platform/guard.h"
@@ -60,9 +61,7 @@ QToolButton* flatButton(QWidget* parent, const char* name, const QString& icon, 
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     if (!icon.isEmpty()) {
-        QIcon glyph;
-        glyph.addFile(icon, QSize(20, 20));
-        b->setIcon(glyph);
+        b->setIcon(pictureIcon(icon));
         b->setIconSize(QSize(20, 20));
     }
     b->setToolTip(hint);
@@ -87,10 +86,7 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), profileList_(new profiles::ProfileList(IniFile, this)), prefs_(IniFile) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Biorhythms"));
-    // With its size given, the icon reads its file only when the desktop first asks for a picture of it.
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/images/icon48.png"), QSize(48, 48));
-    setWindowIcon(icon);
+    setWindowIcon(pictureIcon(QStringLiteral(":/images/icon48.png")));
     setFont(designFont(12));
     // A sizable frame with a minimize box but no maximize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -5,6 +5,7 @@
 #include <csignal>
 
 #include "forms/Rorovovo1.h"
+#include "forms/pictures.h"
 
 namespace rorovovo::forms {
 
@@ -43,6 +44,7 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
+    QApplication::setStyle(makeProgramStyle());
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ROROVOVO_APP_ID));
     app.setQuitOnLastWindowClosed(false);

@@ -1,7 +1,6 @@
 #include "forms/widgets.h"
 
 #include <QIcon>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,6 +10,8 @@
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
+
+#include "forms/pictures.h"
 
 namespace rorovovo::forms {
 
@@ -187,8 +188,8 @@ void PictureBox::setPictureFile(const QString& fileName) {
 void PictureBox::loadPendingFile() {
     if (pendingFile_.isEmpty()) return;
     // Through an icon, so a screen of pixel ratio 2 gets the file's "@2x" twin at its full resolution.
-    const QSize size = QImageReader(pendingFile_).size();
-    const QImage image = QIcon(pendingFile_).pixmap(size, devicePixelRatioF()).toImage();
+    const QIcon icon = pictureIcon(pendingFile_);
+    const QImage image = icon.pixmap(icon.availableSizes().value(0), devicePixelRatioF()).toImage();
     pendingFile_.clear();
     setPicture(image);
 }

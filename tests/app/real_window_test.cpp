@@ -97,6 +97,10 @@ TEST_F(RealWindow, startsShowsTheChartAtTodayAndClosesOnCtrlX) {
     }
     // The axis runs across the chart in the middle row.
     EXPECT_EQ(image.pixel(wx + 24 + 2 + 200, chartTop + 90) & 0xFFFFFF, 0xC0C0C0u);
+    // The pictures on show came without the toolkit's image plugins, whose loading every start would pay.
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(program.processId()));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("/imageformats/"));
 
     pressKey(window, QStringLiteral("ctrl+x"), env);
     ASSERT_TRUE(program.waitForFinished(10000)) << "Ctrl+X did not close the program";
