@@ -48,7 +48,7 @@ TEST_F(InterpretWindowTest, windowMatchesDesign_beforeItIsFirstShown) {
     EXPECT_FALSE(FormInterpret->isModal());
     EXPECT_EQ(FormInterpret->size(), QSize(492, 216));
     EXPECT_EQ(FormInterpret->pos(), QPoint(562, 231));
-    EXPECT_EQ(FormInterpret->font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(FormInterpret->font().family(), designFont(12).family());
     EXPECT_EQ(FormInterpret->font().pixelSize(), designFont(12).pixelSize());
     EXPECT_EQ(caption(), QStringLiteral("     Rhythm's interpretation ..."));
     EXPECT_EQ(FormInterpret->Bevel1->geometry(), QRect(8, 8, 465, 201));
