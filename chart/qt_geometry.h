@@ -4,6 +4,8 @@
 // interface.
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 #include <QPen>
 #include <QPoint>
 #include <QRectF>
@@ -71,10 +73,38 @@ struct DrawingState {
     QPoint position;
 };
 
+// The first of a face and its stand-ins (QFont::substitutes) that the desktop has, else the face itself. Asked for a
+// face it lacks, Qt sorts every installed font for a replacement, for each style of the face: most of a millisecond
+// each time at start-up.
+inline QString installedFace(const QString& face) {
+    struct Looked {
+        QStringList candidates;
+        QString found;
+    };
+    static QHash<QString, Looked> looked;
+    const QStringList candidates = QStringList{face} + QFont::substitutes(face);
+    Looked& last = looked[face];
+    if (last.candidates != candidates) {
+        const QStringList installed = QFontDatabase::families();
+        const auto it = std::find_if(candidates.begin(), candidates.end(),
+                                     [&](const QString& f) { return installed.contains(f, Qt::CaseInsensitive); });
+        last = {candidates, it != candidates.end() ? *it : face};
+    }
+    return last.found;
+}
+
 // A font as the Surface interface describes it. Point sizes are taken at 96 dots per inch, as on the desktop the
 // chart was designed for; a font without a size is 11 pixels high.
 inline QFont toQFont(const FontSpec& description) {
-    QFont font = description.face.empty() ? QFont() : QFont(QString::fromStdString(description.face));
+    // Arial, the date marker's face, is on few Linux desktops; its metric twins are.
+    static const bool substituted = [] {
+        if (QFont::substitutes(QStringLiteral("Arial")).isEmpty())
+            QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"),
+                                                                 QStringLiteral("Arimo"), QStringLiteral("Helvetica")});
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont font = description.face.empty() ? QFont() : QFont(installedFace(QString::fromStdString(description.face)));
     int px = description.pixelHeight;
     if (px <= 0 && description.pointSize > 0) px = static_cast<int>(std::lround(description.pointSize * 96.0 / 72.0));
     font.setPixelSize(px > 0 ? px : 11);

@@ -1,6 +1,5 @@
 #include "forms/widgets.h"
 
-#include <QFontDatabase>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -12,29 +11,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/qt_geometry.h"
 #include "forms/pictures.h"
 
 namespace rorovovo::forms {
-
-namespace {
-
-// The first of a face and its stand-ins that the desktop has. Asked for a face it lacks, the toolkit sorts every
-// installed font for a replacement, once for the face and once for the stand-in: about 1.5 ms of each start.
-QString installedFace(const QString& face) {
-    static QStringList lookedAt;
-    static QString found;
-    const QStringList candidates = QStringList{face} + QFont::substitutes(face);
-    if (candidates != lookedAt) {
-        const QStringList installed = QFontDatabase::families();
-        const auto it = std::find_if(candidates.begin(), candidates.end(),
-                                     [&](const QString& f) { return installed.contains(f, Qt::CaseInsensitive); });
-        found = it != candidates.end() ? *it : face;
-        lookedAt = candidates;
-    }
-    return found;
-}
-
-}  // namespace
 
 QFont designFont(int pixelHeight, bool bold) {
     static const bool substituted = [] {
@@ -44,7 +24,7 @@ QFont designFont(int pixelHeight, bool bold) {
         return true;
     }();
     Q_UNUSED(substituted);
-    QFont font(installedFace(QStringLiteral("MS Sans Serif")));
+    QFont font(chart::detail::installedFace(QStringLiteral("MS Sans Serif")));
     font.setStyleHint(QFont::SansSerif);
     // The height given is the character cell, leading included; the face's em is about nine tenths of it.
     font.setPixelSize(std::max(1, int(pixelHeight * 0.9 + 0.5)));
