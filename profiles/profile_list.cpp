@@ -66,19 +66,20 @@ void ProfileList::reset(QStringList entries) {
     endResetModel();
 }
 
-void ProfileList::load() {
-    IniStore& s = store();
-    loadedRevision_ = s.revision();
-    reset(fileEntries(s).entries);
+QStringList ProfileList::readFile(IniStore& store) {
+    loadedRevision_ = store.revision();
+    FileEntries file = fileEntries(store);
+    fileEnd_ = file.end;
+    return std::move(file.entries);
 }
+
+void ProfileList::load() { reset(readFile(store())); }
 
 void ProfileList::refresh() {
     IniStore& s = store();
     // Reading every entry again is the cost of a pick in a long list; nothing to read while the store is unchanged.
-    const quint64 revision = s.revision();
-    if (loaded_ && revision == loadedRevision_) return;
-    QStringList now = fileEntries(s).entries;
-    loadedRevision_ = revision;
+    if (loaded_ && s.revision() == loadedRevision_) return;
+    QStringList now = readFile(s);
     if (!loaded_ || now != entries_) reset(std::move(now));
 }
 
@@ -120,7 +121,7 @@ int ProfileList::add(const QString& entry) {
     // The lock is held from the look at the file to the write, so no other copy can slip in between.
     IniStore::Batch batch(s);
     refresh();
-    const int n = fileEntries(s).end;
+    const int n = fileEnd_;
     s.writeInteger(kRecords, kCount, n + 1);
     s.writeInteger(kRecords, kSelected, n);
     s.writeString(kRecords, QString::number(n), entry);

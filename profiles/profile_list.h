@@ -70,12 +70,15 @@ class ProfileList : public QAbstractListModel {
         int end = 0;
     };
     static FileEntries fileEntries(IniStore& store);
+    // The file's entries, noting the store's revision and where an add goes.
+    QStringList readFile(IniStore& store);
     void reset(QStringList entries);
 
     const std::unique_ptr<IniStore>& store_;
     QStringList entries_;
     bool loaded_ = false;
     quint64 loadedRevision_ = 0;  // the store's revision the entries were read at
+    int fileEnd_ = 0;             // the first position after the last key read then
 };
 
 }  // namespace rorovovo::profiles
