@@ -66,12 +66,7 @@ void PainterSurface::applyPen() {
     p_.setPen(pen);
 }
 
-void PainterSurface::applyBrush() {
-    if (state_.brushStyle == BrushStyle::Solid)
-        p_.setBrush(toQColor(state_.brushColor));
-    else
-        p_.setBrush(Qt::NoBrush);
-}
+void PainterSurface::applyBrush() { p_.setBrush(state_.brush()); }
 
 QFont PainterSurface::qfont() const { return detail::toQFont(state_.font); }
 
@@ -126,18 +121,7 @@ void PainterSurface::ellipse(int left, int top, int right, int bottom) {
 
 void PainterSurface::textOut(int x, int y, const std::string& utf8) {
     flush();
-    const QString text = QString::fromStdString(utf8);
-    const QFont f = qfont();
-    const QFontMetrics fm(f);
-    p_.save();
-    p_.setFont(f);
-    p_.translate(x, y);
-    if (state_.font.escapement != 0) p_.rotate(-state_.font.escapement / 10.0);
-    if (state_.brushStyle == BrushStyle::Solid)
-        p_.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), toQColor(state_.brushColor));
-    p_.setPen(toQColor(state_.fontColor));
-    p_.drawText(0, fm.ascent(), text);
-    p_.restore();
+    detail::drawTextCall(p_, detail::textCall(state_, qfont(), x, y, QString::fromStdString(utf8)));
 }
 
 int PainterSurface::textWidth(const std::string& utf8) {

@@ -133,10 +133,6 @@ struct QImageSurface::State : detail::DrawingState {
         return pen;
     }
 
-    QBrush qbrush() const {
-        return brushStyle == BrushStyle::Solid ? QBrush(toQColor(brushColor)) : QBrush(Qt::NoBrush);
-    }
-
     // How far a pen's stroke may reach past the line it follows, in logical pixels.
     int reach() const { return penWidth + 1; }
 
@@ -391,7 +387,7 @@ void QImageSurface::pie(int left, int top, int right, int bottom, int x1, int y1
     int start = 0, span = 0;
     arcAngles(r, x1, y1, x2, y2, start, span);
     const int reach = d_->reach();
-    d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen(), brush = d_->qbrush()](const Target& t) {
+    d_->draw(left - reach, right + reach, [r, start, span, pen = d_->qpen(), brush = d_->brush()](const Target& t) {
         QPainter& p = *t.painter;
         p.setPen(pen);
         p.setBrush(brush);
@@ -404,7 +400,7 @@ void QImageSurface::ellipse(int left, int top, int right, int bottom) {
     const QRectF r = d_->penStyle == PenStyle::Clear ? QRectF(left, top, right - left, bottom - top)
                                                      : outlineRect(left, top, right, bottom);
     const int reach = d_->reach();
-    d_->draw(left - reach, right + reach, [r, pen = d_->qpen(), brush = d_->qbrush()](const Target& t) {
+    d_->draw(left - reach, right + reach, [r, pen = d_->qpen(), brush = d_->brush()](const Target& t) {
         QPainter& p = *t.painter;
         p.setPen(pen);
         p.setBrush(brush);
@@ -413,27 +409,11 @@ void QImageSurface::ellipse(int left, int top, int right, int bottom) {
 }
 
 void QImageSurface::textOut(int x, int y, const std::string& utf8) {
-    const QString text = QString::fromStdString(utf8);
-    const QFont& f = d_->currentFont();
-    const QFontMetrics fm(f);
-    const QRect cell(0, 0, fm.horizontalAdvance(text), fm.height());
-    const int ascent = fm.ascent();
-    const double angle = -d_->font.escapement / 10.0;
-    const QColor fill = d_->brushStyle == BrushStyle::Solid ? toQColor(d_->brushColor) : QColor();
+    const detail::TextCall call = detail::textCall(*d_, d_->currentFont(), x, y, QString::fromStdString(utf8));
     // Turned text may reach anywhere; upright text stays within its cell, give or take a slanted letter.
-    const int left = angle != 0.0 ? -kEverywhere : x - cell.height();
-    const int right = angle != 0.0 ? kEverywhere : x + cell.width() + cell.height();
-    d_->draw(left, right, [=, color = toQColor(d_->fontColor)](const Target& t) {
-        QPainter& p = *t.painter;
-        p.save();
-        p.setFont(f);
-        p.translate(x, y);
-        if (angle != 0.0) p.rotate(angle);
-        if (fill.isValid()) p.fillRect(cell, fill);
-        p.setPen(color);
-        p.drawText(0, ascent, text);
-        p.restore();
-    });
+    const int left = call.angle != 0.0 ? -kEverywhere : x - call.cell.height();
+    const int right = call.angle != 0.0 ? kEverywhere : x + call.cell.width() + call.cell.height();
+    d_->draw(left, right, [call](const Target& t) { detail::drawTextCall(*t.painter, call); });
 }
 
 int QImageSurface::textWidth(const std::string& utf8) {

@@ -20,10 +20,10 @@ class QImageSurface : public Surface {
     QImageSurface(int width, int height, double devicePixelRatio = 1.0);
     ~QImageSurface() override;
 
-    // The whole picture. A wide picture is kept in parts made as they are first shown; reading it joins them.
+    // The whole picture. A wide picture keeps its drawing calls instead of pixels; reading it draws them once.
     const QImage& image() const;
     // Draws the part of the picture under `area` (logical pixels) at the same place, one picture pixel to each
-    // device pixel, making only the parts that fall in it.
+    // device pixel; of a wide picture, only the calls that reach that part.
     void paint(QPainter& painter, const QRect& area);
     // Replaces the image with a white one of the new size; pen, brush and font are kept.
     void resize(int width, int height);

@@ -2,12 +2,16 @@
 
 // Shared by the surfaces that draw with QPainter: colours, fonts, dashes and the arc geometry of the Surface
 // interface.
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHash>
+#include <QPainter>
 #include <QPen>
 #include <QPoint>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <algorithm>
@@ -71,7 +75,47 @@ struct DrawingState {
     FontSpec font;
     Rgb fontColor = 0x000000;
     QPoint position;
+
+    QBrush brush() const {
+        return brushStyle == BrushStyle::Solid ? QBrush(toQColor(brushColor)) : QBrush(Qt::NoBrush);
+    }
 };
+
+// A textOut as both surfaces draw it: the text's cell has its top-left corner at `at`, turned counterclockwise by
+// the font's escapement about that corner, and is filled first when the brush is solid.
+struct TextCall {
+    QString text;
+    QFont font;
+    QPoint at;
+    double angle;  // degrees, clockwise as QPainter turns
+    QRect cell;    // in the text's own turned coordinates
+    int ascent;
+    QColor fill;  // invalid: no fill
+    QColor color;
+};
+
+inline TextCall textCall(const DrawingState& state, const QFont& font, int x, int y, const QString& text) {
+    const QFontMetrics fm(font);
+    return {text,
+            font,
+            QPoint(x, y),
+            -state.font.escapement / 10.0,
+            QRect(0, 0, fm.horizontalAdvance(text), fm.height()),
+            fm.ascent(),
+            state.brushStyle == BrushStyle::Solid ? toQColor(state.brushColor) : QColor(),
+            toQColor(state.fontColor)};
+}
+
+inline void drawTextCall(QPainter& p, const TextCall& call) {
+    p.save();
+    p.setFont(call.font);
+    p.translate(call.at);
+    if (call.angle != 0.0) p.rotate(call.angle);
+    if (call.fill.isValid()) p.fillRect(call.cell, call.fill);
+    p.setPen(call.color);
+    p.drawText(0, call.ascent, call.text);
+    p.restore();
+}
 
 // The first of a face and its stand-ins (QFont::substitutes) that the desktop has, else the face itself. Asked for a
 // face it lacks, Qt sorts every installed font for a replacement, for each style of the face: most of a millisecond
