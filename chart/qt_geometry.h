@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 #include "chart/surface.h"
 
@@ -119,8 +120,20 @@ inline void drawTextCall(QPainter& p, const TextCall& call) {
 
 // The first of a face and its stand-ins (QFont::substitutes) that the desktop has, else the face itself. Asked for a
 // face it lacks, Qt sorts every installed font for a replacement, for each style of the face: most of a millisecond
-// each time at start-up.
+// each time at start-up. The design's faces, the windows' "MS Sans Serif" and the date marker's Arial, are on few
+// Linux desktops; faces of the same build stand in for them unless stand-ins were given before.
 inline QString installedFace(const QString& face) {
+    static const bool standInsGiven = [] {
+        const std::pair<QString, QStringList> standIns[] = {
+            {QStringLiteral("MS Sans Serif"),
+             {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")}},
+            {QStringLiteral("Arial"),
+             {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Helvetica")}}};
+        for (const auto& [designed, faces] : standIns)
+            if (QFont::substitutes(designed).isEmpty()) QFont::insertSubstitutions(designed, faces);
+        return true;
+    }();
+    Q_UNUSED(standInsGiven);
     struct Looked {
         QStringList candidates;
         QString found;
@@ -140,14 +153,6 @@ inline QString installedFace(const QString& face) {
 // A font as the Surface interface describes it. Point sizes are taken at 96 dots per inch, as on the desktop the
 // chart was designed for; a font without a size is 11 pixels high.
 inline QFont toQFont(const FontSpec& description) {
-    // Arial, the date marker's face, is on few Linux desktops; its metric twins are.
-    static const bool substituted = [] {
-        if (QFont::substitutes(QStringLiteral("Arial")).isEmpty())
-            QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"),
-                                                                 QStringLiteral("Arimo"), QStringLiteral("Helvetica")});
-        return true;
-    }();
-    Q_UNUSED(substituted);
     QFont font = description.face.empty() ? QFont() : QFont(installedFace(QString::fromStdString(description.face)));
     int px = description.pixelHeight;
     if (px <= 0 && description.pointSize > 0) px = static_cast<int>(std::lround(description.pointSize * 96.0 / 72.0));

@@ -17,13 +17,6 @@
 namespace rorovovo::forms {
 
 QFont designFont(int pixelHeight, bool bold) {
-    static const bool substituted = [] {
-        QFont::insertSubstitutions(
-            QStringLiteral("MS Sans Serif"),
-            {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-        return true;
-    }();
-    Q_UNUSED(substituted);
     QFont font(chart::detail::installedFace(QStringLiteral("MS Sans Serif")));
     font.setStyleHint(QFont::SansSerif);
     // The height given is the character cell, leading included; the face's em is about nine tenths of it.
