@@ -1,8 +1,11 @@
 #include "forms/program.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QEvent>
 #include <csignal>
+#include <system_error>
+#include <thread>
 
 #include "forms/Rorovovo1.h"
 #include "forms/pictures.h"
@@ -31,6 +34,31 @@ class FirstPaint : public QObject {
     std::function<void(QWidget*)> callback_;
 };
 
+// The menu bar (to learn whether the desktop shows menus itself) and the window's accessibility both wait for the
+// session bus. Connecting can take milliseconds, more where no bus address is set and libdbus starts a helper to
+// find one, so the connection is made on a second thread while the window is being built.
+class SessionBusWarmUp {
+  public:
+    SessionBusWarmUp() {
+        // Qt's windowless platforms use no bus.
+        const QString platform = QGuiApplication::platformName();
+        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return;
+        try {
+            thread_ = std::thread([] { QDBusConnection::sessionBus(); });
+        } catch (const std::system_error&) {
+            // Without a thread the first user connects, as it would anyway.
+        }
+    }
+    ~SessionBusWarmUp() {
+        if (thread_.joinable()) thread_.join();
+    }
+    SessionBusWarmUp(const SessionBusWarmUp&) = delete;
+    SessionBusWarmUp& operator=(const SessionBusWarmUp&) = delete;
+
+  private:
+    std::thread thread_;
+};
+
 }  // namespace
 
 TForm1* createProgramWindows() {
@@ -44,6 +72,7 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
+    const SessionBusWarmUp bus;
     QApplication::setStyle(makeProgramStyle());
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ROROVOVO_APP_ID));
