@@ -297,13 +297,16 @@ void BevelPanel::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QPalette& pal = palette();
     const QRect r = rect().adjusted(0, 0, -1, -1);
+    // Each edge is filled with the footprint a one-pixel pen with square ends would cover: the same pixels at every
+    // scale, without the painter plotting a drawn line pixel by pixel.
+    auto edge = [&](const QPoint& from, const QPoint& to, const QColor& color) {
+        p.fillRect(QRectF(QPointF(from) - QPointF(0.5, 0.5), QPointF(to) + QPointF(0.5, 0.5)), color);
+    };
     auto bevel = [&](const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(box.topLeft(), box.topRight());
-        p.drawLine(box.topLeft(), box.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(box.bottomLeft(), box.bottomRight());
-        p.drawLine(box.topRight(), box.bottomRight());
+        edge(box.topLeft(), box.topRight(), topLeft);
+        edge(box.topLeft(), box.bottomLeft(), topLeft);
+        edge(box.bottomLeft(), box.bottomRight(), bottomRight);
+        edge(box.topRight(), box.bottomRight(), bottomRight);
     };
     switch (style_) {
         case Style::SingleBorder:  // a sunken two-pixel border
