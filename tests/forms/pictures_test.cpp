@@ -16,9 +16,9 @@
 
 namespace {
 
+using rorovovo::forms::BevelPanel;
 using rorovovo::forms::makeProgramStyle;
 using rorovovo::forms::readPicture;
-using rorovovo::forms::BevelPanel;
 
 TEST(Pictures, everyPictureOfTheProgram_readsAsTheToolkitReadsIt) {
     const QDir images(QStringLiteral(":/images"));
@@ -77,7 +77,7 @@ TEST(Pictures, bevelledPanels_showTheirEdgesAsOnePixelLines) {
                 plain.resize(panel.size());
                 plain.render(&lines, QPoint(), QRegion(), QWidget::DrawChildren);
                 QPainter p(&lines);
-                const auto bevel = [&](const QRect& r, const QPalette::ColorRole (&roles)[2]) {
+                const auto bevel = [&](const QRect& r, const QPalette::ColorRole(&roles)[2]) {
                     if (roles[0] == QPalette::NoRole) return;
                     p.setPen(panel.palette().color(roles[0]));
                     p.drawLine(r.topLeft(), r.topRight());
