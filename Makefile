@@ -14,6 +14,7 @@ PACKAGES := \
     qt6-qpa-plugins \
     libgl-dev \
     libpng-dev \
+    libfontconfig-dev \
     libgtest-dev \
     libgmock-dev \
     libbenchmark-dev \

@@ -91,8 +91,9 @@ TForm1::TForm1(QWidget* parent)
     // A sizable frame with a minimize box but no maximize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    createMenus();
+    // The controls first: the menu bar may wait for the session bus, which is being connected meanwhile (program.cpp).
     createControls();
+    createMenus();
     connectHandlers();
     connectProfileList();
     resize(kDesignClientWidth, kDesignClientHeight + MainMenu1->sizeHint().height());
@@ -111,6 +112,8 @@ void TForm1::createMenus() {
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     setMenuBar(MainMenu1);
+    // Made after the controls, it still comes first among the window's children, as screen readers list them.
+    MainMenu1->lower();
 
     MenuProgram = MainMenu1->addMenu(QStringLiteral("Program"));
     MenuProgram->setObjectName(QStringLiteral("MenuProgram"));

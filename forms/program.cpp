@@ -1,9 +1,13 @@
 #include "forms/program.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QDBusConnection>
 #include <QEvent>
+#include <QThread>
 #include <csignal>
+#include <future>
 #include <system_error>
 #include <thread>
 
@@ -34,28 +38,51 @@ class FirstPaint : public QObject {
     std::function<void(QWidget*)> callback_;
 };
 
-// The menu bar (to learn whether the desktop shows menus itself) and the window's accessibility both wait for the
-// session bus. Connecting can take milliseconds, more where no bus address is set and libdbus starts a helper to
-// find one, so the connection is made on a second thread while the window is being built.
-class SessionBusWarmUp {
+// Qt's windowless platforms, named by -platform or QT_QPA_PLATFORM, use no bus.
+bool platformUsesBus(int argc, char** argv) {
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0) platform = argv[i + 1];
+    platform = platform.left(platform.indexOf(':'));
+    return platform != "offscreen" && platform != "minimal";
+}
+
+// Start-up work that needs no window, done on a second thread while the toolkit connects to the display:
+// - reading the font configuration, which fontconfig parses in full when the first font is asked for, the largest
+//   single cost of the start-up;
+// - connecting to the session bus, which the menu bar (to learn whether the desktop shows menus itself) and the
+//   window's accessibility wait for; where no bus address is set, libdbus first starts a helper to find one.
+// The window waits for the fonts before it asks for its first one; Qt's own first use of the bus waits for the
+// connection. The main window makes its menu bar last, so that it seldom has to.
+class StartUpHelper {
   public:
-    SessionBusWarmUp() {
-        // Qt's windowless platforms use no bus.
-        const QString platform = QGuiApplication::platformName();
-        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return;
+    explicit StartUpHelper(bool connectBus) {
+        // Qt takes the first thread that uses it for the main thread: this one.
+        QThread::currentThread();
+        fonts_ = fontsRead_.get_future();
         try {
-            thread_ = std::thread([] { QDBusConnection::sessionBus(); });
+            thread_ = std::thread([this, connectBus] {
+                FcInit();
+                fontsRead_.set_value();
+                if (connectBus) QDBusConnection::sessionBus();
+            });
         } catch (const std::system_error&) {
-            // Without a thread the first user connects, as it would anyway.
+            // Without the thread the first font and the first bus user do the work, as they would anyway.
+            fontsRead_.set_value();
         }
     }
-    ~SessionBusWarmUp() {
+    ~StartUpHelper() { finish(); }
+    StartUpHelper(const StartUpHelper&) = delete;
+    StartUpHelper& operator=(const StartUpHelper&) = delete;
+
+    void waitForFonts() { fonts_.wait(); }
+    void finish() {
         if (thread_.joinable()) thread_.join();
     }
-    SessionBusWarmUp(const SessionBusWarmUp&) = delete;
-    SessionBusWarmUp& operator=(const SessionBusWarmUp&) = delete;
 
   private:
+    std::promise<void> fontsRead_;
+    std::future<void> fonts_;
     std::thread thread_;
 };
 
@@ -71,18 +98,21 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     // Past the file-size limit a write fails like any other failed write instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    StartUpHelper helper(platformUsesBus(argc, argv));
     QApplication app(argc, argv);
-    const SessionBusWarmUp bus;
     QApplication::setStyle(makeProgramStyle());
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ROROVOVO_APP_ID));
     app.setQuitOnLastWindowClosed(false);
+    helper.waitForFonts();
     TForm1* main = createProgramWindows();
     main->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(main, &QObject::destroyed, &app, &QApplication::quit);
     if (onShown) main->installEventFilter(new FirstPaint(main, std::move(onShown)));
     main->show();
-    return app.exec();
+    const int status = app.exec();
+    helper.finish();
+    return status;
 }
 
 }  // namespace rorovovo::forms
