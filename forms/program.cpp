@@ -7,6 +7,9 @@
 #include <QEvent>
 #include <QThread>
 #include <csignal>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <future>
 #include <system_error>
 #include <thread>
@@ -109,6 +112,11 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     main->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(main, &QObject::destroyed, &app, &QApplication::quit);
     if (onShown) main->installEventFilter(new FirstPaint(main, std::move(onShown)));
+#ifdef __GLIBC__
+    // Building the window freed much of what reading the font configuration and the files took; those pages go back
+    // to the system now rather than stay resident for the whole run.
+    malloc_trim(0);
+#endif
     main->show();
     const int status = app.exec();
     helper.finish();
