@@ -63,19 +63,20 @@ class IniDocument {
         bool lineFeed = true;    // false for a last line that ended without a line break
     };
     // A section or key name without blanks at its ends, compared without regard to case. The hash looks
-    // at the length and the ASCII letters only, which equal names share.
+    // at the length and the ASCII letters only, which equal names share. Names such as the numbered profile keys
+    // differ little in that sum, so it is spread by the toolkit's integer hash: the table places by the low bits.
     struct Name {
         QString text;
         friend bool operator==(const Name& a, const Name& b) {
             return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
         }
         friend size_t qHash(const Name& name, size_t base) {
-            size_t h = base ^ size_t(name.text.size());
+            size_t h = size_t(name.text.size());
             for (QChar c : name.text) {
                 const char16_t u = c.unicode();
                 h = h * 31 + (u < 0x80 ? ((u >= 'A' && u <= 'Z') ? u + 32 : u) : 0);
             }
-            return h;
+            return ::qHash(h, base);
         }
     };
     struct Section {
