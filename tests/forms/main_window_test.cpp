@@ -1,5 +1,6 @@
 // The main window as the program starts it: controls, menus, layout on resizing, size limits, the system-menu
 // About command, the window options and what the close writes.
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -165,6 +166,11 @@ TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
     EXPECT_EQ(form->MenuToolsPrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     for (const char* name : {"MenuSep1", "MenuSep4", "MenuSep8", "MenuProgramIterpret", "MenuOptionsShowAesthetics"})
         EXPECT_NE(form->findChild<QAction*>(QLatin1String(name)), nullptr) << name;
+    // A screen reader comes to the menu bar before the controls.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form);
+    ASSERT_NE(window, nullptr);
+    ASSERT_GT(window->childCount(), 1);
+    EXPECT_EQ(window->child(0)->object(), form->MainMenu1);
 }
 
 TEST_F(MainWindowTest, resizing_movesControlsByTheLayoutRules) {
