@@ -1,6 +1,7 @@
 #include "profiles/profile_list.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -29,9 +30,14 @@ constexpr int kMostEmptyPlaces = 1000;
 
 // The position a key names: only keys as the program writes them, so "007" or "+7" name none (-1).
 int positionOf(QStringView key) {
-    bool ok = false;
-    const int k = key.toInt(&ok);
-    return ok && k >= 0 && QString::number(k) == key ? k : -1;
+    // Read digit by digit: this runs once for every entry of a long list.
+    if (key.isEmpty() || key.size() > 10 || (key.size() > 1 && key.front() == u'0')) return -1;
+    qint64 k = 0;
+    for (const QChar c : key) {
+        if (c < u'0' || c > u'9') return -1;
+        k = k * 10 + (c.unicode() - u'0');
+    }
+    return k <= std::numeric_limits<int>::max() ? int(k) : -1;
 }
 
 }  // namespace

@@ -158,6 +158,9 @@ TEST_F(ProfileListTest, theKeysPresent_boundTheList_andAnAddNeverOverwritesOne) 
         {"[Records]\nProfiles=1\n0=Mara Quill|07.11.1984\n1=Tobias Wren|23.02.1990\n2=Ines Falkner|01.06.1962\n", 1, 3},
         {"[Records]\nProfiles=-5\n0=Mara Quill|07.11.1984\n", 0, 1},
         {"[Records]\nProfiles=2\n007=Mara Quill|07.11.1984\n", 0, 0},
+        {"[Records]\nProfiles=5\n0=Mara Quill|07.11.1984\n+1=Tobias Wren|23.02.1990\n1x=Ines Falkner|01.06.1962\n"
+         "4294967297=Lena Corwick|14.08.1921\n",
+         1, 1},
         // A stray key far past the others (hand-made) is no part of the list, and stays in the file.
         {"[Records]\nProfiles=2147483647\n0=Mara Quill|07.11.1984\n1999999999=Tobias Wren|23.02.1990\n", 1, 1},
         {"[Records]\nProfiles=9\n0=Mara Quill|07.11.1984\n7=Tobias Wren|23.02.1990\n", 8, 8},
