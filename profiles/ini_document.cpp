@@ -1,5 +1,7 @@
 #include "profiles/ini_document.h"
 
+#include <utility>
+
 #include "profiles/text_codec.h"
 
 namespace rorovovo::profiles {
@@ -22,6 +24,14 @@ bool isHeader(QStringView text, QString* name) {
     if (close >= 0) rest = rest.left(close);
     *name = rest.trimmed().toString();
     return true;
+}
+
+// Notes where a name first occurs, leaving a later occurrence out, with one lookup: this runs for every line read.
+template <typename Index, typename Name>
+void noteFirst(Index& index, Name&& name, qsizetype at) {
+    const qsizetype before = index.size();
+    qsizetype& first = index[std::forward<Name>(name)];
+    if (index.size() != before) first = at;
 }
 
 int hexDigit(char16_t c) {
@@ -47,9 +57,7 @@ IniDocument::Name IniDocument::keyOf(const Line& line) { return Name{keyText(lin
 void IniDocument::Section::reindex() {
     keys.clear();
     for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
-        if (lines[i].valueAt < 0) continue;
-        const Name key = keyOf(lines[i]);
-        if (!keys.contains(key)) keys.insert(key, i);
+        if (lines[i].valueAt >= 0) noteFirst(keys, keyOf(lines[i]), i);
     }
 }
 
@@ -76,8 +84,7 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
             Section section;
             section.header = std::move(line);
             section.name = name;
-            const Name folded{name};
-            if (!doc.sectionIndex_.contains(folded)) doc.sectionIndex_.insert(folded, qsizetype(doc.sections_.size()));
+            noteFirst(doc.sectionIndex_, Name{name}, qsizetype(doc.sections_.size()));
             doc.sections_.push_back(std::move(section));
             continue;
         }
@@ -90,10 +97,7 @@ IniDocument IniDocument::parse(const QByteArray& bytes) {
             continue;
         }
         Section& section = doc.sections_.back();
-        if (line.valueAt >= 0) {
-            const Name key = keyOf(line);
-            if (!section.keys.contains(key)) section.keys.insert(key, qsizetype(section.lines.size()));
-        }
+        if (line.valueAt >= 0) noteFirst(section.keys, keyOf(line), qsizetype(section.lines.size()));
         section.lines.push_back(std::move(line));
     }
     return doc;
