@@ -66,6 +66,10 @@ class StartUpHelper {
         try {
             thread_ = std::thread([this, connectBus] {
                 FcInit();
+#ifdef __GLIBC__
+                // Parsing left freed buffers in this thread's own heap, which the window's thread never reuses.
+                malloc_trim(0);
+#endif
                 fontsRead_.set_value();
                 if (connectBus) QDBusConnection::sessionBus();
             });
