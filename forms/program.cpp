@@ -41,6 +41,20 @@ class FirstPaint : public QObject {
     std::function<void(QWidget*)> callback_;
 };
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ROROVOVO_ADDRESS_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(ROROVOVO_ADDRESS_SANITIZER)
+// Where no bus address is set, libdbus forks to find the bus. The address sanitizer's allocator is not safe across a
+// fork: a child forked while the window's thread holds its lock hangs before it runs its program, and the program
+// with it. Sanitized builds leave the bus to Qt, which opens it on the main thread.
+constexpr bool kBusOffTheMainThread = false;
+#else
+constexpr bool kBusOffTheMainThread = true;
+#endif
+
 // Qt's windowless platforms, named by -platform or QT_QPA_PLATFORM, use no bus.
 bool platformUsesBus(int argc, char** argv) {
     QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -105,7 +119,7 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     // Past the file-size limit a write fails like any other failed write instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    StartUpHelper helper(platformUsesBus(argc, argv));
+    StartUpHelper helper(kBusOffTheMainThread && platformUsesBus(argc, argv));
     QApplication app(argc, argv);
     QApplication::setStyle(makeProgramStyle());
     // Lets the desktop match the window to its menu entry and icon.
