@@ -105,7 +105,7 @@ QIcon pictureIcon(const QString& path) {
     if (qApp && qApp->devicePixelRatio() > 1.0) {
         QString twin = path;
         twin.insert(extensionDot(path), kTwinMark);
-        const QImage sharper = QFile::exists(twin) ? readPicture(twin) : QImage();
+        const QImage sharper = readPicture(twin);
         if (!sharper.isNull()) icon.addPixmap(QPixmap::fromImage(sharper));
     }
     return icon;

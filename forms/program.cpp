@@ -55,6 +55,13 @@ constexpr bool kBusOffTheMainThread = false;
 constexpr bool kBusOffTheMainThread = true;
 #endif
 
+// Whole pages of freed memory go back to the system rather than stay resident for the whole run.
+void giveBackFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 // Qt's windowless platforms, named by -platform or QT_QPA_PLATFORM, use no bus.
 bool platformUsesBus(int argc, char** argv) {
     QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -80,10 +87,8 @@ class StartUpHelper {
         try {
             thread_ = std::thread([this, connectBus] {
                 FcInit();
-#ifdef __GLIBC__
                 // Parsing left freed buffers in this thread's own heap, which the window's thread never reuses.
-                malloc_trim(0);
-#endif
+                giveBackFreedMemory();
                 fontsRead_.set_value();
                 if (connectBus) QDBusConnection::sessionBus();
             });
@@ -130,11 +135,8 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     main->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(main, &QObject::destroyed, &app, &QApplication::quit);
     if (onShown) main->installEventFilter(new FirstPaint(main, std::move(onShown)));
-#ifdef __GLIBC__
-    // Building the window freed much of what reading the font configuration and the files took; those pages go back
-    // to the system now rather than stay resident for the whole run.
-    malloc_trim(0);
-#endif
+    // Building the window freed much of what reading its files and laying out its texts took.
+    giveBackFreedMemory();
     main->show();
     const int status = app.exec();
     helper.finish();
