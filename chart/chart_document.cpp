@@ -34,6 +34,7 @@ constexpr int kMinWidth = 480;  // room for the title and the legend on a short 
 constexpr int kTitlePixels = 16;
 constexpr int kSmallPixels = 10;
 constexpr int kMaxPrintRows = 6;
+constexpr int kLabelGap = 4;  // the least room between two dates under the strip
 
 std::string dayText(double date) {
     const rhythm::Date d = rhythm::decodeDate(date);
@@ -135,12 +136,17 @@ void paintChartDocument(QPainter& painter, const ChartDocument& doc, int rows) {
             dates.setFont({std::string(), 0, kSmallPixels, false, false, 0});
             dates.setFontColor(kBlack);
             dates.setBrushStyle(BrushStyle::Clear);
+            int freeFrom = left;  // where the row's next date may start without touching the one before
             for (const auto& [x, text] : doc.dateLabels) {
                 if (x < left || x >= right) continue;
                 dates.moveTo(x, 0);
                 dates.lineTo(x, 5);
-                // The last date keeps whole at the page's right edge rather than run off it.
-                dates.textOut(std::min(x + 2, left + size.width() - dates.textWidth(text) - 1), 4, text);
+                // A date near the page's right edge moves left to stay whole; one that would then run into the
+                // date before it is left out, its tick still marking the day.
+                const int at = std::min(x + 2, left + size.width() - dates.textWidth(text) - 1);
+                if (at < freeFrom) continue;
+                dates.textOut(at, 4, text);
+                freeFrom = at + dates.textWidth(text) + kLabelGap;
             }
         }
         painter.restore();
