@@ -1,8 +1,10 @@
 #include "forms/CriticalDays.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +32,8 @@ namespace {
 const QString kSection = QStringLiteral("CriticalDays");
 constexpr int kSpans[] = {30, 90, 180, 365};
 constexpr int kDefaultSpan = 1;  // 90 days
+// Every rhythm is listed until the user unticks one, as the command line lists them.
+const QString kAllRhythms = QStringLiteral("111111");
 
 QDate qdate(double value) {
     const rhythm::Date d = rhythm::decodeDate(value);
@@ -88,6 +92,28 @@ TFormCritical::TFormCritical(QWidget* parent) : QDialog(parent) {
     TableCritical->setTabKeyNavigation(false);  // Tab moves on to the buttons
     TableCritical->setAccessibleName(QStringLiteral("Critical days"));
 
+    auto* rhythmsLabel = new QLabel(QStringLiteral("Rhythms:"), this);
+    auto* rhythms = new QGridLayout;
+    rhythms->addWidget(rhythmsLabel, 0, 0);
+    for (const rhythm::Rhythm& r : rhythm::Rhythms) {
+        const int i = r.Number - 1;
+        auto* box = new QCheckBox(QString::fromUtf8(r.Name.data(), int(r.Name.size())), this);
+        box->setObjectName(QStringLiteral("CheckRhythm_") + box->text());
+        box->setChecked(true);
+        rhythms->addWidget(box, i / 3, 1 + i % 3);
+        CheckRhythm[i] = box;
+    }
+    rhythms->setColumnStretch(4, 1);
+    // Which rhythms make a day double or triple, so that "single" beside two names explains itself.
+    QStringList counted;
+    for (int i = 0; i < rhythm::CountedRhythmCount; ++i)
+        counted << QString::fromUtf8(rhythm::Rhythms[i].Name.data(), int(rhythm::Rhythms[i].Name.size()));
+    LabelKindNote = new QLabel(QStringLiteral("Only %1 and %2 make a day double or triple.")
+                                   .arg(counted.mid(0, counted.size() - 1).join(QStringLiteral(", ")), counted.last()),
+                               this);
+    LabelKindNote->setObjectName(QStringLiteral("LabelKindNote"));
+    LabelKindNote->setWordWrap(true);
+
     LabelNext = new QLabel(this);
     LabelNext->setObjectName(QStringLiteral("LabelNext"));
 
@@ -114,12 +140,16 @@ TFormCritical::TFormCritical(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LabelPerson);
     layout->addLayout(range);
+    layout->addLayout(rhythms);
+    layout->addWidget(LabelKindNote);
     layout->addWidget(TableCritical, 1);
     layout->addWidget(LabelNext);
     layout->addLayout(buttons);
 
     setTabOrder(DateFrom, ComboSpan);
-    setTabOrder(ComboSpan, TableCritical);
+    setTabOrder(ComboSpan, CheckRhythm[0]);
+    for (int i = 1; i < 6; ++i) setTabOrder(CheckRhythm[i - 1], CheckRhythm[i]);
+    setTabOrder(CheckRhythm[5], TableCritical);
     setTabOrder(TableCritical, ButtonNextTriple);
     setTabOrder(ButtonNextTriple, ButtonSaveCalendar);
     setTabOrder(ButtonSaveCalendar, ButtonClose);
@@ -130,6 +160,7 @@ TFormCritical::TFormCritical(QWidget* parent) : QDialog(parent) {
     const auto refill = [this] { platform::guarded([this] { fill(spanDays()); }); };
     connect(DateFrom, &QDateEdit::dateChanged, this, refill);
     connect(ComboSpan, &QComboBox::currentIndexChanged, this, refill);
+    for (QCheckBox* box : CheckRhythm) connect(box, &QCheckBox::toggled, this, refill);
     onSignal(this, ButtonNextTriple, &QPushButton::clicked, &TFormCritical::ButtonNextTripleClick);
     onSignal(this, ButtonSaveCalendar, &QPushButton::clicked, &TFormCritical::ButtonSaveCalendarClick);
     connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
@@ -142,17 +173,22 @@ void TFormCritical::reset() {
     platform::guarded([this] { fill(spanDays()); });
 }
 
-void TFormCritical::setPerson(const QString& name, double birthDate, const rhythm::ShownRhythms& shown) {
+void TFormCritical::setPerson(const QString& name, double birthDate) {
     hasPerson_ = true;
     name_ = name;
     birth_ = birthDate;
-    shown_ = shown;
     platform::guarded([this] { fill(spanDays()); });
 }
 
 int TFormCritical::spanDays() const { return ComboSpan->currentData().toInt(); }
 
 double TFormCritical::fromValue() const { return dateValue(DateFrom->date()); }
+
+rhythm::ShownRhythms TFormCritical::listedRhythms() const {
+    rhythm::ShownRhythms shown{};
+    for (int i = 0; i < 6; ++i) shown[std::size_t(i)] = CheckRhythm[i]->isChecked();
+    return shown;
+}
 
 void TFormCritical::fill(int days) {
     LabelNext->clear();
@@ -174,7 +210,7 @@ void TFormCritical::fill(int days) {
             ? QStringLiteral("Critical days for the birth date %1").arg(birth.toString(QStringLiteral("dd.MM.yyyy")))
             : QStringLiteral("Critical days of %1, born %2").arg(name_, birth.toString(QStringLiteral("dd.MM.yyyy"))));
     listedDays_ = days;
-    days_ = rhythm::criticalDays(birth_, fromValue(), days, shown_);
+    days_ = rhythm::criticalDays(birth_, fromValue(), days, listedRhythms());
 
     const QLocale locale;
     TableCritical->setRowCount(0);
@@ -265,18 +301,28 @@ void TFormCritical::showEvent(QShowEvent* event) {
         const int h = IniFile->readInteger(kSection, QStringLiteral("Height"), height());
         resize(QSize(w, h).expandedTo(minimumSizeHint()));
         storedSize_ = size();
+        // The choice of rhythms, one "0" or "1" each in the table's order; what is not a "0" lists the rhythm.
+        storedRhythms_ = IniFile->readString(kSection, QStringLiteral("Rhythms"), kAllRhythms);
+        for (int i = 0; i < 6; ++i) {
+            const QSignalBlocker block(CheckRhythm[i]);
+            CheckRhythm[i]->setChecked(i >= storedRhythms_.size() || storedRhythms_[i] != QLatin1Char('0'));
+        }
+        platform::guarded([this] { fill(spanDays()); });
     }
     QDialog::showEvent(event);
 }
 
 void TFormCritical::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
-    if (!IniFile || !sizeRead_ || size() == storedSize_) return;
+    const QString rhythms = QString::fromStdString(rhythm::shownRhythmsValue(listedRhythms()));
+    if (!IniFile || !sizeRead_ || (size() == storedSize_ && rhythms == storedRhythms_)) return;
     storedSize_ = size();
-    platform::guarded([this] {
+    storedRhythms_ = rhythms;
+    platform::guarded([this, rhythms] {
         profiles::IniStore::Batch batch(*IniFile);
         IniFile->writeInteger(kSection, QStringLiteral("Width"), width());
         IniFile->writeInteger(kSection, QStringLiteral("Height"), height());
+        IniFile->writeString(kSection, QStringLiteral("Rhythms"), rhythms);
         batch.commit();
     });
 }

@@ -5,6 +5,7 @@
 
 #include "rhythm/critical.h"
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -23,12 +24,14 @@ class TFormCritical : public QDialog {
     QLabel* LabelPerson;  // who the list is for, or that nobody has been drawn yet
     QDateEdit* DateFrom;
     QComboBox* ComboSpan;
+    QCheckBox* CheckRhythm[6];  // the rhythms listed, in the rhythm table's order; the window's own choice
+    QLabel* LabelKindNote;
     QTableWidget* TableCritical;
     QLabel* LabelNext;
     QPushButton *ButtonNextTriple, *ButtonSaveCalendar, *ButtonClose;
 
-    // The person the list is for; `shown` checks the extra rhythms to list.
-    void setPerson(const QString& name, double birthDate, const rhythm::ShownRhythms& shown);
+    // The person the list is for (birth date as a date value).
+    void setPerson(const QString& name, double birthDate);
     // The start date goes back to today and the span to its default each time the window opens.
     void reset();
 
@@ -43,15 +46,16 @@ class TFormCritical : public QDialog {
     void fill(int days);
     int spanDays() const;
     double fromValue() const;
+    rhythm::ShownRhythms listedRhythms() const;
 
     bool hasPerson_ = false;
     QString name_;
     double birth_ = 0;
-    rhythm::ShownRhythms shown_{};
     std::vector<rhythm::CriticalDay> days_;
     int listedDays_ = 0;  // the span, or more once the next triple day lies beyond it
     bool sizeRead_ = false;
-    QSize storedSize_;  // as the settings file holds it
+    QSize storedSize_;       // as the settings file holds it
+    QString storedRhythms_;  // likewise
 };
 
 }  // namespace rorovovo::forms

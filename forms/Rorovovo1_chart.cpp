@@ -106,22 +106,10 @@ void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
     if (personDrawn_) DrawCriticalMarks();
 }
 
-namespace {
-
-rhythm::ShownRhythms checkedRhythms(const QMenu* menu) {
-    rhythm::ShownRhythms shown{};
-    for (const QAction* item : menu->actions())
-        if (!item->isSeparator()) shown[std::size_t(item->data().toInt() - 1)] = item->isChecked();
-    return shown;
-}
-
-}  // namespace
-
 void TForm1::PersonDrawn() {
     personDrawn_ = true;
     DrawCriticalMarks();
-    if (criticalWindow_)
-        criticalWindow_->setPerson(Edit_name->text().trimmed(), BirthDate, checkedRhythms(MenuOptionsShowRhytms));
+    if (criticalWindow_) criticalWindow_->setPerson(Edit_name->text().trimmed(), BirthDate);
 }
 
 void TForm1::DrawCriticalMarks() {
@@ -144,8 +132,7 @@ void TForm1::DrawCriticalMarks() {
 void TForm1::MenuToolsCriticalClick() {
     if (!criticalWindow_) {
         criticalWindow_ = new TFormCritical(this);
-        if (personDrawn_)
-            criticalWindow_->setPerson(Edit_name->text().trimmed(), BirthDate, checkedRhythms(MenuOptionsShowRhytms));
+        if (personDrawn_) criticalWindow_->setPerson(Edit_name->text().trimmed(), BirthDate);
     }
     if (!criticalWindow_->isVisible()) criticalWindow_->reset();
     criticalWindow_->show();

@@ -20,8 +20,9 @@ Compatibility compareBirthDates(double birth1, double birth2) {
     double value[BaseRhythmCount];
     for (int i = 0; i < BaseRhythmCount; ++i) value[i] = compatibility(days, Rhythms[i].Period);
     auto whole = [](double v) { return static_cast<int>(std::lround(v)); };
-    return {whole(value[0]), whole(value[1]), whole(value[2]), whole(value[3]),
-            whole((value[0] + value[1] + value[2]) / 3.0)};
+    double sum = 0;
+    for (int i = 0; i < OverallRhythmCount; ++i) sum += value[i];
+    return {whole(value[0]), whole(value[1]), whole(value[2]), whole(value[3]), whole(sum / OverallRhythmCount)};
 }
 
 }  // namespace rorovovo::rhythm

@@ -13,8 +13,11 @@ struct Compatibility {
     int emotional;
     int intellectual;
     int intuitional;
-    int overall;  // mean of the unrounded physical, emotional and intellectual figures, then rounded
+    int overall;  // mean of the unrounded figures of the first OverallRhythmCount rhythms, then rounded
 };
+
+// The overall figure is the mean of the first three rhythms of the table: Physical, Emotional, Intellectual.
+constexpr int OverallRhythmCount = 3;
 
 // For two birth dates given as date values; only the whole days between them count, and the order does not matter.
 Compatibility compareBirthDates(double birth1, double birth2);

@@ -90,7 +90,7 @@ std::vector<CriticalDay> criticalDays(double birth, double from, int days, const
     const double first = wholeDay(from);
     wholeDay(first + days - 1);
     const double start = std::floor(birth);
-    RhythmSet listed = countedMask();
+    RhythmSet listed = 0;
     for (const Rhythm& r : Rhythms)
         if (shown[static_cast<std::size_t>(r.Number - 1)]) listed = static_cast<RhythmSet>(listed | bit(r));
 

@@ -43,8 +43,9 @@ struct CriticalDay {
     CriticalKind Kind;  // criticalKind(Rhythms)
 };
 
-// The critical days among `days` days from `from` on, in date order. The counted rhythms are always listed; the
-// others only where `shown` checks them. A negative span gives no day; dates outside the calendar throw RangeError.
+// The critical days among `days` days from `from` on, in date order, of the rhythms `shown` checks; a day's kind
+// counts only those of them that are counted rhythms. A negative span gives no day; dates outside the calendar throw
+// RangeError.
 std::vector<CriticalDay> criticalDays(double birth, double from, int days, const ShownRhythms& shown);
 
 // The first triple critical day on or after `from` (a whole date value). Triple days recur 8 times in every

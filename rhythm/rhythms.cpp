@@ -1,17 +1,20 @@
 #include "rhythm/rhythms.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "core/errors.h"
 #include "rhythm/convert.h"
 
 namespace rorovovo::rhythm {
 
 const std::array<Rhythm, 6> Rhythms = {{
-    {1, "Physical", 23, 0xFF0000, PenStyle::Solid, true},
-    {2, "Emotional", 28, 0xFF00FF, PenStyle::Solid, true},
-    {3, "Intellectual", 33, 0x008000, PenStyle::Solid, true},
-    {4, "Intuitional", 38, 0x0000FF, PenStyle::DashDotDot, true},
-    {5, "Spiritual", 53, 0x00FFFF, PenStyle::DashDotDot, false},
-    {6, "Aesthetics", 48, 0x808000, PenStyle::DashDotDot, false},
+    {1, "Physical", 23, 0xFF0000, PenStyle::Solid, true, 'P'},
+    {2, "Emotional", 28, 0xFF00FF, PenStyle::Solid, true, 'E'},
+    {3, "Intellectual", 33, 0x008000, PenStyle::Solid, true, 'I'},
+    {4, "Intuitional", 38, 0x0000FF, PenStyle::DashDotDot, true, 'N'},
+    {5, "Spiritual", 53, 0x00FFFF, PenStyle::DashDotDot, false, 'S'},
+    {6, "Aesthetics", 48, 0x808000, PenStyle::DashDotDot, false, 'A'},
 }};
 
 const Rhythm& rhythmByNumber(int number) {
@@ -39,6 +42,35 @@ std::string shownRhythmsValue(const ShownRhythms& shown) {
     for (std::size_t i = 0; i < shown.size(); ++i)
         if (shown[i]) value[i] = '1';
     return value;
+}
+
+std::optional<ShownRhythms> parseRhythmLetters(std::string_view list) {
+    ShownRhythms shown{};
+    bool any = false;
+    std::size_t at = 0;
+    while (at <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', at), list.size());
+        const std::string_view item = list.substr(at, comma - at);
+        if (item.size() != 1) return std::nullopt;
+        const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(item[0])));
+        const Rhythm* found = nullptr;
+        for (const Rhythm& r : Rhythms)
+            if (r.Letter == letter) found = &r;
+        if (!found || shown[static_cast<std::size_t>(found->Number - 1)]) return std::nullopt;
+        shown[static_cast<std::size_t>(found->Number - 1)] = any = true;
+        at = comma + 1;
+    }
+    return any ? std::optional<ShownRhythms>(shown) : std::nullopt;
+}
+
+std::string shownRhythmNames(const ShownRhythms& shown) {
+    std::string names;
+    for (const Rhythm& r : Rhythms) {
+        if (!shown[static_cast<std::size_t>(r.Number - 1)]) continue;
+        if (!names.empty()) names += ", ";
+        names += r.Name;
+    }
+    return names;
 }
 
 }  // namespace rorovovo::rhythm

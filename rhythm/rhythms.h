@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,7 @@ struct Rhythm {
     // Base rhythms have a cycle-day box and an indicator, are drawn by "Draw biorhythms" and are shown by default;
     // the others are the extra rhythms.
     bool Base;
+    char Letter;  // names the rhythm in a command line's list ("P,E,I"); Intuitional is N
 };
 
 // Physical, Emotional, Intellectual, Intuitional (the base rhythms), then Spiritual and Aesthetics.
@@ -45,5 +47,12 @@ ShownRhythms parseShownRhythms(std::string_view value);
 
 // The six-character "Rhytms" value of "0"s and "1"s for these check marks.
 std::string shownRhythmsValue(const ShownRhythms& shown);
+
+// Reads a list of rhythm letters such as "P,E,I" (commas between, any case, each letter once at most). Nothing
+// for an empty list, an unknown letter or a letter given twice.
+std::optional<ShownRhythms> parseRhythmLetters(std::string_view list);
+
+// The names of the marked rhythms in table order, joined by ", ".
+std::string shownRhythmNames(const ShownRhythms& shown);
 
 }  // namespace rorovovo::rhythm

@@ -1,6 +1,7 @@
 // The critical days through the real widgets on a fixed clock: the list window, its buttons and keys, the calendar
 // export, and the marks on the chart.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -72,30 +73,47 @@ TEST_F(CriticalDaysTest, beforeAnyDraw_saysSoInsteadOfAnEmptyTable) {
     EXPECT_EQ(w->LabelPerson->text(), QStringLiteral("Critical days of Ada Lovelace, born 10.12.1815"));
 }
 
-TEST_F(CriticalDaysTest, table_listsTheDaysOfTheDefinitionForStartAndSpan) {
-    form->MenuOptionsShowAesthetics->trigger();  // the extra rhythms are listed once checked, in table order
+TEST_F(CriticalDaysTest, table_listsTheDaysOfTheDefinitionForStartSpanAndTheTickedRhythms) {
     draw(QStringLiteral("Ada Lovelace"), {1815, 12, 10});
     TFormCritical* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(w->isModal());
     EXPECT_EQ(w->DateFrom->date(), QDate(2024, 3, 15));
     EXPECT_EQ(w->ComboSpan->currentText(), QStringLiteral("90 days"));
+    // Every rhythm is listed at first, as on the command line, whatever the chart shows; the note says what counts.
+    EXPECT_EQ(w->LabelKindNote->text(), QStringLiteral("Only Physical, Emotional and Intellectual make a day double or "
+                                                       "triple."));
     const QDate birth(1815, 12, 10);
-    auto withoutSpiritual = [](std::vector<BruteCriticalDay> days) {
+    expectRows(w, bruteForceCriticalDays(birth, {2024, 3, 15}, 90));
+    auto without = [](std::vector<BruteCriticalDay> days, const QStringList& unticked) {
         std::vector<BruteCriticalDay> kept;
         for (auto& d : days) {
-            d.rhythms.removeAll(QStringLiteral("Spiritual"));
-            if (!d.rhythms.isEmpty()) kept.push_back(d);
+            const int counted = int(d.rhythms.size());
+            for (const QString& name : unticked) d.rhythms.removeAll(name);
+            if (d.rhythms.isEmpty()) continue;
+            if (counted != d.rhythms.size()) {
+                int main = 0;
+                for (const char* m : {"Physical", "Emotional", "Intellectual"}) main += d.rhythms.contains(m);
+                d.kind = main == 3 ? "triple" : main == 2 ? "double" : "single";
+            }
+            kept.push_back(d);
         }
         return kept;
     };
-    expectRows(w, withoutSpiritual(bruteForceCriticalDays(birth, {2024, 3, 15}, 90)));
+    w->CheckRhythm[4]->click();  // Spiritual
+    w->CheckRhythm[0]->click();  // Physical: its days are no longer listed nor counted
     w->ComboSpan->setCurrentIndex(w->ComboSpan->findText(QStringLiteral("365 days")));
     w->DateFrom->setDate({2024, 1, 1});
-    expectRows(w, withoutSpiritual(bruteForceCriticalDays(birth, {2024, 1, 1}, 365)));
+    expectRows(w, without(bruteForceCriticalDays(birth, {2024, 1, 1}, 365), {"Spiritual", "Physical"}));
     // A person born in the future counts the days to the birth day.
     draw(QStringLiteral("Later"), {2024, 6, 1});
-    expectRows(w, withoutSpiritual(bruteForceCriticalDays({2024, 6, 1}, {2024, 1, 1}, 365)));
+    expectRows(w, without(bruteForceCriticalDays({2024, 6, 1}, {2024, 1, 1}, 365), {"Spiritual", "Physical"}));
+    // The choice is the window's own, kept with its size for the next run.
+    w->close();
+    EXPECT_EQ(QSettings(platform::executableFolder() + QStringLiteral("Cyclomat.ini"), QSettings::IniFormat)
+                  .value(QStringLiteral("CriticalDays/Rhythms"))
+                  .toString(),
+              QStringLiteral("011101"));
 }
 
 TEST_F(CriticalDaysTest, nextTriple_selectsItsRowAddingRowsAndSaysHowFarAway) {
@@ -118,7 +136,7 @@ TEST_F(CriticalDaysTest, nextTriple_selectsItsRowAddingRowsAndSaysHowFarAway) {
         EXPECT_EQ(w->LabelNext->text(),
                   c.said.arg(QLocale().toString(next, QLocale::ShortFormat)).arg(QDate(2024, 3, 15).daysTo(next)));
         const int span = std::max(90, int(QDate(2024, 3, 15).daysTo(next)) + 1);
-        expectRows(w, bruteForceCriticalDays(c.birth, {2024, 3, 15}, span, 4));
+        expectRows(w, bruteForceCriticalDays(c.birth, {2024, 3, 15}, span));
         w->close();
     }
 }
@@ -131,13 +149,14 @@ TEST_F(CriticalDaysTest, keyboard_tabReachesEveryControlEscapeClosesAndTheSizeIs
     w->DateFrom->setFocus();
     ASSERT_TRUE(waitFor([w] { return w->DateFrom->hasFocus(); }));
     QSet<QWidget*> reached;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 14; ++i) {
         reached << QApplication::focusWidget();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     for (QWidget* control : {static_cast<QWidget*>(w->DateFrom), static_cast<QWidget*>(w->ComboSpan),
                              static_cast<QWidget*>(w->TableCritical), static_cast<QWidget*>(w->ButtonNextTriple),
-                             static_cast<QWidget*>(w->ButtonSaveCalendar), static_cast<QWidget*>(w->ButtonClose)})
+                             static_cast<QWidget*>(w->ButtonSaveCalendar), static_cast<QWidget*>(w->ButtonClose),
+                             static_cast<QWidget*>(w->CheckRhythm[0]), static_cast<QWidget*>(w->CheckRhythm[5])})
         EXPECT_TRUE(reached.contains(control) || reached.contains(control->focusProxy()))
             << control->objectName().toStdString();
 

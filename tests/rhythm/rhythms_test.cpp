@@ -80,5 +80,25 @@ TEST(Rhythms, settingValue_roundTripsEveryCombination) {
     EXPECT_EQ(shownRhythmsValue({true, true, false, true, true, false}), "110110");
 }
 
+TEST(Rhythms, letterList_readsEachRhythmOnceInAnyCase) {
+    const struct {
+        const char* list;
+        std::optional<ShownRhythms> shown;
+    } cases[] = {
+        {"P,E,I,N,S,A", ShownRhythms{true, true, true, true, true, true}},
+        {"a,p", ShownRhythms{true, false, false, false, false, true}},
+        {"N", ShownRhythms{false, false, false, true, false, false}},
+        {"", std::nullopt},
+        {"P,,E", std::nullopt},
+        {"P,E,", std::nullopt},
+        {"P,P", std::nullopt},
+        {"PE", std::nullopt},
+        {"X", std::nullopt},
+        {" P", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(parseRhythmLetters(c.list), c.shown) << c.list;
+    EXPECT_EQ(shownRhythmNames({false, true, false, false, true}), "Emotional, Spiritual");
+}
+
 }  // namespace
 }  // namespace rorovovo::rhythm
