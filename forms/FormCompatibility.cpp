@@ -1,5 +1,6 @@
 #include "forms/FormCompatibility.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -45,6 +46,13 @@ chart::BaseOffsets offsetsOf(double birthDate) {
     for (int i = 0; i < rhythm::BaseRhythmCount; ++i)
         offsets[i] = rhythm::leftEdgeCycleDay(lived, kTodayX, rhythm::Rhythms[i].Period);
     return offsets;
+}
+
+// The rhythms the overall figure is the mean of, from the rhythm table.
+QString overallNoteText() {
+    QStringList names;
+    for (int i = 0; i < rhythm::OverallRhythmCount; ++i) names << fromView(rhythm::Rhythms[i].Name);
+    return QStringLiteral("mean of %1").arg(names.join(QStringLiteral(", ")));
 }
 
 QLineEdit* dateBox(QWidget* parent, const char* name, int left, int top, int width, int digits) {
@@ -96,7 +104,9 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     Edit_month2 = dateBox(this, "Edit_month2", 147, 210, 20, 2);
     Edit_year2 = dateBox(this, "Edit_year2", 174, 210, 35, 4);
     Button_compare = place(new QPushButton(QStringLiteral("compare"), this), "Button_compare", 215, 209, 64, 23);
-    Button_compare->setDefault(true);
+    // Enter is handled by the window itself (keyPressEvent): it picks a match in the search or compares, never
+    // both, and never with nobody to compare.
+    Button_compare->setAutoDefault(false);
 
     for (int i = 0; i < rhythm::BaseRhythmCount; ++i) {
         const rhythm::Rhythm& r = rhythm::Rhythms[i];
@@ -114,6 +124,10 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     place(overall, "LabelOverallCaption", 292, 160);
     LabelOverall = place(new QLabel(this), "LabelOverall", 372, 158, 80, 20);
     LabelOverall->setFont(designFont(15, true));
+    // Four bars are shown, three make the overall figure: say which.
+    auto* overallNote = new QLabel(overallNoteText(), this);
+    overallNote->setFont(designFont(11));
+    place(overallNote, "LabelOverallNote", 292, 178);
     ImageLegend = place(new PictureBox(this), "ImageLegend", 292, 190, 226, 40);
 
     auto* panel = new BevelPanel(this, BevelPanel::Style::SingleBorder);
@@ -180,12 +194,43 @@ void TFormCompatibility::Button_compareClick() {
     const auto birth = rhythm::birthDateValue(Edit_day2->text().toStdString(), Edit_month2->text().toStdString(),
                                               Edit_year2->text().toStdString());
     if (!birth) {
+        // The figures of an earlier comparison would now stand beside a date they are not for.
+        second_.reset();
+        showResult();
         platform::showMessage(fromView(rhythm::InvalidBirthDateMessage));
         Edit_day2->setFocus(Qt::OtherFocusReason);
         return;
     }
     second_ = std::make_pair(profiles::trimmedProfileName(Edit_name2->text()), *birth);
     showResult();
+}
+
+bool TFormCompatibility::secondPersonTyped() const {
+    return !Edit_day2->text().isEmpty() && !Edit_month2->text().isEmpty() && !Edit_year2->text().isEmpty();
+}
+
+void TFormCompatibility::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    QWidget* focused = focusWidget();
+    if (focused == EditFilter || focused == ListPeople) {
+        // Enter in the search takes the current match, or the first one shown, as a click on it does.
+        QListWidgetItem* item = ListPeople->currentItem();
+        if (!item || item->isHidden()) {
+            item = nullptr;
+            for (int i = 0; i < ListPeople->count() && !item; ++i)
+                if (!ListPeople->item(i)->isHidden()) item = ListPeople->item(i);
+        }
+        if (item) {
+            ListPeople->setCurrentItem(item);
+            platform::guarded([this] { ListPeopleClick(); });
+        }
+        return;
+    }
+    if (focused == Button_compare || (first_ && secondPersonTyped()))
+        platform::guarded([this] { Button_compareClick(); });
 }
 
 void TFormCompatibility::ScrollPairChange() { ImagePair->move(-ScrollPair->value(), ImagePair->y()); }

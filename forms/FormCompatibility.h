@@ -62,8 +62,12 @@ class TFormCompatibility : public QDialog {
     void Button_compareClick();
     void ScrollPairChange();
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void showResult();
+    bool secondPersonTyped() const;
 
     std::optional<std::pair<QString, double>> first_;
     std::optional<std::pair<QString, double>> second_;
