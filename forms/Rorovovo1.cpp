@@ -49,6 +49,8 @@ namespace {
 constexpr int kAboutCommand = 1025;
 constexpr int kDesignClientWidth = 654;
 constexpr int kDesignClientHeight = 328;
+// Grey texts keep their hue, but with a margin over the 3:1 that large or quiet text needs.
+constexpr double kQuietTextContrast = 3.5;
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
     auto* l = new QLabel(text, parent);
@@ -65,6 +67,8 @@ QToolButton* flatButton(QWidget* parent, const char* name, const QString& icon, 
         b->setIconSize(QSize(20, 20));
     }
     b->setToolTip(hint);
+    // A picture has no words: a screen reader names the button by its hint, as a sighted user learns it.
+    if (!icon.isEmpty()) b->setAccessibleName(hint.trimmed());
     return place(b, name, left, top, width, height);
 }
 
@@ -255,7 +259,7 @@ void TForm1::createControls() {
         QLabel* l = label(Panel2, dayLabelNames[i], QStringLiteral("Day         of %1").arg(r.Period), 8, 10 + 24 * i);
         // Grey, as the desktop writes its quiet texts, yet dark enough to read on the button face.
         setTextColor(l, readableOn(palette().color(QPalette::Disabled, QPalette::WindowText),
-                                   palette().color(QPalette::Window)));
+                                   palette().color(QPalette::Window), kQuietTextContrast));
         *dayLabels[i] = l;
         // The text comes after the font: a box made with its text lays it out at once in the toolkit's default face.
         auto* box = place(new QLineEdit(Panel2), dayBoxNames[i], 31, 8 + 24 * i, 21, 19);
@@ -299,9 +303,9 @@ void TForm1::createControls() {
     Edit_age->setEnabled(false);
     for (QLineEdit* e : {Edit6, Edit_age}) {
         QPalette p = e->palette();
-        p.setColor(
-            QPalette::Disabled, QPalette::Text,
-            readableOn(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base)));
+        p.setColor(QPalette::Disabled, QPalette::Text,
+                   readableOn(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base),
+                              kQuietTextContrast));
         e->setPalette(p);
     }
     Button_addnew = place(new QPushButton(QStringLiteral("add new"), Panel1), "Button_addnew", 344, 20, 57, 22);

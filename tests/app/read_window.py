@@ -85,6 +85,10 @@ def main():
             failures.append(f"{field}: heard {text!r}, expected two digits")
     hints = [n[2] for n in nodes if n[2] in (" Cycle going up ", " Cycle going down ")]
     expect("indicator hints", len(hints), 4)
+    buttons = {n[1] for n in nodes if n[0] == "push button"}
+    for caption in ("add new profile", "about", "help", "close", "biorhythm today's interpretation"):
+        if caption not in buttons:
+            failures.append(f"picture button {caption!r} not heard by name")
     menus = [n[1] for n in nodes if n[0] == "menu item"]
     for caption in ("Program", "Profiles", "Options", "|", "Help", "Draw extra* rythms", "Check new versions *"):
         if caption not in menus:
