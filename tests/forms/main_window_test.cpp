@@ -3,15 +3,18 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest/QTest>
+#include <functional>
 
 #include "forms/widgets.h"
 #include "main_window_fixture.h"
@@ -303,4 +306,43 @@ TEST_F(MainWindowTest, storedSizeBelowTheMinimum_comesOutAtTheLimit) {
     EXPECT_EQ(form->size(), form->minimumSize());
     form->close();
     EXPECT_EQ(iniValue(iniPath(), "Preferences/WinWidth").toInt(), form->frameGeometry().width());
+}
+
+TEST_F(MainWindowTest, userGuide_describesEveryCommandOfTheMenus) {
+    start();
+    // The guide in both its forms: the plain text and the help pages (the markup dropped, entities read).
+    const auto read = [](const QString& path) {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+        return QString::fromLatin1(f.readAll());
+    };
+    QString pages;
+    const QDir help(QStringLiteral(ROROVOVO_SOURCE_DIR "/resources/help"));
+    for (const QString& page : help.entryList({QStringLiteral("*.htm")}))
+        pages += read(help.filePath(page)).remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    pages.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    const QString guides[] = {read(QStringLiteral(ROROVOVO_SOURCE_DIR "/resources/Cyclomat.txt")).simplified(),
+                              pages.simplified()};
+    // Every item of every menu, the profile lists' own entries aside, and every shortcut.
+    std::vector<QAction*> items;
+    const std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            items.push_back(a);
+            if (a->menu() && a->menu() != form->MenuProfilePersonal && a->menu() != form->MenuProfileCelebrity)
+                walk(a->menu());
+        }
+    };
+    for (QAction* top : form->MainMenu1->actions()) {
+        if (top->menu()) walk(top->menu());
+        if (top->menu()) items.push_back(top);
+    }
+    ASSERT_GT(items.size(), 25u);
+    for (const QString& guide : guides)
+        for (QAction* a : items) {
+            EXPECT_TRUE(guide.contains(a->text())) << a->text().toStdString();
+            if (!a->shortcut().isEmpty()) {
+                EXPECT_TRUE(guide.contains(a->shortcut().toString())) << a->shortcut().toString().toStdString();
+            }
+        }
 }
