@@ -166,6 +166,33 @@ TEST_F(CompatibilityTest, typedPerson_isCheckedAsTheMainWindowChecksItsDate) {
               (QStringList{"4 %", "71 %", "58 %", "5 %", "44 %"}));
 }
 
+TEST_F(CompatibilityTest, enter_picksTheSearchMatchAndComparesOnlyWithBothPeopleSet) {
+    startWith(kTwoProfiles);
+    auto* w = open();
+    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("LabelOverallNote"))->text(),
+              QStringLiteral("mean of Physical, Emotional, Intellectual"));
+    // Enter in an empty second person's boxes compares nothing and says nothing.
+    w->Edit_name2->setFocus();
+    QTest::keyClick(w->Edit_name2, Qt::Key_Return);
+    EXPECT_TRUE(dialogs.empty());
+    // Down to one match, Enter picks it as a click does.
+    w->EditFilter->setFocus();
+    QTest::keyClicks(w->EditFilter, QStringLiteral("wren"));
+    QTest::keyClick(w->EditFilter, Qt::Key_Return);
+    EXPECT_TRUE(dialogs.empty());
+    EXPECT_EQ(w->Edit_name2->text(), QStringLiteral("Tobias Wren"));
+    EXPECT_EQ(w->LabelOverall->text(), QStringLiteral("12 %"));
+    // A date made invalid afterwards gets the message, and the figures of the earlier comparison go.
+    w->Edit_day2->setText(QStringLiteral("31"));
+    w->Edit_month2->setText(QStringLiteral("02"));
+    w->Edit_day2->setFocus();
+    QTest::keyClick(w->Edit_day2, Qt::Key_Enter);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].text.toUtf8().toStdString(), std::string(rhythm::InvalidBirthDateMessage));
+    EXPECT_EQ(shown({w->LabelPercent[0], w->LabelPercent[1], w->LabelPercent[2], w->LabelPercent[3]}, w->LabelOverall),
+              (QStringList{"-", "-", "-", "-", "-"}));
+}
+
 TEST_F(CompatibilityTest, saveChartAs_writesTheChosenFormatOrSaysWhyNot) {
     startWith(kTwoProfiles);
     QTemporaryDir dir;
