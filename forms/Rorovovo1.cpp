@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
@@ -620,18 +621,22 @@ bool TForm1::event(QEvent* event) {
 }
 
 void TForm1::fitToFrame() {
-    if (!isVisible() || !windowHandle()) return;
+    // Sizing the window below sends resize events of its own, which are not the user's.
+    if (fitting_ || !isVisible() || !windowHandle()) return;
     const QMargins frame = windowHandle()->frameMargins();
     if (storedOuterSize_.isValid() && restoredSize_.isValid() && size() != restoredSize_)
         storedOuterSize_ = QSize();  // the user has sized the window since
     if (frame == frame_) return;
     frame_ = frame;
-    // The limits and the saved size are outer sizes, so both follow the frame as it becomes known.
-    applySizeLimits();
+    const QScopedValueRollback<bool> busy(fitting_, true);
+    // The limits and the saved size are outer sizes, so both follow the frame as it becomes known. The saved size
+    // goes first, already inside the new limits: limits that shrank the window on their own would leave it at a
+    // size between the old and the new, which the window manager may grant last.
     if (storedOuterSize_.isValid()) {
-        resize(storedOuterSize_.shrunkBy(frame));
+        resize(storedOuterSize_.shrunkBy(frame).boundedTo(maximumClientSize()).expandedTo(minimumClientSize()));
         restoredSize_ = size();
     }
+    applySizeLimits();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -223,6 +223,7 @@ class TForm1 : public QMainWindow {
     QAction* newProfileItem(const QString& caption, void (TForm1::*handler)(QAction*), const QString& hint);
     bool closed_ = false;
     void fitToFrame();
+    bool fitting_ = false;
     QSize storedOuterSize_;             // the saved outer size, kept until the user sizes the window
     QSize restoredSize_;                // what the saved size came to inside the frame
     QMargins frame_{-1, -1, -1, -1};    // the frame the size limits and the restored size were worked out with

@@ -190,27 +190,35 @@ class ManagedWindow : public ::testing::TestWithParam<Desk> {
 };
 
 TEST_P(ManagedWindow, savedSizeAndPlace_comeBackUnchangedOverThreeStarts) {
-    const QRect stored(193, 127, 676, 425);
-    writeIni("[Preferences]\nWindowSize=1\nWindowPosit=1\nWinWidth=676\nWinHeight=425\nWinLeft=193\nWinTop=127\n");
-    for (int start = 1; start <= 3; ++start) {
-        const QString window = this->start();
-        ASSERT_FALSE(window.isEmpty()) << "start " << start;
-        QRect seen;
-        EXPECT_TRUE(waitFor(
-            [&] {
-                seen = outer(window);
-                return std::abs(seen.width() - stored.width()) <= 1 && std::abs(seen.height() - stored.height()) <= 1 &&
-                       seen.topLeft() == stored.topLeft();
-            },
-            kSlow))
-            << "start " << start << ": outer " << seen.x() << "," << seen.y() << " " << seen.width() << "x"
-            << seen.height();
-        ASSERT_TRUE(close(window));
-        QSettings saved(ini(), QSettings::IniFormat);
-        EXPECT_EQ(saved.value("Preferences/WinWidth").toInt(), stored.width()) << "start " << start;
-        EXPECT_EQ(saved.value("Preferences/WinHeight").toInt(), stored.height()) << "start " << start;
-        EXPECT_EQ(saved.value("Preferences/WinLeft").toInt(), stored.left()) << "start " << start;
-        EXPECT_EQ(saved.value("Preferences/WinTop").toInt(), stored.top()) << "start " << start;
+    // Inside the limits, and at the largest width, height or both (the screen less 600 by 500).
+    for (const QSize size : {QSize(676, 425), QSize(680, 400), QSize(666, 524), QSize(680, 524)}) {
+        const QRect stored(QPoint(193, 127), size);
+        writeIni(QStringLiteral("[Preferences]\nWindowSize=1\nWindowPosit=1\nWinWidth=%1\nWinHeight=%2\nWinLeft=193\n"
+                                "WinTop=127\n")
+                     .arg(size.width())
+                     .arg(size.height())
+                     .toLatin1());
+        for (int start = 1; start <= 3; ++start) {
+            const std::string what =
+                QStringLiteral("%1x%2, start %3").arg(size.width()).arg(size.height()).arg(start).toStdString();
+            const QString window = this->start();
+            ASSERT_FALSE(window.isEmpty()) << what;
+            QRect seen;
+            EXPECT_TRUE(waitFor(
+                [&] {
+                    seen = outer(window);
+                    return std::abs(seen.width() - stored.width()) <= 1 &&
+                           std::abs(seen.height() - stored.height()) <= 1 && seen.topLeft() == stored.topLeft();
+                },
+                kSlow))
+                << what << ": outer " << seen.x() << "," << seen.y() << " " << seen.width() << "x" << seen.height();
+            ASSERT_TRUE(close(window));
+            QSettings saved(ini(), QSettings::IniFormat);
+            EXPECT_EQ(saved.value("Preferences/WinWidth").toInt(), stored.width()) << what;
+            EXPECT_EQ(saved.value("Preferences/WinHeight").toInt(), stored.height()) << what;
+            EXPECT_EQ(saved.value("Preferences/WinLeft").toInt(), stored.left()) << what;
+            EXPECT_EQ(saved.value("Preferences/WinTop").toInt(), stored.top()) << what;
+        }
     }
 }
 
