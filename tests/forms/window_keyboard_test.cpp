@@ -97,3 +97,21 @@ TEST_F(MainWindowTest, quietTexts_keepTheirGreyWithAMarginOverThreeToOneContrast
     }
     EXPECT_FALSE(form->Edit6->isEnabled());
 }
+
+TEST_F(MainWindowTest, dateBoxes_showATextWiderThanTheirRoomWholeInsideTheirBorder) {
+    start();
+    for (const char* text : {"-05", "-1", "14"}) {
+        form->Edit_day->setText(QLatin1String(text));
+        const QImage box = form->Edit_day->grab().toImage();
+        int left = box.width(), right = -1;
+        for (int y = box.height() / 3; y < box.height() * 2 / 3; ++y)
+            for (int x = 0; x < box.width(); ++x)
+                if (qGray(box.pixel(x, y)) < 100) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_GE(left, 2) << text;
+        EXPECT_LE(right, box.width() - 3) << text;
+    }
+    EXPECT_EQ(form->Edit_day->textMargins(), QMargins());  // a text that fits is laid out as designed
+}
