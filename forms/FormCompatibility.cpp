@@ -256,6 +256,9 @@ void TFormCompatibility::showResult() {
     legend.setBrushColor(chart::kWhite);
     legend.fillRect(0, 0, legend.width(), legend.height());
     legend.setBrushStyle(chart::BrushStyle::Clear);
+    // The names in the window's own face, not the picture's default one.
+    const QFont face = font();
+    legend.setFont({face.family().toStdString(), 0, face.pixelSize(), false, false, 0});
     legend.setFontColor(chart::kBlack);
     legend.setPenColor(chart::kBlack);
     const QString names[] = {first_ ? first_->first : QString(), second_ ? second_->first : QString()};

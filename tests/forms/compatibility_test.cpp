@@ -182,6 +182,8 @@ TEST_F(CompatibilityTest, enter_picksTheSearchMatchAndComparesOnlyWithBothPeople
     EXPECT_TRUE(dialogs.empty());
     EXPECT_EQ(w->Edit_name2->text(), QStringLiteral("Tobias Wren"));
     EXPECT_EQ(w->LabelOverall->text(), QStringLiteral("12 %"));
+    // The legend writes the names in the window's face, as its labels are.
+    EXPECT_EQ(QString::fromStdString(w->ImageLegend->canvas().font().face), w->font().family());
     // A date made invalid afterwards gets the message, and the figures of the earlier comparison go.
     w->Edit_day2->setText(QStringLiteral("31"));
     w->Edit_month2->setText(QStringLiteral("02"));
