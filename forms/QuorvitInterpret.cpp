@@ -1,7 +1,11 @@
 #include "forms/QuorvitInterpret.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
+#include <algorithm>
 
 #include "forms/widgets.h"
 #include "rhythm/interpretation.h"
@@ -10,6 +14,8 @@
 namespace rorovovo::forms {
 
 namespace {
+
+constexpr int kDesignWidth = 492, kDesignHeight = 216;
 
 QLabel* heading(QWidget* parent, const char* name, const QString& text, int top, const QColor& color) {
     auto* l = new QLabel(text, parent);
@@ -41,7 +47,7 @@ TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFont(designFont(12));
-    setFixedSize(492, 216);
+    setFixedSize(kDesignWidth, kDesignHeight);
     move(562, 231);
 
     Bevel1 = new BevelPanel(this, BevelPanel::Style::Frame);
@@ -73,6 +79,22 @@ TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormInterpret::FormClick() { close(); }
+
+void TFormInterpret::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    // Title bars write in about the desktop's own face, bold on most; their buttons and icon take about this much.
+    constexpr int kTitleBarRoom = 100;
+    QFont title = QApplication::font();
+    title.setBold(true);
+    int wanted = QFontMetrics(title).horizontalAdvance(caption) + kTitleBarRoom;
+    if (const QScreen* s = screen()) wanted = std::min(wanted, s->availableGeometry().width() - 40);
+    const int w = std::max(kDesignWidth, wanted);
+    if (w == width()) return;
+    setFixedSize(w, kDesignHeight);
+    // The frame and the greeting at its foot widen with the window; the texts keep their designed boxes.
+    Bevel1->resize(w - (kDesignWidth - 465), Bevel1->height());
+    LabelGreeting->resize(w - (kDesignWidth - 449), LabelGreeting->height());
+}
 
 bool TFormInterpret::onBackground(const QPoint& pos) const {
     // The frame holds all the labels; a click anywhere on it, or on a label, is not a click on the window.

@@ -22,6 +22,9 @@ class TFormInterpret : public QDialog {
 
     // Click on the window's own background: closes (hides) the window.
     void FormClick();
+    // The caption, with the window made wide enough for a window manager to show it whole (it cuts a long one in
+    // the middle, where the date is); never narrower than designed.
+    void setCaption(const QString& caption);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -33,9 +33,9 @@ void TForm1::ShowInterpretation() {
     window->Label5->setText(text(rhythm::emotionalText(emotional)));
     window->Label6->setText(text(rhythm::intellectualText(intellectual)));
     // The texts describe the person last drawn; the caption names whoever the name box holds now.
-    window->setWindowTitle(QStringLiteral("     Rhythm's interpretation @  ") +
-                           QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("  -  for ") +
-                           Edit_name->text());
+    window->setCaption(QStringLiteral("     Rhythm's interpretation @  ") +
+                       QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("  -  for ") +
+                       Edit_name->text());
     window->LabelGreeting->setVisible(birthday);
     window->show();
     window->raise();

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
 #include <QScrollBar>
@@ -118,6 +119,23 @@ TEST_F(InterpretWindowTest, caption_namesTodayInTheShortFormatAndTheNameBoxAsItI
     EXPECT_EQ(physical(), annTexts[0]);
     EXPECT_EQ(emotional(), annTexts[1]);
     EXPECT_EQ(intellectual(), annTexts[2]);
+}
+
+TEST_F(InterpretWindowTest, longCaption_widensTheWindowSoATitleBarShowsItWhole) {
+    QFont title = QApplication::font();
+    title.setBold(true);
+    for (const QString& name :
+         {QStringLiteral("Ann"), QStringLiteral("Maximiliane Theodora von Hohenberg-Lindqvist")}) {
+        draw(name, QDate(1990, 3, 15));
+        openInterpretation();
+        EXPECT_GE(FormInterpret->width(), QFontMetrics(title).horizontalAdvance(caption()) + 100) << name.toStdString();
+        EXPECT_GE(FormInterpret->width(), 492);
+        EXPECT_EQ(FormInterpret->height(), 216);
+        // The texts keep their designed boxes; the frame reaches as far as the window.
+        EXPECT_EQ(FormInterpret->Label4->geometry(), QRect(16, 32, 417, 33));
+        EXPECT_EQ(FormInterpret->Bevel1->geometry(), QRect(8, 8, FormInterpret->width() - 27, 201));
+    }
+    EXPECT_GT(FormInterpret->width(), 492);
 }
 
 TEST_F(InterpretWindowTest, caption_followsTheUsersDateFormat) {
