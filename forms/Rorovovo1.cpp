@@ -58,6 +58,16 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
     return place(l, name, left, top);
 }
 
+// Narrows a label's face, by no more than a tenth, until its text ends at `right` in its parent or before it.
+void keepWithin(QLabel* l, int right) {
+    QFont f = l->font();
+    for (int stretch = 100; stretch > 90 && l->x() + textWidth(l) > right; stretch -= 2) {
+        f.setStretch(stretch - 2);
+        l->setFont(f);
+    }
+    l->adjustSize();
+}
+
 QToolButton* flatButton(QWidget* parent, const char* name, const QString& icon, const QString& hint, int left, int top,
                         int width, int height) {
     auto* b = new QToolButton(parent);
@@ -275,6 +285,8 @@ void TForm1::createControls() {
         *legendShapes[i] = place(new LineShape(Panel2, colour, 2), shapeNames[i], 8, 118 + 14 * i, 26, 2);
         *legendLabels[i] = label(Panel2, legendNames[i], name, 42, 112 + 14 * i);
     }
+    // The legend ends a few pixels short of the window's edge in any face: a wide one is drawn a little narrower.
+    for (QLabel* l : {Label6, Label7, Label8, Label9, Label16, Label17}) keepWithin(l, Panel2->width() - 3);
 
     // The person panel.
     Panel1 = place(new BevelPanel(client, BevelPanel::Style::RaisedInLoweredOut), "Panel1", 24, 228, 513, 89);

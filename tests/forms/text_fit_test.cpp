@@ -159,6 +159,16 @@ QStringList textFaults(const QWidget* window) {
             const auto* w = qobject_cast<const QWidget*>(o);
             if (w && w->isVisibleTo(window) && !w->isWindow()) siblings.emplace_back(w, layOut(w, faults));
         }
+        // A text that ends at the window's edge reads as cut off there, though it is whole.
+        constexpr qreal kEdge = 3;
+        const QPointF offset = parent->mapTo(window, QPoint(0, 0));
+        for (const auto& [w, parts] : siblings)
+            for (const Part& part : parts) {
+                const QRectF ink = part.ink.translated(offset);
+                if (!overlap(ink, window->rect())) continue;  // a panel kept out of sight by design
+                if (ink.left() < kEdge || ink.right() > window->width() - kEdge)
+                    faults << nameOf(w) + QStringLiteral(" ends at the window's edge: ") + rectText(ink);
+            }
         for (std::size_t i = 0; i < siblings.size(); ++i)
             for (std::size_t j = 0; j < siblings.size(); ++j) {
                 const auto& [w, parts] = siblings[i];
