@@ -40,9 +40,11 @@ PACKAGES := \
     dpkg-dev \
     file \
     poppler-utils \
+    clang \
+    libclang-rt-14-dev \
     # one package a line
 
-.PHONY: run test test-asan build deps bench format clean install uninstall package
+.PHONY: run test test-asan fuzz build deps bench format clean install uninstall package
 
 # `make install` puts the program under $(PREFIX) (bin/, share/); DESTDIR stages it elsewhere, as packagers do.
 PREFIX  ?= /usr/local
@@ -87,6 +89,18 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j2
+
+# The settings and celebrity readers under libFuzzer, with the address and undefined-behaviour sanitizers, for
+# FUZZ_SECONDS; the inputs it finds are kept in $(FUZZ_BUILD)/corpus, a crash in $(FUZZ_BUILD)/crash-*.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROROVOVO_FUZZ=ON \
+	    -DROROVOVO_TESTS=OFF -DROROVOVO_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) --target fuzz_profiles -j$(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus
+	cd $(FUZZ_BUILD) && UBSAN_OPTIONS=print_stacktrace=1 ./profiles/fuzz/fuzz_profiles \
+	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 corpus $(CURDIR)/profiles/fuzz/corpus
 
 # Rewrites every C++ file to the project's .clang-format; the test run fails on any difference.
 format:

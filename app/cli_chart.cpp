@@ -1,23 +1,21 @@
 // The chart and the compatibility figures without a window.
 #include <QGuiApplication>
 #include <QStringList>
+#include <cmath>
 
 #include "app/commands.h"
 #include "chart/chart_document.h"
 #include "core/errors.h"
 #include "platform/clock.h"
 #include "rhythm/compatibility.h"
-#include "rhythm/convert.h"
 #include "rhythm/dates.h"
 
 namespace rorovovo::cli {
 
-namespace {}  // namespace
-
 int runChart(int argc, char** argv, const QStringList& args, QTextStream&, QTextStream& err) {
     if (args.size() < 2) return usage(err, QStringLiteral("--chart needs a birth date"));
     const auto birth = parseDate(args[1]);
-    if (!birth) return invalidDate(err);
+    if (!birth) return invalidDate(err, args[1]);
     const double now = platform::toDateValue(platform::now());
     QString name, output;
     double first = std::floor(now) - 60;
@@ -32,23 +30,24 @@ int runChart(int argc, char** argv, const QStringList& args, QTextStream&, QText
             name = args[++i];
         } else if (option == QLatin1String("--output") && hasValue) {
             output = args[++i];
+            if (output.isEmpty()) return usage(err, QStringLiteral("--output needs a file name"));
         } else if (option == QLatin1String("--from") && hasValue) {
             const auto from = parseDate(args[++i]);
-            if (!from) return invalidDate(err);
+            if (!from) return invalidDate(err, args[i]);
             first = *from;
         } else if (option == QLatin1String("--days") && hasValue) {
-            const auto n = rhythm::tryStrToInt(args[++i].toStdString());
-            if (!n || *n < 1 || *n > chart::kMaxDocumentDays)
-                return usage(err,
-                             QStringLiteral("--days takes a whole number from 1 to %1").arg(chart::kMaxDocumentDays));
+            const auto n = wholeNumber(option, args[++i], 1, chart::kMaxDocumentDays, err);
+            if (!n) return kExitUsage;
             days = *n;
         } else {
             return usage(err, QStringLiteral("unexpected '%1' after --chart").arg(option));
         }
     }
     if (output.isEmpty()) return usage(err, QStringLiteral("--chart needs --output FILE.png|.svg|.pdf"));
-    if (!chart::isChartFileName(output))
-        return usage(err, QStringLiteral("the output file must end in .png, .svg or .pdf"));
+    if (!chart::isChartFileName(output)) {
+        err << "Rorovovo: " << chart::kChartFileNameRule << Qt::endl;
+        return kExitUsage;
+    }
 
     // Fonts need a toolkit application; no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -69,8 +68,9 @@ int runCompat(int, char**, const QStringList& args, QTextStream& out, QTextStrea
     const bool json = args.size() == 4 && args[3] == QLatin1String("--json");
     if (args.size() != 3 && !json) return usage(err, QStringLiteral("--compat takes two birth dates and --json"));
     const auto a = parseDate(args[1]);
+    if (!a) return invalidDate(err, args[1]);
     const auto b = parseDate(args[2]);
-    if (!a || !b) return invalidDate(err);
+    if (!b) return invalidDate(err, args[2]);
     const rhythm::Compatibility c = rhythm::compareBirthDates(*a, *b);
     if (json) {
         out << QStringLiteral(

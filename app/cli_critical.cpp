@@ -29,7 +29,7 @@ QDate qdate(double value) {
 int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.size() < 2) return usage(err, QStringLiteral("--critical needs a birth date DD.MM.YYYY"));
     const auto birth = parseDate(args[1]);
-    if (!birth) return invalidDate(err);
+    if (!birth) return invalidDate(err, args[1]);
     const QDate today = platform::now().date();
     double from = rhythm::encodeDate(today.year(), today.month(), today.day());
     int days = 90;
@@ -42,18 +42,25 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
             json = true;
         } else if (option == QLatin1String("--from") && hasValue) {
             const auto date = parseDate(args[++i]);
-            if (!date) return invalidDate(err);
+            if (!date) return invalidDate(err, args[i]);
             from = *date;
         } else if (option == QLatin1String("--days") && hasValue) {
-            bool ok = false;
-            days = args[++i].toInt(&ok);
-            if (!ok || days < 1 || days > kMaxDays)
-                return usage(err, QStringLiteral("--days needs a whole number from 1 to %1").arg(kMaxDays));
+            const auto n = wholeNumber(option, args[++i], 1, kMaxDays, err);
+            if (!n) return kExitUsage;
+            days = *n;
         } else if (option == QLatin1String("--ics") && hasValue) {
             icsPath = args[++i];
+            if (icsPath.isEmpty()) return usage(err, QStringLiteral("--ics needs a file name"));
         } else {
             return usage(err, QStringLiteral("unknown or incomplete option '%1'").arg(option));
         }
+    }
+
+    // A path that cannot take the calendar fails the command before it prints half of its work.
+    if (const QString problem = icsPath.isEmpty() ? QString() : profiles::checkOutputPath(icsPath);
+        !problem.isEmpty()) {
+        err << problem << Qt::endl;
+        return kExitFailure;
     }
 
     std::vector<rhythm::CriticalDay> list;

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include <QCoreApplication>
+#include <QFileDevice>
 
 #include "app/commands.h"
 
@@ -38,6 +38,28 @@ bool takesValue(const QString& arg) {
            arg != QStringLiteral("-nograb") && arg != QStringLiteral("-dograb") && arg != QStringLiteral("-sync");
 }
 
+int unknownOption(QTextStream& err, const QString& option) {
+    return usage(err, QStringLiteral("unknown option '%1'").arg(option));
+}
+
+// The toolkit's own warnings (a missing XDG_RUNTIME_DIR, say) are no words of the command's; what the toolkit
+// cannot go on from still shows.
+QtMessageHandler toolkitHandler = nullptr;
+void keepToolkitQuiet(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) toolkitHandler(type, context, message);
+}
+
+// Output that never arrived (a full disk, a closed descriptor) fails the command instead of passing unnoticed.
+int checkOutput(QTextStream& out, QTextStream& err, int status) {
+    out.flush();
+    if (out.status() == QTextStream::Ok) return status;
+    const auto* file = qobject_cast<const QFileDevice*>(out.device());
+    err << QStringLiteral("Rorovovo: unable to write the output (%1)")
+               .arg(file ? file->errorString() : QStringLiteral("write failed"))
+        << Qt::endl;
+    return status == kExitOk ? kExitFailure : status;
+}
+
 }  // namespace
 
 std::optional<int> runCommandLine(int argc, char** argv, QTextStream& out, QTextStream& err) {
@@ -45,23 +67,28 @@ std::optional<int> runCommandLine(int argc, char** argv, QTextStream& out, QText
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     if (args.isEmpty()) return std::nullopt;
 
-    // The toolkit's own options (and their values) may stand anywhere; the toolkit takes them itself.
+    // The toolkit's own options (and their values) may stand anywhere; the toolkit takes them itself. One whose
+    // value is missing is refused here: the toolkit would take the next option for it, or abort.
     QStringList own;
     for (int i = 0; i < args.size(); ++i) {
         if (!isToolkitOption(args[i])) {
             own << args[i];
             continue;
         }
-        if (takesValue(args[i])) ++i;
+        if (!takesValue(args[i])) continue;
+        if (i + 1 == args.size() || args[i + 1].startsWith(QLatin1String("--")) || isToolkitOption(args[i + 1]))
+            return unknownOption(err, args[i]);
+        ++i;
     }
     if (own.isEmpty()) return std::nullopt;
 
     const QString first = own.first();
-    for (const Command& command : commands())
-        if (first == QLatin1String(command.option)) return command.run(argc, argv, own, out, err);
-
-    err << QStringLiteral("Rorovovo: unknown option '%1' (try 'Rorovovo --help')").arg(first) << Qt::endl;
-    return kExitUsage;
+    for (const Command& command : commands()) {
+        if (first != QLatin1String(command.option)) continue;
+        toolkitHandler = qInstallMessageHandler(keepToolkitQuiet);
+        return checkOutput(out, err, command.run(argc, argv, own, out, err));
+    }
+    return unknownOption(err, first);
 }
 
 }  // namespace rorovovo::cli

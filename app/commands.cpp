@@ -1,5 +1,7 @@
 #include "app/commands.h"
 
+#include <algorithm>
+
 #include "core/errors.h"
 #include "platform/app_info.h"
 #include "rhythm/dates.h"
@@ -35,16 +37,29 @@ std::optional<double> parseDate(const QString& text) {
     }
 }
 
-int invalidDate(QTextStream& err) {
-    err << QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(), int(rhythm::InvalidBirthDateMessage.size()))
-               .replace(QLatin1Char('\r'), QLatin1Char('\n'))
-        << Qt::endl;
+int invalidDate(QTextStream& err, const QString& text) {
+    err << QStringLiteral("Rorovovo: '%1' is not a valid date (DD.MM.YYYY)").arg(text) << Qt::endl;
     return kExitUsage;
 }
 
 int usage(QTextStream& err, const QString& problem) {
     err << QStringLiteral("Rorovovo: %1 (try 'Rorovovo --help')").arg(problem) << Qt::endl;
     return kExitUsage;
+}
+
+std::optional<int> wholeNumber(const QString& option, const QString& text, int low, int high, QTextStream& err) {
+    // Read by hand: the toolkit's and the library's conversions also take spaces, a minus or a hexadecimal prefix.
+    const qsizetype first = text.startsWith(QLatin1Char('+')) ? 1 : 0;
+    long long value = 0;
+    bool ok = text.size() > first;
+    for (qsizetype i = first; ok && i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        ok = c >= u'0' && c <= u'9';
+        if (ok) value = std::min<long long>(value * 10 + (c - u'0'), high + 1LL);  // past the range, no overflow
+    }
+    if (ok && value >= low && value <= high) return int(value);
+    usage(err, QStringLiteral("%1 takes a whole number from %2 to %3").arg(option).arg(low).arg(high));
+    return std::nullopt;
 }
 
 int runHelp(int, char**, const QStringList&, QTextStream& out, QTextStream&) {

@@ -11,10 +11,15 @@ namespace rorovovo::cli {
 const std::vector<Command>& commands();
 
 // Shared by the commands: a date "DD.MM.YYYY" checked as the main window checks its three date boxes (nothing
-// when it is no date); the invalid-date sentence on stderr; a one-line usage error. Both errors return kExitUsage.
+// when it is no date); "Rorovovo: '<text>' is not a valid date (DD.MM.YYYY)" on stderr; a one-line usage error.
+// Both errors return kExitUsage.
 std::optional<double> parseDate(const QString& text);
-int invalidDate(QTextStream& err);
+int invalidDate(QTextStream& err, const QString& text);
 int usage(QTextStream& err, const QString& problem);
+
+// The value of a numeric option such as --days: decimal only (an optional leading '+', then digits) and within
+// low..high. Anything else is a usage error on stderr naming the option and the range, and gives nothing.
+std::optional<int> wholeNumber(const QString& option, const QString& text, int low, int high, QTextStream& err);
 
 // Each command lives in a file of its own.
 int runHelp(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);

@@ -1,15 +1,14 @@
 #include "chart/chart_document.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <functional>
 
@@ -19,6 +18,8 @@
 #include "chart/qt_geometry.h"
 #include "core/errors.h"
 #include "extras/extras.h"
+#include "profiles/file_ops.h"
+#include "profiles/ini_store.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
 
@@ -194,24 +195,15 @@ bool isChartFileName(const QString& path) {
 
 namespace {
 
-AppError unableToWrite(const QString& path) { return AppError(("Unable to write to " + path).toStdString()); }
-
-// Whole or absent: the bytes are made in memory, written beside the final name and renamed once all are down.
+// Whole or absent: the bytes are made in memory, then written as every file of the program is (links followed, no
+// FIFO or device replaced). A path that cannot take the file is refused before anything is drawn.
 void writeAtomically(const QString& path, const std::function<bool(QIODevice&)>& make) {
-    // A file-size limit must end in an error the user sees, not in a program killed halfway through a file.
-    static const bool ignoreFileSizeSignal = [] { return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR; }();
-    (void)ignoreFileSizeSignal;
+    if (const QString problem = profiles::checkOutputPath(path); !problem.isEmpty())
+        throw AppError(problem.toStdString());
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!make(buffer)) throw unableToWrite(path);
-    const QByteArray& bytes = buffer.data();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw unableToWrite(path);
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        throw unableToWrite(path);
-    }
-    if (!file.commit()) throw unableToWrite(path);
+    if (!make(buffer)) throw profiles::WriteError(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    profiles::writeFileAtomically(path, buffer.data());
 }
 
 bool paintOn(QPaintDevice& device, const ChartDocument& doc) {
@@ -226,7 +218,7 @@ bool paintOn(QPaintDevice& device, const ChartDocument& doc) {
 
 void saveChartDocument(const ChartDocument& doc, const QString& path) {
     const QString ext = QFileInfo(path).suffix().toLower();
-    if (!isChartFileName(path)) throw unableToWrite(path);
+    if (!isChartFileName(path)) throw AppError(kChartFileNameRule);
     const QSize size = documentSize(doc);
     writeAtomically(path, [&](QIODevice& file) {
         if (ext == QLatin1String("png")) return renderChartImage(doc).save(&file, "PNG");

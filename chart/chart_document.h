@@ -48,17 +48,19 @@ void paintChartDocument(QPainter& painter, const ChartDocument& doc, int rows = 
 QImage renderChartImage(const ChartDocument& doc);
 
 // Writes the document as PNG, SVG or PDF, chosen by the file name's extension (case blind). The file is whole or
-// absent: it is written beside its final name and renamed when complete. Throws AppError "Unable to write to
-// <path>" when that fails, and for an extension that names none of the three; for SVG also when the module that
-// draws it cannot be loaded (extras/extras.h).
+// absent, and written as profiles::writeFileAtomically writes (a symbolic link is followed, a FIFO or device
+// refused). Throws AppError "Unable to write to <full path>" (with the reason, when there is one) when that fails,
+// kChartFileNameRule for an extension that names none of the three, and for SVG also when the module that draws it
+// cannot be loaded (extras/extras.h).
 void saveChartDocument(const ChartDocument& doc, const QString& path);
 bool isChartFileName(const QString& path);
+inline constexpr char kChartFileNameRule[] = "The file name must end in .png, .svg or .pdf.";
 
 // The document on one page of a printer (or any paged device), folded into the rows that let it be drawn largest,
 // scaled to fit the printable area and centred.
 // False when the device cannot be painted on.
 bool printChartDocument(QPagedPaintDevice& device, const ChartDocument& doc);
-// Printing into a PDF file: the same page, written whole or not at all (AppError "Unable to write to <path>").
+// Printing into a PDF file: the same page, written as saveChartDocument writes.
 void printChartToPdf(const ChartDocument& doc, const QString& path, const QPageLayout& layout);
 
 }  // namespace rorovovo::chart

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <csignal>
 #include <filesystem>
 #include <system_error>
 
@@ -22,6 +23,27 @@
 namespace rorovovo::profiles {
 
 namespace {
+
+// As many links as the kernel follows before it gives up.
+constexpr int kMostLinksFollowed = 40;
+
+QString fullPathOf(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
+
+// Why `path` must not be written, in words for a message; empty when it may be.
+QString outputProblem(const QString& path) {
+#ifdef Q_OS_UNIX
+    // stat follows the links and never opens the file.
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISREG(st.st_mode)) return {};
+    return S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+#else
+    const QFileInfo info(resolveOutputPath(path));
+    if (!info.exists() || info.isFile()) return {};
+    return info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+#endif
+}
 
 std::filesystem::path nativePath(const QString& path) {
 #ifdef Q_OS_WIN
@@ -107,7 +129,14 @@ bool SystemFileOps::createTemp(const QString& target, QFile& file) {
     return false;
 }
 
-bool SystemFileOps::write(QFile& file, const QByteArray& bytes) { return file.write(bytes) == bytes.size(); }
+bool SystemFileOps::write(QFile& file, const QByteArray& bytes) {
+#ifdef SIGXFSZ
+    // A file-size limit must end in an error the user sees, not in a program killed halfway through a file.
+    static const bool ignoreFileSizeSignal = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
+    (void)ignoreFileSizeSignal;
+#endif
+    return file.write(bytes) == bytes.size();
+}
 
 bool SystemFileOps::flush(QFile& file) { return file.flush(); }
 
@@ -137,11 +166,29 @@ std::shared_ptr<FileOps> SystemFileOps::instance() {
     return ops;
 }
 
+QString resolveOutputPath(const QString& path) {
+    QString current = path;
+    for (int followed = 0; followed < kMostLinksFollowed; ++followed) {
+        const QFileInfo info(current);
+        if (!info.isSymbolicLink()) return current;
+        current = info.symLinkTarget();
+    }
+    return path;  // a loop of links, which checkOutputPath refuses
+}
+
+QString checkOutputPath(const QString& path) {
+    const QString reason = outputProblem(path);
+    return reason.isEmpty() ? QString() : QString::fromStdString(WriteError(fullPathOf(path), reason).what());
+}
+
 bool replaceFile(FileOps& ops, const QString& target, const QByteArray& bytes) {
+    if (!outputProblem(target).isEmpty()) return false;
+    const QString destination = resolveOutputPath(target);
     QFile file;
-    if (!ops.createTemp(target, file)) return false;
+    if (!ops.createTemp(destination, file)) return false;
     const QString temp = file.fileName();
-    if (ops.write(file, bytes) && ops.flush(file) && ops.sync(file) && ops.close(file) && ops.replace(temp, target))
+    if (ops.write(file, bytes) && ops.flush(file) && ops.sync(file) && ops.close(file) &&
+        ops.replace(temp, destination))
         return true;
     if (file.isOpen()) file.close();
     ops.remove(temp);
@@ -149,8 +196,8 @@ bool replaceFile(FileOps& ops, const QString& target, const QByteArray& bytes) {
 }
 
 void writeFileAtomically(const QString& target, const QByteArray& bytes) {
-    if (!replaceFile(*SystemFileOps::instance(), target, bytes))
-        throw WriteError(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()));
+    if (const QString reason = outputProblem(target); !reason.isEmpty()) throw WriteError(fullPathOf(target), reason);
+    if (!replaceFile(*SystemFileOps::instance(), target, bytes)) throw WriteError(fullPathOf(target));
 }
 
 }  // namespace rorovovo::profiles

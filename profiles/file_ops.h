@@ -49,11 +49,28 @@ class SystemFileOps : public FileOps {
     static std::shared_ptr<FileOps> instance();
 };
 
-// Replaces `target` with `bytes` through a temporary file in its folder, so a failure at any step leaves the old
-// file whole. Returns false, with the temporary file removed, when a step fails.
+// The settings file and every file the user saves are written by replaceFile and writeFileAtomically below, which
+// keep one rule for what stands at the path:
+// - a symbolic link (or a chain of them, a dangling one too) is followed: the file it names is replaced and the
+//   link stays a link, as editors do;
+// - a FIFO, a device, a socket or a folder is refused and left as it is, without ever being opened (opening a FIFO
+//   waits for a reader).
+//
+// The file a write of `path` replaces: the end of the chain when `path` is a symbolic link, else `path` itself.
+QString resolveOutputPath(const QString& path);
+// Empty when `path` may be written: nothing is there yet, or (links followed) a regular file. Otherwise the message
+// for the user, "Unable to write to <full path> (<reason>)", the reason "it is not a regular file", "it is a folder"
+// or the system's words (a loop of links). Only looks at the path, so a window can ask before a dialog or a
+// printer opens the file.
+QString checkOutputPath(const QString& path);
+
+// Replaces `target` (links followed) with `bytes` through a temporary file beside it, so a failure at any step
+// leaves the old file whole. Returns false, with the temporary file removed, when a step fails or checkOutputPath
+// refuses the path.
 bool replaceFile(FileOps& ops, const QString& target, const QByteArray& bytes);
 
-// As replaceFile on the real file system; a failure throws WriteError naming the full path.
+// As replaceFile on the real file system; a failure throws WriteError naming the full path (and the reason, when
+// checkOutputPath refused it).
 void writeFileAtomically(const QString& target, const QByteArray& bytes);
 
 }  // namespace rorovovo::profiles

@@ -77,6 +77,9 @@ void checkValue(const QString& value) {
 
 WriteError::WriteError(const QString& fullPath) : AppError(("Unable to write to " + fullPath).toStdString()) {}
 
+WriteError::WriteError(const QString& fullPath, const QString& reason)
+    : AppError(("Unable to write to " + fullPath + " (" + reason + ")").toStdString()) {}
+
 bool IniStore::Stamp::operator==(const Stamp& o) const {
     return exists == o.exists && size == o.size && modified == o.modified && changed == o.changed && inode == o.inode;
 }
@@ -286,13 +289,8 @@ bool IniStore::changesNothing(const Op& op) const {
     return false;
 }
 
-QString IniStore::targetPath() const {
-    // Replacing a symbolic link would cut it; the file it points to is the one to replace.
-    const QFileInfo info(path_);
-    if (!info.isSymLink()) return path_;
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
-}
+// Replacing a symbolic link would cut it; the file it points to is the one to replace, and to lock.
+QString IniStore::targetPath() const { return resolveOutputPath(path_); }
 
 void IniStore::throwWriteError() const { throw WriteError(QDir::toNativeSeparators(path_)); }
 

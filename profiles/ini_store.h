@@ -19,6 +19,8 @@ namespace rorovovo::profiles {
 class WriteError : public AppError {
   public:
     explicit WriteError(const QString& fullPath);
+    // "Unable to write to <full path> (<reason>)".
+    WriteError(const QString& fullPath, const QString& reason);
 };
 
 // The settings file. The file is parsed once and kept in memory, so reading N keys costs O(N). A read looks

@@ -135,14 +135,16 @@ TEST(CriticalCommand, ics_isReadByAnIcalendarParserWithStableUids) {
 TEST(CriticalCommand, badInput_isRefusedWithStatus2AndNothingWritten) {
     QTemporaryDir dir;
     const QString ics = dir.filePath(QStringLiteral("never.ics"));
-    const QString invalid = QStringLiteral(
-        "Sorry, but the 'Birthday Date' you supplied is not a valid Date.\nPlease go back and correct it...\n");
+    const auto invalid = [](const char* date) {
+        return QStringLiteral("Rorovovo: '%1' is not a valid date (DD.MM.YYYY)\n").arg(QLatin1String(date));
+    };
     const struct {
         QStringList args;
         QString err;  // empty: any message
-    } cases[] = {{{"29.02.2001", "--ics", ics}, invalid},
-                 {{"1.2", "--ics", ics}, invalid},
-                 {{"01.01.2000", "--from", "32.01.2026", "--ics", ics}, invalid},
+    } cases[] = {{{"29.02.2001", "--ics", ics}, invalid("29.02.2001")},
+                 {{"1.2", "--ics", ics}, invalid("1.2")},
+                 {{"01.01.2000", "--from", "32.01.2026", "--ics", ics}, invalid("32.01.2026")},
+                 {{"01.01.2000", "--ics", ""}, "Rorovovo: --ics needs a file name (try 'Rorovovo --help')\n"},
                  {{"01.01.2000", "--days", "0", "--ics", ics}, {}},
                  {{"01.01.2000", "--days", "many", "--ics", ics}, {}},
                  {{"01.01.2000", "--ics"}, {}},

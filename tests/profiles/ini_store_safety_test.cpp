@@ -179,6 +179,38 @@ TEST_F(IniStoreSafetyTest, symbolicLink_staysALink_andTheFileItNamesIsReplaced) 
     EXPECT_EQ(readBytes(real), "[Records]\nProfiles=1\n");
 }
 
+// The rule of every file the program writes, not only of the settings file.
+TEST_F(IniStoreSafetyTest, writeFileAtomically_followsLinks_andLeavesWhatIsNoRegularFile) {
+    const QString real = dir.filePath("real.txt"), fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(qPrintable(fifo), 0644), 0);
+    const struct {
+        const char* name;
+        std::function<bool()> make;  // what stands at `path`
+        const char* reason;          // empty: the bytes go to `real`
+    } cases[] = {
+        {"a dangling relative link", [&] { return QFile::link("real.txt", path); }, ""},
+        {"a chain of links", [&] { return QFile::link(real, path + ".2") && QFile::link(path + ".2", path); }, ""},
+        {"a link to a FIFO", [&] { return QFile::link(fifo, path); }, "it is not a regular file"},
+        {"a folder", [&] { return QDir().mkdir(path); }, "it is a folder"},
+        {"a loop of links", [&] { return QFile::link(path, path); }, "Too many levels of symbolic links"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir().rmdir(path);
+        for (const QString& leftover : {path, path + ".2", real}) QFile::remove(leftover);
+        ASSERT_TRUE(c.make());
+        struct stat before = {}, after = {};
+        ::lstat(qPrintable(path), &before);
+        const QString problem = *c.reason ? expectedMessage + " (" + c.reason + ")" : QString();
+        EXPECT_EQ(checkOutputPath(path), problem);
+        EXPECT_EQ(writeErrorOf([&] { writeFileAtomically(path, "new"); }), *c.reason ? problem : "no error");
+        ::lstat(qPrintable(path), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "the link, FIFO or folder was replaced";
+        EXPECT_EQ(readBytes(real), *c.reason ? QByteArray("<missing>") : QByteArray("new"));
+        EXPECT_EQ(folderEntries(dir.path()).filter(".tmp-"), QStringList());
+    }
+}
+
 TEST_F(IniStoreSafetyTest, pathThatIsNoFile_isReportedAtOnce_neverWaitedOn_andNeverReplaced) {
     const struct {
         const char* name;
