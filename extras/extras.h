@@ -24,6 +24,9 @@ struct PrintJob {
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     // Stands in for the system print dialog when set (tests); true when the user asked to print.
     std::function<bool(QPrinter& printer)> dialog;
+    // Asked for the file named in the dialog when the user prints into a file, before the dialog itself opens that
+    // file to check it (which would wait forever on a FIFO); false keeps the dialog open. It says why itself.
+    std::function<bool(const QString& path)> acceptFile;
     // "Print to file" as PDF: the page written into that file in the layout chosen. May throw AppError.
     std::function<void(const QString& path, const QPageLayout& layout)> printToFile;
     // A real printer; false when it cannot be painted on.
@@ -37,7 +40,7 @@ struct PrintOutcome {
 
 struct Api {
     // Raised whenever a function below changes, so a module left from another build is refused, not called.
-    static constexpr int kVersion = 1;
+    static constexpr int kVersion = 2;
     int version;
     // platform::urlDownloadToFile, which says what it promises.
     bool (*downloadToFile)(const QUrl& url, const QString& localPath, int timeoutMs, qint64 maxBytes);

@@ -1,6 +1,8 @@
 #include "extras/functions.h"
 
+#include <QDialogButtonBox>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -78,12 +80,30 @@ bool writeSvg(QIODevice& out, const QSize& size, const QString& title,
     return paint(svg);
 }
 
+// The dialog checks a file chosen for printing by opening it, which blocks on a FIFO until something reads it. The
+// job's own check of the name goes first; only a name it accepts reaches the dialog's.
+void checkFileFirst(QPrintDialog& dialog, const std::function<bool(const QString&)>& acceptFile) {
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (!buttons || !name || !QObject::disconnect(buttons, SIGNAL(accepted()), &dialog, SLOT(_q_checkFields()))) return;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, name, acceptFile] {
+        if (name->isEnabled() && !acceptFile(name->text())) return;
+        QMetaObject::invokeMethod(&dialog, "_q_checkFields");
+    });
+}
+
 PrintOutcome print(const PrintJob& job) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(job.orientation);
     printer.setDocName(job.docName);
-    const bool accepted =
-        job.dialog ? job.dialog(printer) : QPrintDialog(&printer, job.parent).exec() == QDialog::Accepted;
+    bool accepted = false;
+    if (job.dialog) {
+        accepted = job.dialog(printer);
+    } else {
+        QPrintDialog dialog(&printer, job.parent);
+        if (job.acceptFile) checkFileFirst(dialog, job.acceptFile);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
     if (!accepted) return {};
     // Printing into a PDF file goes to the caller, which writes its files whole or not at all.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())

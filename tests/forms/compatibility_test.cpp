@@ -1,15 +1,25 @@
 // The Tools menu: the compatibility window driven through its widgets, and the chart saved and printed from the
 // main window.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include "chart/colors.h"
@@ -233,6 +243,52 @@ TEST_F(CompatibilityTest, printChart_landscapeIntoAPdfFileWithNoPrinter) {
     EXPECT_TRUE(pdfText(path).contains(QStringLiteral("Mara Quill, born 09.10.2026")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"printed.pdf"});
     EXPECT_TRUE(dialogs.empty());
+}
+
+TEST_F(CompatibilityTest, printIntoAFifo_isRefusedBeforeThePrintDialogOpensIt) {
+    startWith(kTwoProfiles);
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe.pdf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Should the dialog open the FIFO after all, this reader keeps it from waiting for ever.
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    bool clicked = false, overwriteAsked = false;
+    QTimer poll;
+    QElapsedTimer waited;
+    waited.start();
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        if (waited.elapsed() > 10000) {  // whatever is open by now, the test ends
+            dialog->reject();
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {  // the dialog's own check got as far as the file
+            overwriteAsked = true;
+            box->reject();
+            return;
+        }
+        if (!clicked) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            if (!name || !buttons || !name->isEnabled()) return;
+            name->setText(fifo);
+            clicked = true;
+            // Queued, so that a box the click may open runs its loop outside this timer, which then sees it.
+            QTimer::singleShot(0, buttons->button(QDialogButtonBox::Ok), &QPushButton::click);
+        } else if (!dialogs.empty() || overwriteAsked) {
+            dialog->reject();
+        }
+    });
+    poll.start(20);
+    form->MenuToolsPrint->trigger();
+    ::close(reader);
+    EXPECT_TRUE(clicked) << "the print dialog offered no file to print into";
+    EXPECT_FALSE(overwriteAsked);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].text, QStringLiteral("Unable to write to %1 (it is not a regular file)").arg(fifo));
+    EXPECT_FALSE(QFileInfo(fifo).isFile()) << "the FIFO is left as it was";
 }
 
 }  // namespace
