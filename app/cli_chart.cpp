@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "rhythm/compatibility.h"
 #include "rhythm/dates.h"
+#include "rhythm/rhythms.h"
 
 namespace rorovovo::cli {
 
@@ -72,24 +73,31 @@ int runCompat(int, char**, const QStringList& args, QTextStream& out, QTextStrea
     const auto b = parseDate(args[2]);
     if (!b) return invalidDate(err, args[2]);
     const rhythm::Compatibility c = rhythm::compareBirthDates(*a, *b);
+    QStringList overallOf;
+    for (int i = 0; i < rhythm::OverallRhythmCount; ++i)
+        overallOf << QLatin1Char('"') +
+                         QString::fromUtf8(rhythm::Rhythms[i].Name.data(), int(rhythm::Rhythms[i].Name.size())) +
+                         QLatin1Char('"');
     if (json) {
         out << QStringLiteral(
-                   R"({"physical": %1, "emotional": %2, "intellectual": %3, "intuitional": %4, "overall": %5})")
+                   R"({"physical": %1, "emotional": %2, "intellectual": %3, "intuitional": %4, "overall": %5, "overall_of": [%6]})")
                    .arg(c.physical)
                    .arg(c.emotional)
                    .arg(c.intellectual)
                    .arg(c.intuitional)
                    .arg(c.overall)
+                   .arg(overallOf.join(QStringLiteral(", ")))
             << Qt::endl;
     } else {
         out << QStringLiteral(
                    "Physical      %1 %\nEmotional     %2 %\nIntellectual  %3 %\nIntuitional   %4 %\n"
-                   "Overall       %5 %")
+                   "Overall       %5 %  (%6)")
                    .arg(c.physical, 3)
                    .arg(c.emotional, 3)
                    .arg(c.intellectual, 3)
                    .arg(c.intuitional, 3)
                    .arg(c.overall, 3)
+                   .arg(QString::fromStdString(rhythm::overallNote()))
             << Qt::endl;
     }
     return kExitOk;

@@ -35,6 +35,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
     int days = 90;
     bool json = false;
     QString icsPath;
+    rhythm::ShownRhythms listed{true, true, true, true, true, true};
     for (int i = 2; i < args.size(); ++i) {
         const QString& option = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -48,6 +49,10 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
             const auto n = wholeNumber(option, args[++i], 1, kMaxDays, err);
             if (!n) return kExitUsage;
             days = *n;
+        } else if (option == QLatin1String("--rhythms") && hasValue) {
+            const auto chosen = rhythm::parseRhythmLetters(args[++i].toStdString());
+            if (!chosen) return usage(err, QStringLiteral("--rhythms takes letters of P,E,I,N,S,A, each once"));
+            listed = *chosen;
         } else if (option == QLatin1String("--ics") && hasValue) {
             icsPath = args[++i];
             if (icsPath.isEmpty()) return usage(err, QStringLiteral("--ics needs a file name"));
@@ -65,7 +70,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
 
     std::vector<rhythm::CriticalDay> list;
     try {
-        list = rhythm::criticalDays(*birth, from, days, rhythm::ShownRhythms{true, true, true, true, true, true});
+        list = rhythm::criticalDays(*birth, from, days, listed);
     } catch (const AppError&) {
         return usage(err, QStringLiteral("the days asked for run past the year 9999"));
     }
@@ -84,6 +89,9 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
         }
         out << QJsonDocument(array).toJson(QJsonDocument::Indented);
     } else {
+        // Which rhythms the list holds and what makes a kind, in lines a script can tell from the days.
+        out << "# " << QString::fromStdString(rhythm::shownRhythmNames(listed)) << '\n'
+            << "# " << QString::fromStdString(rhythm::criticalKindNote()) << '\n';
         const QLocale c = QLocale::c();
         for (const auto& day : list) {
             const QDate date = qdate(day.Date);

@@ -13,8 +13,8 @@ const std::vector<Command>& commands() {
         {"--help", "--help                 this text", &runHelp},
         {"--version", "--version              the program's version", &runVersion},
         {"--critical",
-         "--critical DD.MM.YYYY [--from DD.MM.YYYY] [--days N] [--json] [--ics FILE]\n"
-         "                         critical days of a birth date (from today, 90 days)",
+         "--critical DD.MM.YYYY [--from DD.MM.YYYY] [--days N] [--rhythms P,E,I,N,S,A] [--json] [--ics FILE]\n"
+         "                         critical days of a birth date (from today, 90 days, all six rhythms)",
          &runCritical},
         {"--chart",
          "--chart DD.MM.YYYY [--name TEXT] [--from DD.MM.YYYY] [--days N] [--extra] --output FILE.png|.svg|.pdf\n"

@@ -105,12 +105,7 @@ TFormCritical::TFormCritical(QWidget* parent) : QDialog(parent) {
     }
     rhythms->setColumnStretch(4, 1);
     // Which rhythms make a day double or triple, so that "single" beside two names explains itself.
-    QStringList counted;
-    for (int i = 0; i < rhythm::CountedRhythmCount; ++i)
-        counted << QString::fromUtf8(rhythm::Rhythms[i].Name.data(), int(rhythm::Rhythms[i].Name.size()));
-    LabelKindNote = new QLabel(QStringLiteral("Only %1 and %2 make a day double or triple.")
-                                   .arg(counted.mid(0, counted.size() - 1).join(QStringLiteral(", ")), counted.last()),
-                               this);
+    LabelKindNote = new QLabel(QString::fromStdString(rhythm::criticalKindNote()), this);
     LabelKindNote->setObjectName(QStringLiteral("LabelKindNote"));
     LabelKindNote->setWordWrap(true);
 

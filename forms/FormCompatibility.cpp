@@ -48,13 +48,6 @@ chart::BaseOffsets offsetsOf(double birthDate) {
     return offsets;
 }
 
-// The rhythms the overall figure is the mean of, from the rhythm table.
-QString overallNoteText() {
-    QStringList names;
-    for (int i = 0; i < rhythm::OverallRhythmCount; ++i) names << fromView(rhythm::Rhythms[i].Name);
-    return QStringLiteral("mean of %1").arg(names.join(QStringLiteral(", ")));
-}
-
 QLineEdit* dateBox(QWidget* parent, const char* name, int left, int top, int width, int digits) {
     auto* box = place(new QLineEdit(parent), name, left, top, width, 21);
     box->setMaxLength(digits);
@@ -125,7 +118,7 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     LabelOverall = place(new QLabel(this), "LabelOverall", 372, 158, 80, 20);
     LabelOverall->setFont(designFont(15, true));
     // Four bars are shown, three make the overall figure: say which.
-    auto* overallNote = new QLabel(overallNoteText(), this);
+    auto* overallNote = new QLabel(QString::fromStdString(rhythm::overallNote()), this);
     overallNote->setFont(designFont(11));
     place(overallNote, "LabelOverallNote", 292, 178);
     ImageLegend = place(new PictureBox(this), "ImageLegend", 292, 190, 226, 40);

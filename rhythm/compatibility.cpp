@@ -13,6 +13,12 @@ double compatibility(long long daysApart, int period) {
     return 100.0 * static_cast<double>(std::llabs(period - 2 * r)) / period;
 }
 
+std::string overallNote() {
+    std::string note = "mean of ";
+    for (int i = 0; i < OverallRhythmCount; ++i) note += std::string(i ? ", " : "") + std::string(Rhythms[i].Name);
+    return note;
+}
+
 Compatibility compareBirthDates(double birth1, double birth2) {
     const double gap = std::fabs(std::trunc(birth1) - std::trunc(birth2));
     if (!std::isfinite(gap) || gap > 1e15) throw RangeError();

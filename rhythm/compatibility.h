@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace rorovovo::rhythm {
 
 // How well two people's rhythms run together: 100 when they are in the same phase, 0 when half a period apart.
@@ -18,6 +20,8 @@ struct Compatibility {
 
 // The overall figure is the mean of the first three rhythms of the table: Physical, Emotional, Intellectual.
 constexpr int OverallRhythmCount = 3;
+// "mean of Physical, Emotional, Intellectual", for whoever shows the overall figure.
+std::string overallNote();
 
 // For two birth dates given as date values; only the whole days between them count, and the order does not matter.
 Compatibility compareBirthDates(double birth1, double birth2);

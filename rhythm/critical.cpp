@@ -62,6 +62,15 @@ std::string_view criticalKindName(CriticalKind kind) {
     return {};
 }
 
+std::string criticalKindNote() {
+    std::string names;
+    for (int i = 0; i < CountedRhythmCount; ++i) {
+        if (i > 0) names += i + 1 < CountedRhythmCount ? ", " : " and ";
+        names += Rhythms[static_cast<std::size_t>(i)].Name;
+    }
+    return "Only " + names + " make a day double or triple.";
+}
+
 bool isCriticalCycleDay(int daysLived, int period) {
     const int c = cycleDay(daysLived, period);
     return c == 0 || c == period / 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,9 @@ enum class CriticalKind { None, Single, Double, Triple };
 
 // "single", "double" or "triple"; empty for None.
 std::string_view criticalKindName(CriticalKind kind);
+
+// The sentence that tells which rhythms make a day double or triple, for a list that names other rhythms too.
+std::string criticalKindNote();
 
 // True when the rhythm of this period crosses the axis on a day with this count; a negative count or a period
 // below 1 throws RangeError.

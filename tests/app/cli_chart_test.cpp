@@ -80,9 +80,14 @@ TEST(CliChart, compat_plainAndJson) {
         EXPECT_TRUE(o.value(QLatin1String(keys[i])).isDouble()) << keys[i];
         EXPECT_EQ(o.value(QLatin1String(keys[i])).toDouble(), values[i]) << keys[i];
     }
+    // The overall figure says which rhythms it averages.
+    EXPECT_EQ(o.value(QStringLiteral("overall_of")).toVariant().toStringList(),
+              (QStringList{"Physical", "Emotional", "Intellectual"}));
     const Outcome plain = rorovovo({"--compat", "12.03.1990", "01.03.1990"});
     EXPECT_EQ(plain.status, 0);
-    EXPECT_TRUE(plain.out.contains(QRegularExpression(QStringLiteral("Overall\\s+20 %")))) << plain.out.toStdString();
+    EXPECT_TRUE(plain.out.contains(
+        QRegularExpression(QStringLiteral("Overall\\s+20 %  \\(mean of Physical, Emotional, Intellectual\\)\n$"))))
+        << plain.out.toStdString();
 }
 
 TEST(CliChart, badInput_exitStatus2WithTheReason) {

@@ -68,7 +68,13 @@ TEST(CriticalCommand, jsonAndTextList_theCriticalDaysOfTheSpan) {
 
         const Result text = critical(args);
         ASSERT_EQ(text.status, 0);
-        const QStringList lines = text.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QStringList lines = text.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        // The heading says which rhythms are listed and which make a day double or triple.
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_EQ(lines.takeFirst(),
+                  QStringLiteral("# Physical, Emotional, Intellectual, Intuitional, Spiritual, Aesthetics"));
+        EXPECT_EQ(lines.takeFirst(),
+                  QStringLiteral("# Only Physical, Emotional and Intellectual make a day double or triple."));
         ASSERT_EQ(lines.size(), expected.size());
         for (int i = 0; i < lines.size(); ++i) {
             const QJsonObject day = expected[i].toObject();
@@ -80,6 +86,23 @@ TEST(CriticalCommand, jsonAndTextList_theCriticalDaysOfTheSpan) {
                 << lines[i].toStdString();
         }
     }
+}
+
+TEST(CriticalCommand, rhythmsOption_listsTheChosenRhythmsAndCountsOnlyTheMainOnes) {
+    // The first three rhythms only, as the window lists them with the others unticked.
+    const QStringList args{QStringLiteral("10.12.1815"), QStringLiteral("--from"), QStringLiteral("01.01.2024"),
+                           QStringLiteral("--days"),     QStringLiteral("365"),    QStringLiteral("--rhythms"),
+                           QStringLiteral("i,E,P"),      QStringLiteral("--json")};
+    const Result r = critical(args);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QJsonArray expected;
+    for (const BruteCriticalDay& day : bruteForceCriticalDays({1815, 12, 10}, {2024, 1, 1}, 365, 3))
+        expected.append(QJsonObject{{"date", day.date.toString(Qt::ISODate)},
+                                    {"rhythms", QJsonArray::fromStringList(day.rhythms)},
+                                    {"kind", day.kind}});
+    EXPECT_EQ(QJsonDocument::fromJson(r.out.toUtf8()).array(), expected);
+    const Result text = critical(args.mid(0, args.size() - 1));
+    EXPECT_TRUE(text.out.startsWith(QStringLiteral("# Physical, Emotional, Intellectual\n"))) << text.out.toStdString();
 }
 
 TEST(CriticalCommand, ics_isReadByAnIcalendarParserWithStableUids) {
@@ -149,6 +172,8 @@ TEST(CriticalCommand, badInput_isRefusedWithStatus2AndNothingWritten) {
                  {{"01.01.2000", "--days", "many", "--ics", ics}, {}},
                  {{"01.01.2000", "--ics"}, {}},
                  {{"01.01.2000", "--what", "--ics", ics}, {}},
+                 {{"01.01.2000", "--rhythms", "P,X", "--ics", ics}, {}},
+                 {{"01.01.2000", "--rhythms", "P,P", "--ics", ics}, {}},
                  {{}, {}}};
     for (const auto& c : cases) {
         const Result r = critical(c.args);
