@@ -315,6 +315,7 @@ void TForm1::createControls() {
     Edit_age = place(new QLineEdit(Panel1), "Edit_age", 302, 20, 33, 21);
     Edit_age->setEnabled(false);
     for (QLineEdit* e : {Edit6, Edit_age}) {
+        keepTextInside(e);
         QPalette p = e->palette();
         p.setColor(QPalette::Disabled, QPalette::Text,
                    readableOn(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base),

@@ -2,9 +2,6 @@
 
 #include <QDate>
 #include <QLineEdit>
-#include <QStyle>
-#include <QStyleOptionFrame>
-#include <algorithm>
 
 #include "forms/widgets.h"
 #include "platform/clock.h"
@@ -17,23 +14,6 @@ namespace rorovovo::forms {
 namespace {
 
 QString padded(int value, int digits) { return QString::fromStdString(rhythm::zeroPadded(value, digits)); }
-
-// A text wider than the box leaves it, such as a pasted "-5" written back as "-05", takes the box's inner margins
-// and shows from its start rather than slide under the box's border; a text that fits keeps the margins.
-void keepTextInside(QLineEdit* box) {
-    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
-        QStyleOptionFrame option;
-        option.initFrom(box);
-        option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
-        constexpr int kInnerMargin = 2;  // the box's own room between the frame and the text, each side
-        const int room =
-            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 2 * kInnerMargin;
-        const int needed = box->fontMetrics().horizontalAdvance(text) + 1;  // the cursor's pixel included
-        const int take = needed > room ? std::min(kInnerMargin, (needed - room + 1) / 2) : 0;
-        box->setTextMargins(-take, 0, -take, 0);
-        if (take > 0 && !box->hasFocus()) box->setCursorPosition(0);
-    });
-}
 
 QLineEdit* dateBox(QWidget* parent, const char* name, int left, int top, int width, int maxChars) {
     auto* box = place(new QLineEdit(parent), name, left, top, width, 21);

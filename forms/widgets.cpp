@@ -1,10 +1,12 @@
 #include "forms/widgets.h"
 
+#include <QFontMetrics>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QStyleOptionSlider>
 #include <QTextLayout>
 #include <QValidator>
@@ -113,6 +115,25 @@ double luminance(const QColor& c) {
 }  // namespace
 
 void limitTypedLength(QLineEdit* box, int maxChars) { box->setValidator(new TypedLengthLimit(box, maxChars)); }
+
+void keepTextInside(QLineEdit* box) {
+    const QFont designed = box->font();
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, designed](const QString& text) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+        constexpr int kInnerMargin = 2;  // the box's own room between the frame and the text, each side
+        const int room =
+            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 2 * kInnerMargin;
+        QFont font = designed;
+        const auto needed = [&] { return QFontMetrics(font).horizontalAdvance(text) + 1; };  // and the cursor
+        const int take = needed() > room ? std::min(kInnerMargin, (needed() - room + 1) / 2) : 0;
+        for (int stretch = 98; stretch >= 86 && needed() > room + 2 * take; stretch -= 2) font.setStretch(stretch);
+        if (font != box->font()) box->setFont(font);
+        box->setTextMargins(-take, 0, -take, 0);
+        if (take > 0 && !box->hasFocus()) box->setCursorPosition(0);
+    });
+}
 
 double contrastRatio(const QColor& a, const QColor& b) {
     const double la = luminance(a), lb = luminance(b);

@@ -54,6 +54,11 @@ int textWidth(const QLabel* label);
 // room left; the program's own writes into the box are shown whole.
 void limitTypedLength(QLineEdit* box, int maxChars);
 
+// A text the program writes into a box too narrow for it (a pasted "-5" written back as "-05", an age of 211.0)
+// takes the box's inner margins, and then a narrower face, and shows from its start rather than slide under the
+// box's border; a text that fits is laid out as designed.
+void keepTextInside(QLineEdit* box);
+
 // The contrast ratio of two colours by their relative luminance, from 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
 // The colour, darkened only as far as needed to stand out from the background at the given ratio.

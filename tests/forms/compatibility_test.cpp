@@ -225,6 +225,11 @@ TEST_F(CompatibilityTest, saveChartAs_writesTheChosenFormatOrSaysWhyNot) {
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].text, QStringLiteral("Unable to write to ") + chosen);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"mara.png"});
+    // A name of another kind is refused for what it is.
+    chosen = dir.filePath(QStringLiteral("mara.txt"));
+    form->MenuToolsSave->trigger();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[1].text, QStringLiteral("The file name must end in .png, .svg or .pdf."));
 }
 
 TEST_F(CompatibilityTest, printChart_landscapeIntoAPdfFileWithNoPrinter) {

@@ -6,11 +6,13 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
 
@@ -44,6 +46,18 @@ std::optional<TextBox> textBoxOf(const QWidget* w) {
         if (l->buddy()) text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         const int m = l->margin();
         return TextBox{text, l->contentsRect().adjusted(m, m, -m, -m), l->alignment(), l->wordWrap()};
+    }
+    if (const auto* e = qobject_cast<const QLineEdit*>(w)) {
+        if (e->text().isEmpty() || e->echoMode() != QLineEdit::Normal) return std::nullopt;
+        QStyleOptionFrame option;
+        option.initFrom(e);
+        option.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, e) : 0;
+        // As the box lays its text out: inside its frame and margins, two pixels in from each side.
+        const QRect area = e->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, e)
+                               .marginsRemoved(e->textMargins())
+                               .adjusted(2, 0, -2, 0);
+        return TextBox{e->text(), area, Qt::AlignLeft | Qt::AlignVCenter, false};
     }
     const auto* b = qobject_cast<const QAbstractButton*>(w);
     if (!b || b->text().isEmpty()) return std::nullopt;
@@ -204,7 +218,8 @@ class TextFitTest : public testing::DrawnPersonTest {
 
 TEST_F(TextFitTest, everyWindowsTexts_fitAndKeepClearOfEachOther) {
     ASSERT_EQ(QFontInfo(designFont(12)).family(), testFamily()) << "the face of this run is not installed";
-    draw(QStringLiteral("Ann"), QDate(1990, 3, 15));  // a birthday, so the greeting shows too
+    // A birthday, so the greeting shows too, and an age of three figures.
+    draw(QStringLiteral("Ann"), QDate(1815, 3, 15));
     form->MenuToolsCriticalClick();
     form->MenuToolsCompatClick();
     auto* compat = form->FormCompatibility.data();
