@@ -19,8 +19,8 @@ int runChart(int argc, char** argv, const QStringList& args, QTextStream&, QText
     if (!birth) return invalidDate(err, args[1]);
     const double now = platform::toDateValue(platform::now());
     QString name, output;
-    double first = std::floor(now) - 60;
-    int days = 351;
+    double first = std::floor(now) - chart::Strip.daysBefore();
+    int days = chart::Strip.Days;
     rhythm::ShownRhythms shown = {true, true, true, true, false, false};
     for (int i = 2; i < args.size(); ++i) {
         const QString& option = args[i];

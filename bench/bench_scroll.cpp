@@ -15,11 +15,13 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QToolButton>
 #include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
 
+#include "chart/strip_geometry.h"
 #include "forms/Rorovovo1.h"
 #include "forms/program.h"
 #include "forms/widgets.h"
@@ -44,6 +46,14 @@ class PaintCounter : public QObject {
 TForm1* form = nullptr;
 PaintCounter* counter = nullptr;
 
+// The window's controls, by the names the program gives them.
+template <class T>
+T* control(const char* name) {
+    return form->findChild<T*>(QLatin1String(name));
+}
+QScrollBar* scrollBar() { return control<QScrollBar>("ScrollBar1"); }
+void drawChart() { control<QToolButton>("ButtonDrawBio")->click(); }
+
 // Delivers what the last action left to paint; false when it left nothing.
 bool paintDelivered() {
     const long before = counter->paints;
@@ -52,24 +62,24 @@ bool paintDelivered() {
 }
 
 void setBirthDate() {
-    form->Edit_day->setText(QStringLiteral("07"));
-    form->Edit_month->setText(QStringLiteral("11"));
-    form->Edit_year->setText(QStringLiteral("1984"));
+    control<QLineEdit>("Edit_day")->setText(QStringLiteral("07"));
+    control<QLineEdit>("Edit_month")->setText(QStringLiteral("11"));
+    control<QLineEdit>("Edit_year")->setText(QStringLiteral("1984"));
 }
 
 void BM_ScrollStep(benchmark::State& state) {
-    const int from = TodayX;
-    const int to = std::min(TodayX + int(state.range(0)), form->ScrollBar1->maximum());
+    const int from = rorovovo::chart::Strip.TodayX;
+    const int to = std::min(from + int(state.range(0)), scrollBar()->maximum());
     bool forth = true;
     for (auto _ : state) {
-        form->ScrollBar1->setValue(forth ? to : from);
+        scrollBar()->setValue(forth ? to : from);
         forth = !forth;
         if (!paintDelivered()) {
             state.SkipWithError("the scroll step left nothing to paint");
             break;
         }
     }
-    form->ScrollBar1->setValue(TodayX);
+    scrollBar()->setValue(from);
     QApplication::processEvents();
 }
 BENCHMARK(BM_ScrollStep)->Arg(1)->Arg(1000)->Unit(benchmark::kMicrosecond);
@@ -77,7 +87,7 @@ BENCHMARK(BM_ScrollStep)->Arg(1)->Arg(1000)->Unit(benchmark::kMicrosecond);
 void BM_DrawChart(benchmark::State& state) {
     setBirthDate();
     for (auto _ : state) {
-        form->ButtonDrawBioClick();
+        drawChart();
         if (!paintDelivered()) {
             state.SkipWithError("the draw left nothing to paint");
             break;
@@ -124,11 +134,11 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     // Scrolling moves a drawn chart, as it does for the user.
     setBirthDate();
-    form->ButtonDrawBioClick();
+    drawChart();
     QApplication::processEvents();
     counter = new PaintCounter(form);
-    for (QWidget* w : {static_cast<QWidget*>(form), static_cast<QWidget*>(form->ImageBio),
-                       static_cast<QWidget*>(form->Image_date), static_cast<QWidget*>(form->PanelBio)})
+    for (QWidget* w : {static_cast<QWidget*>(form), control<QWidget>("ImageBio"), control<QWidget>("Image_date"),
+                       control<QWidget>("PanelBio")})
         w->installEventFilter(counter);
 
     RatioReporter reporter;

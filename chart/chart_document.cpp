@@ -28,7 +28,8 @@ namespace rorovovo::chart {
 namespace {
 
 constexpr int kTitleHeight = 30;
-constexpr int kChartHeight = 181;  // as the window's chart, so the curves keep their shape
+constexpr int kChartHeight = Strip.ChartHeight;  // as the window's chart, so the curves keep their shape
+constexpr int kDay = Strip.DayWidth;
 constexpr int kDateRowHeight = 20;
 constexpr int kLegendHeight = 24;
 constexpr int kMinWidth = 480;  // room for the title and the legend on a short strip
@@ -56,14 +57,15 @@ ChartDocument makeChartDocument(const std::string& name, double birthDate, doubl
     const double today = std::floor(now);
     if (std::fabs(today - first) > 1e6) throw RangeError();
     const int todayIndex = static_cast<int>(today - first);
-    doc.todayX = 10 * todayIndex;
+    doc.todayX = kDay * todayIndex;
     const int lived = rhythm::daysLived(birthDate, now);
     for (const rhythm::Rhythm& r : rhythm::Rhythms) {
         if (!shown[r.Number - 1]) continue;
         doc.curves.push_back(
             {r.Period, r.Colour, r.Pen, rhythm::leftEdgeCycleDay(lived, doc.todayX, r.Period), std::string(r.Name)});
     }
-    for (int i = ((todayIndex % 7) + 7) % 7; i < days; i += 7) doc.dateLabels.emplace_back(10 * i, dayText(first + i));
+    for (int i = ((todayIndex % 7) + 7) % 7; i < days; i += 7)
+        doc.dateLabels.emplace_back(kDay * i, dayText(first + i));
     return doc;
 }
 
@@ -80,7 +82,7 @@ struct Fold {
 
 Fold fold(const ChartDocument& doc, int rows) {
     if (rows <= 1 || doc.dateLabels.empty()) return {{0}, doc.days};
-    const int phase = doc.dateLabels.front().first / 10;
+    const int phase = doc.dateLabels.front().first / kDay;
     const int perRow = 7 * ((doc.days - phase + 7 * rows - 1) / (7 * rows));
     Fold f{{0}, phase + perRow};
     for (int start = phase + perRow; start < doc.days; start += perRow) f.starts.push_back(start);
@@ -92,13 +94,13 @@ Fold fold(const ChartDocument& doc, int rows) {
 QSize documentSize(const ChartDocument& doc, int rows) {
     const Fold f = fold(doc, rows);
     const int n = static_cast<int>(f.starts.size());
-    return QSize(std::max(10 * f.width, kMinWidth),
+    return QSize(std::max(kDay * f.width, kMinWidth),
                  kTitleHeight + n * (kChartHeight + kDateRowHeight) + (n - 1) * kRowGap + kLegendHeight);
 }
 
 void paintChartDocument(QPainter& painter, const ChartDocument& doc, int rows) {
     const QSize size = documentSize(doc, rows);
-    const int stripWidth = 10 * doc.days;
+    const int stripWidth = kDay * doc.days;
     const Fold f = fold(doc, rows);
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
@@ -111,8 +113,8 @@ void paintChartDocument(QPainter& painter, const ChartDocument& doc, int rows) {
     }
     // Each row shows its stretch of the one strip through a clip, so the curves run on unbroken from row to row.
     for (size_t row = 0; row < f.starts.size(); ++row) {
-        const int left = 10 * f.starts[row];
-        const int right = row + 1 < f.starts.size() ? 10 * f.starts[row + 1] : stripWidth;
+        const int left = kDay * f.starts[row];
+        const int right = row + 1 < f.starts.size() ? kDay * f.starts[row + 1] : stripWidth;
         painter.save();
         painter.translate(-left, kTitleHeight + static_cast<int>(row) * (kChartHeight + kDateRowHeight + kRowGap));
         const bool last = row + 1 == f.starts.size();  // room to its right for a date near the strip's end
@@ -126,7 +128,7 @@ void paintChartDocument(QPainter& painter, const ChartDocument& doc, int rows) {
             for (const auto& c : doc.curves) {
                 strip.setPenColor(c.colour);
                 strip.setPenStyle(c.pen);
-                drawRhythmCurve(strip, c.period, c.offset, kChartHeight, 0, stripWidth);
+                drawRhythmCurve(strip, c.period, c.offset, kChartHeight, Strip.ArcTop, stripWidth);
             }
         }
         painter.translate(0, kChartHeight);

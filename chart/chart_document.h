@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/strip_geometry.h"
 #include "chart/surface.h"
 #include "rhythm/rhythms.h"
 
@@ -26,8 +27,8 @@ struct ChartDocument {
         std::string name;
     };
     std::string title;
-    int days = 351;
-    int todayX = 600;  // x of today's column; outside the strip when today is not among its days
+    int days = Strip.Days;
+    int todayX = Strip.TodayX;  // x of today's column; outside the strip when today is not among its days
     std::vector<Curve> curves;
     std::vector<std::pair<int, std::string>> dateLabels;  // x of the day's column, DD.MM.YYYY
 };
@@ -39,7 +40,7 @@ ChartDocument makeChartDocument(const std::string& name, double birthDate, doubl
                                 const rhythm::ShownRhythms& shown);
 constexpr int kMaxDocumentDays = 1000;
 
-// Size in logical pixels; the chart itself is 10 pixels a day and as high as the window's chart. With rows > 1
+// Size in logical pixels; the chart itself is as the window's strip, a column a day and as high. With rows > 1
 // the strip is folded into that many rows, one under the other, for a page.
 QSize documentSize(const ChartDocument& doc, int rows = 1);
 // Paints the document at the painter's origin in logical pixels.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "chart/colors.h"
+#include "chart/strip_geometry.h"
 #include "core/errors.h"
 #include "rhythm/rhythms.h"
 
@@ -20,13 +21,13 @@ void drawChartFrame(Surface& s, int todayX, int controlWidth, int controlHeight)
     s.moveTo(0, axisY);
     s.lineTo(controlWidth, axisY);
 
-    for (int x = 0; x <= controlWidth; x += 10) {
+    for (int x = 0; x <= controlWidth; x += Strip.DayWidth) {
         s.moveTo(x, 0);
         s.lineTo(x, controlHeight);
     }
 
-    // Together with the grid lines at todayX and todayX + 10 this paints today's whole column.
-    for (int i = 1; i <= 9; ++i) {
+    // Together with the grid lines at either side this paints today's whole column.
+    for (int i = 1; i < Strip.DayWidth; ++i) {
         s.moveTo(todayX + i, height);
         s.lineTo(todayX + i, -1);
     }
@@ -49,8 +50,8 @@ void drawRhythmCurve(Surface& s, int period, int offset, int chartHeight, int ar
     const int y0 = h / 2;
     // 88 % of the period widens each ellipse so that it crosses the axis at the ends of its half cycle.
     const int m = (88 * period) / 100;
-    const int w = 5 * period;
-    int a = -10 * offset;
+    const int w = Strip.DayWidth / 2 * period;
+    int a = -Strip.DayWidth * offset;
     int b = 0;
     do {
         b = a + w;
@@ -91,7 +92,7 @@ void triangle(Surface& s, int x, int apexY, int direction) {
 
 void drawCriticalMark(Surface& s, int column, const std::vector<Rgb>& colours, bool multiple) {
     const int axisY = s.height() / 2;
-    const int x = 10 * column + 5;
+    const int x = Strip.DayWidth * column + Strip.DayWidth / 2;
     s.setPenStyle(PenStyle::Solid);
     int stacked = 0;
     for (const Rgb colour : colours) {

@@ -14,7 +14,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "forms/Rorovovo1.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -29,11 +28,8 @@ namespace rorovovo::forms {
 
 namespace {
 
-const QString kSection = QStringLiteral("CriticalDays");
 constexpr int kSpans[] = {30, 90, 180, 365};
 constexpr int kDefaultSpan = 1;  // 90 days
-// Every rhythm is listed until the user unticks one, as the command line lists them.
-const QString kAllRhythms = QStringLiteral("111111");
 
 QDate qdate(double value) {
     const rhythm::Date d = rhythm::decodeDate(value);
@@ -54,7 +50,8 @@ QString colouredNames(rhythm::RhythmSet set) {
 
 }  // namespace
 
-TFormCritical::TFormCritical(QWidget* parent) : QDialog(parent) {
+TFormCritical::TFormCritical(const std::unique_ptr<profiles::IniStore>& settings, QWidget* parent)
+    : QDialog(parent), prefs_(settings) {
     setObjectName(QStringLiteral("FormCritical"));
     setWindowTitle(QStringLiteral("Critical days"));
     setModal(false);
@@ -168,10 +165,10 @@ void TFormCritical::reset() {
     platform::guarded([this] { fill(spanDays()); });
 }
 
-void TFormCritical::setPerson(const QString& name, double birthDate) {
+void TFormCritical::setPerson(const DrawnPerson& person) {
     hasPerson_ = true;
-    name_ = name;
-    birth_ = birthDate;
+    name_ = person.name;
+    birth_ = person.birthDate;
     platform::guarded([this] { fill(spanDays()); });
 }
 
@@ -290,14 +287,14 @@ void TFormCritical::ButtonSaveCalendarClick() {
 }
 
 void TFormCritical::showEvent(QShowEvent* event) {
-    if (!sizeRead_ && IniFile) {
+    if (!sizeRead_ && prefs_.isOpen()) {
         sizeRead_ = true;
-        const int w = IniFile->readInteger(kSection, QStringLiteral("Width"), width());
-        const int h = IniFile->readInteger(kSection, QStringLiteral("Height"), height());
-        resize(QSize(w, h).expandedTo(minimumSizeHint()));
+        using namespace profiles::prefs;
+        resize(QSize(prefs_.get(CriticalWidth, width()), prefs_.get(CriticalHeight, height()))
+                   .expandedTo(minimumSizeHint()));
         storedSize_ = size();
-        // The choice of rhythms, one "0" or "1" each in the table's order; what is not a "0" lists the rhythm.
-        storedRhythms_ = IniFile->readString(kSection, QStringLiteral("Rhythms"), kAllRhythms);
+        // What is not a "0" lists the rhythm.
+        storedRhythms_ = prefs_.get(CriticalRhythms);
         for (int i = 0; i < 6; ++i) {
             const QSignalBlocker block(CheckRhythm[i]);
             CheckRhythm[i]->setChecked(i >= storedRhythms_.size() || storedRhythms_[i] != QLatin1Char('0'));
@@ -310,15 +307,16 @@ void TFormCritical::showEvent(QShowEvent* event) {
 void TFormCritical::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     const QString rhythms = QString::fromStdString(rhythm::shownRhythmsValue(listedRhythms()));
-    if (!IniFile || !sizeRead_ || (size() == storedSize_ && rhythms == storedRhythms_)) return;
+    if (!prefs_.isOpen() || !sizeRead_ || (size() == storedSize_ && rhythms == storedRhythms_)) return;
     storedSize_ = size();
     storedRhythms_ = rhythms;
     platform::guarded([this, rhythms] {
-        profiles::IniStore::Batch batch(*IniFile);
-        IniFile->writeInteger(kSection, QStringLiteral("Width"), width());
-        IniFile->writeInteger(kSection, QStringLiteral("Height"), height());
-        IniFile->writeString(kSection, QStringLiteral("Rhythms"), rhythms);
-        batch.commit();
+        using namespace profiles::prefs;
+        auto batch = prefs_.batch();
+        prefs_.set(CriticalWidth, width());
+        prefs_.set(CriticalHeight, height());
+        prefs_.set(CriticalRhythms, rhythms);
+        batch->commit();
     });
 }
 

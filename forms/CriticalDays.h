@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QDialog>
 
+#include "forms/person.h"
+#include "profiles/preferences.h"
 #include "rhythm/critical.h"
 
 class QCheckBox;
@@ -19,7 +21,21 @@ namespace rorovovo::forms {
 class TFormCritical : public QDialog {
     Q_OBJECT
   public:
-    explicit TFormCritical(QWidget* parent = nullptr);
+    // The window keeps its size and choice of rhythms in this settings file.
+    TFormCritical(const std::unique_ptr<profiles::IniStore>& settings, QWidget* parent = nullptr);
+
+    // The person the list is for.
+    void setPerson(const forms::DrawnPerson& person);
+    // The start date goes back to today and the span to its default each time the window opens.
+    void reset();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void ButtonNextTripleClick();
+    void ButtonSaveCalendarClick();
 
     QLabel* LabelPerson;  // who the list is for, or that nobody has been drawn yet
     QDateEdit* DateFrom;
@@ -29,20 +45,8 @@ class TFormCritical : public QDialog {
     QTableWidget* TableCritical;
     QLabel* LabelNext;
     QPushButton *ButtonNextTriple, *ButtonSaveCalendar, *ButtonClose;
+    profiles::Preferences prefs_;
 
-    // The person the list is for (birth date as a date value).
-    void setPerson(const QString& name, double birthDate);
-    // The start date goes back to today and the span to its default each time the window opens.
-    void reset();
-
-    void ButtonNextTripleClick();
-    void ButtonSaveCalendarClick();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
-  private:
     void fill(int days);
     int spanDays() const;
     double fromValue() const;

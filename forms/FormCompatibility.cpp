@@ -11,6 +11,8 @@
 
 #include "chart/chart_drawing.h"
 #include "chart/colors.h"
+#include "chart/strip_geometry.h"
+#include "forms/person_panel.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -23,10 +25,7 @@ namespace rorovovo::forms {
 
 namespace {
 
-constexpr int kViewWidth = 509;
-constexpr int kStripExtra = 3000;  // as the main window: today at x 600, the view opening there
-constexpr int kTodayX = kStripExtra / 5;
-constexpr int kChartHeight = 181;
+using chart::Strip;  // as the main window's: today's column where the view opens
 constexpr int kNameRole = Qt::UserRole;
 constexpr int kDateRole = Qt::UserRole + 1;
 
@@ -44,16 +43,8 @@ chart::BaseOffsets offsetsOf(double birthDate) {
     const int lived = rhythm::daysLived(birthDate, platform::toDateValue(platform::now()));
     chart::BaseOffsets offsets{};
     for (int i = 0; i < rhythm::BaseRhythmCount; ++i)
-        offsets[i] = rhythm::leftEdgeCycleDay(lived, kTodayX, rhythm::Rhythms[i].Period);
+        offsets[i] = rhythm::leftEdgeCycleDay(lived, Strip.TodayX, rhythm::Rhythms[i].Period);
     return offsets;
-}
-
-QLineEdit* dateBox(QWidget* parent, const char* name, int left, int top, int width, int digits) {
-    auto* box = place(new QLineEdit(parent), name, left, top, width, 21);
-    box->setMaxLength(digits);
-    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
-    box->setTextMargins(0, 0, 0, 0);
-    return box;
 }
 
 }  // namespace
@@ -79,23 +70,25 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFont(designFont(12));
-    setFixedSize(kViewWidth + 20, 470);
+    setFixedSize(Strip.ViewWidth + 20, 470);
 
-    LabelFirst = place(new QLabel(this), "LabelFirst", 10, 8, kViewWidth, 18);
+    LabelFirst = place(new QLabel(this), "LabelFirst", 10, 8, Strip.ViewWidth, 18);
     place(new QLabel(QStringLiteral("Second person: pick or type"), this), "LabelSecond", 10, 32);
     EditFilter = place(new QLineEdit(this), "EditFilter", 10, 50, 230, 21);
     EditFilter->setPlaceholderText(QStringLiteral("type to search"));
     EditFilter->setClearButtonEnabled(true);
     ListPeople = place(new QListWidget(this), "ListPeople", 10, 74, 230, 118);
 
-    place(new QLabel(QStringLiteral("name"), this), "LabelName2", 12, 196);
-    place(new QLabel(QStringLiteral("day"), this), "LabelDay2", 121, 196);
-    place(new QLabel(QStringLiteral("month"), this), "LabelMonth2", 144, 196);
-    place(new QLabel(QStringLiteral("year"), this), "LabelYear2", 182, 196);
-    Edit_name2 = place(new QLineEdit(this), "Edit_name2", 10, 210, 105, 21);
-    Edit_day2 = dateBox(this, "Edit_day2", 120, 210, 20, 2);
-    Edit_month2 = dateBox(this, "Edit_month2", 147, 210, 20, 2);
-    Edit_year2 = dateBox(this, "Edit_year2", 174, 210, 35, 4);
+    const PersonPanel second = PersonPanel::create(this, {{"LabelName2", "LabelDay2", "LabelMonth2", "LabelYear2"},
+                                                          {QPoint(12, 196), {121, 196}, {144, 196}, {182, 196}},
+                                                          {10, 210, 105, 21},
+                                                          {120, 210},
+                                                          "2",
+                                                          true});
+    Edit_name2 = second.name;
+    Edit_day2 = second.date.day;
+    Edit_month2 = second.date.month;
+    Edit_year2 = second.date.year;
     Button_compare = place(new QPushButton(QStringLiteral("compare"), this), "Button_compare", 215, 209, 64, 23);
     // Enter is handled by the window itself (keyPressEvent): it picks a match in the search or compares, never
     // both, and never with nobody to compare.
@@ -124,17 +117,18 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     ImageLegend = place(new PictureBox(this), "ImageLegend", 292, 190, 226, 40);
 
     auto* panel = new BevelPanel(this, BevelPanel::Style::SingleBorder);
-    place(panel, "PanelPair", 8, 242, kViewWidth + 4, 202);
-    ImagePair = place(new PictureBox(panel->clientArea()), "ImagePair", 0, 0, kViewWidth + kStripExtra, kChartHeight);
-    ScrollPair = place(new QScrollBar(Qt::Horizontal, panel->clientArea()), "ScrollPair", 0, 182, kViewWidth, 16);
-    ScrollPair->setRange(0, kStripExtra);
+    place(panel, "PanelPair", 8, 242, Strip.ViewWidth + 4, 202);
+    ImagePair = place(new PictureBox(panel->clientArea()), "ImagePair", 0, 0, Strip.ViewWidth + Strip.ExtraWidth,
+                      Strip.ChartHeight);
+    ScrollPair = place(new QScrollBar(Qt::Horizontal, panel->clientArea()), "ScrollPair", 0, 182, Strip.ViewWidth, 16);
+    ScrollPair->setRange(0, Strip.ExtraWidth);
     ScrollPair->setSingleStep(10);
     ScrollPair->setPageStep(300);
-    ScrollPair->setValue(kTodayX);
+    ScrollPair->setValue(Strip.TodayX);
     ScrollPair->raise();
-    ImagePair->move(-kTodayX, 0);
+    ImagePair->move(-Strip.TodayX, 0);
     ImagePair->canvas().setPenWidth(1);
-    chart::drawChartFrame(ImagePair->canvas(), kTodayX, ImagePair->width(), kChartHeight);
+    chart::drawChartFrame(ImagePair->canvas(), Strip.TodayX, ImagePair->width(), Strip.ChartHeight);
     place(new QLabel(QStringLiteral("solid: first person, dashed: second person; today is the silver column"), this),
           "LabelChartNote", 10, 448);
 
@@ -149,8 +143,8 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     showResult();
 }
 
-void TFormCompatibility::setFirstPerson(const QString& name, double birthDate) {
-    first_ = std::make_pair(name, birthDate);
+void TFormCompatibility::setFirstPerson(const DrawnPerson& person) {
+    first_ = std::make_pair(person.name, person.birthDate);
     showResult();
 }
 
@@ -270,11 +264,11 @@ void TFormCompatibility::showResult() {
 
     auto& canvas = ImagePair->canvas();
     if (both) {
-        chart::drawPairChart(canvas, kTodayX, ImagePair->width(), kChartHeight, offsetsOf(first_->second),
+        chart::drawPairChart(canvas, Strip.TodayX, ImagePair->width(), Strip.ChartHeight, offsetsOf(first_->second),
                              offsetsOf(second_->second));
     } else {
         canvas.setPenStyle(PenStyle::Solid);
-        chart::drawChartFrame(canvas, kTodayX, ImagePair->width(), kChartHeight);
+        chart::drawChartFrame(canvas, Strip.TodayX, ImagePair->width(), Strip.ChartHeight);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QList>
 #include <optional>
 
+#include "forms/person.h"
 #include "profiles/profile_entry.h"
 
 class QLabel;
@@ -39,6 +40,21 @@ class TFormCompatibility : public QDialog {
   public:
     explicit TFormCompatibility(QWidget* parent = nullptr);
 
+    // The person last drawn in the main window.
+    void setFirstPerson(const forms::DrawnPerson& person);
+    // The people the list offers, stored profiles first.
+    void setPeople(const QList<profiles::ProfileEntry>& people);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // Handlers.
+    void EditFilterChange();
+    void ListPeopleClick();
+    void Button_compareClick();
+    void ScrollPairChange();
+
     QLabel* LabelFirst;
     QLineEdit* EditFilter;
     QListWidget* ListPeople;
@@ -51,21 +67,6 @@ class TFormCompatibility : public QDialog {
     PictureBox* ImagePair;
     QScrollBar* ScrollPair;
 
-    // The person last drawn in the main window (birth date as a date value), or nobody yet.
-    void setFirstPerson(const QString& name, double birthDate);
-    // The people the list offers, stored profiles first.
-    void setPeople(const QList<profiles::ProfileEntry>& people);
-
-    // Handlers.
-    void EditFilterChange();
-    void ListPeopleClick();
-    void Button_compareClick();
-    void ScrollPairChange();
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-  private:
     void showResult();
     bool secondPersonTyped() const;
 

@@ -14,6 +14,15 @@ class TFormAbout : public QDialog {
   public:
     explicit TFormAbout(QWidget* parent = nullptr);
 
+    // The caption for a program of the given title whose executable is at exePath.
+    static QString captionFor(const QString& title, const QString& exePath);
+
+  protected:
+    void fitTexts();
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     QLabel* Image1;
     QLabel *Label3, *Label9, *Label2;  // the maker line
     QLabel* Label10;                   // web address link
@@ -30,14 +39,6 @@ class TFormAbout : public QDialog {
     void Label10Click();
     void Label7Click();
     void Label8Click();
-
-    // The caption for a program of the given title whose executable is at exePath.
-    static QString captionFor(const QString& title, const QString& exePath);
-
-  protected:
-    void fitTexts();
-    void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace rorovovo::forms

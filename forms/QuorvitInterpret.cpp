@@ -80,6 +80,18 @@ TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
 
 void TFormInterpret::FormClick() { close(); }
 
+void TFormInterpret::showTexts(const QString& caption, const QString& physical, const QString& emotional,
+                               const QString& intellectual, bool birthday) {
+    Label4->setText(physical);
+    Label5->setText(emotional);
+    Label6->setText(intellectual);
+    setCaption(caption);
+    LabelGreeting->setVisible(birthday);
+    show();
+    raise();
+    activateWindow();
+}
+
 void TFormInterpret::setCaption(const QString& caption) {
     setWindowTitle(caption);
     // Title bars write in about the desktop's own face, bold on most; their buttons and icon take about this much.

@@ -34,10 +34,6 @@
 
 namespace rorovovo::forms {
 
-double BirthDate = 0;
-int TodayX = 0;
-int ChartHeight = 0;
-int ArcTop = 0;
 std::unique_ptr<profiles::IniStore> IniFile;
 
 TForm1* Form1 = nullptr;
@@ -107,9 +103,18 @@ TForm1::TForm1(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     // The controls first: the menu bar may wait for the session bus, which is being connected meanwhile (program.cpp).
-    createControls();
-    createMenus();
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+    setupChartPanel(client);
+    setupCyclePanel(client);
+    setupPersonPanel(client);
+    setupTimeControls(client);
+    setupIndicators(client);
+    setupTabOrder();
+    setupMenus();
     connectHandlers();
+    watchEvents();
     connectProfileList();
     resize(kDesignClientWidth, kDesignClientHeight + MainMenu1->sizeHint().height());
     move(193, 127);
@@ -123,7 +128,7 @@ TForm1::~TForm1() {
     if (Form1 == this) Form1 = nullptr;
 }
 
-void TForm1::createMenus() {
+void TForm1::setupMenus() {
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     setMenuBar(MainMenu1);
@@ -159,6 +164,18 @@ void TForm1::createMenus() {
     MenuOptionsPosit = menuItem(MenuOptions, "MenuOptionsPosit", QStringLiteral("Save window's position"));
     MenuOptionsPosit->setCheckable(true);
     MenuSep7 = separator(MenuOptions, "MenuSep7");
+    setupRhythmMenu();
+    MenuSep9 = separator(MenuOptions, "MenuSep9");
+    MenuOptionsCriticalMarks = menuItem(MenuOptions, "MenuOptionsCriticalMarks", QStringLiteral("Mark critical days"));
+    MenuOptionsCriticalMarks->setCheckable(true);
+
+    setupToolsMenu();
+    MenuSep1 = MainMenu1->addAction(QStringLiteral("|"));
+    MenuSep1->setObjectName(QStringLiteral("MenuSep1"));
+    setupHelpMenu();
+}
+
+void TForm1::setupRhythmMenu() {
     MenuOptionsShowRhytms = MenuOptions->addMenu(QStringLiteral("Default rhythms to show..."));
     MenuOptionsShowRhytms->setObjectName(QStringLiteral("MenuOptionsShowRhytms"));
     // The option item of each rhythm in the table's order, with its caption as the menu spells it.
@@ -184,26 +201,22 @@ void TForm1::createMenus() {
         item->setData(rhythm.Number);  // the tag: the rhythm's number and its digit in the saved setting
         *option.item = item;
     }
+}
 
-    MenuSep9 = separator(MenuOptions, "MenuSep9");
-    MenuOptionsCriticalMarks = menuItem(MenuOptions, "MenuOptionsCriticalMarks", QStringLiteral("Mark critical days"));
-    MenuOptionsCriticalMarks->setCheckable(true);
-
+void TForm1::setupToolsMenu() {
     // Commands the program gained later live here, so the original menus keep their items as they were.
     MenuTools = MainMenu1->addMenu(QStringLiteral("Tools"));
     MenuTools->setObjectName(QStringLiteral("MenuTools"));
     MenuToolsCritical = menuItem(MenuTools, "MenuToolsCritical", QStringLiteral("Critical days..."));
-    MenuToolsCritical->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     MenuToolsCompat = menuItem(MenuTools, "MenuToolsCompat", QStringLiteral("Compatibility..."));
     MenuToolsSave = menuItem(MenuTools, "MenuToolsSave", QStringLiteral("Save chart as..."));
     MenuToolsPrint = menuItem(MenuTools, "MenuToolsPrint", QStringLiteral("Print chart..."));
     // Nothing to save or print before a chart has been drawn.
     MenuToolsSave->setEnabled(false);
     MenuToolsPrint->setEnabled(false);
+}
 
-    MenuSep1 = MainMenu1->addAction(QStringLiteral("|"));
-    MenuSep1->setObjectName(QStringLiteral("MenuSep1"));
-
+void TForm1::setupHelpMenu() {
     MenuHelp = MainMenu1->addMenu(QStringLiteral("Help"));
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
     MenuHelpHelp = menuItem(MenuHelp, "MenuHelpHelp", QStringLiteral("Help..."));
@@ -213,8 +226,16 @@ void TForm1::createMenus() {
     MenuSep3 = separator(MenuHelp, "MenuSep3");
     MenuHelpDonations = menuItem(MenuHelp, "MenuHelpDonations", QStringLiteral("Donations..."));
     MenuHelpAbout = menuItem(MenuHelp, "MenuHelpAbout", QStringLiteral("About..."));
+}
 
-    // Window-wide shortcuts: they work whichever control has the keyboard.
+void TForm1::setupShortcuts() {
+    MenuProgramExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    MenuHelpAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    MenuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    MenuToolsCritical->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    MenuToolsSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuToolsPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    // Window-wide: they work whichever control has the keyboard.
     for (QAction* a :
          {MenuProgramExit, MenuHelpHelp, MenuHelpAbout, MenuToolsCritical, MenuToolsSave, MenuToolsPrint}) {
         a->setShortcutContext(Qt::WindowShortcut);
@@ -222,12 +243,7 @@ void TForm1::createMenus() {
     }
 }
 
-void TForm1::createControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("ClientArea"));
-    setCentralWidget(client);
-    client->installEventFilter(this);
-
+void TForm1::setupChartPanel(QWidget* client) {
     // The chart window: the wide strip slides inside it.
     PanelBio = place(new BevelPanel(client, BevelPanel::Style::SingleBorder), "PanelBio", 24, 20, 513, 202);
     ImageBio = place(new PictureBox(PanelBio->clientArea()), "ImageBio", 0, 0, 509, 181);
@@ -236,9 +252,10 @@ void TForm1::createControls() {
     ScrollBar1->setSingleStep(10);
     ScrollBar1->setPageStep(300);
     ScrollBar1->setInvertedControls(false);  // the right arrow key moves towards later days
-    ScrollBar1->installEventFilter(this);
     ScrollBar1->raise();
+}
 
+void TForm1::setupCyclePanel(QWidget* client) {
     // The cycle-day panel with the legend.
     Panel2 = place(new BevelPanel(client, BevelPanel::Style::None), "Panel2", 542, 18, 105, 203);
     QLabel** dayLabels[] = {&Label11, &Label12, &Label13, &Label14};
@@ -287,16 +304,17 @@ void TForm1::createControls() {
     }
     // The legend ends a few pixels short of the window's edge in any face: a wide one is drawn a little narrower.
     for (QLabel* l : {Label6, Label7, Label8, Label9, Label16, Label17}) keepWithin(l, Panel2->width() - 3);
+}
 
-    // The person panel.
+void TForm1::setupPersonPanel(QWidget* client) {
     Panel1 = place(new BevelPanel(client, BevelPanel::Style::RaisedInLoweredOut), "Panel1", 24, 228, 513, 89);
-    Label10 = label(Panel1, "Label10", QStringLiteral("name"), 18, 6);
-    Label1 = label(Panel1, "Label1", QStringLiteral("day"), 129, 6);
-    Label2 = label(Panel1, "Label2", QStringLiteral("month"), 152, 6);
-    Label3 = label(Panel1, "Label3", QStringLiteral("year"), 190, 6);
-    Edit_name = place(new QLineEdit(Panel1), "Edit_name", 16, 20, 105, 21);
-    Edit_name->setTextMargins(0, 0, 0, 0);
-    dateBoxes_ = DateBoxes::create(Panel1, 128, 20);
+    const PersonPanel person = PersonPanel::create(Panel1, {{"Label10", "Label1", "Label2", "Label3"},
+                                                            {QPoint(18, 6), {129, 6}, {152, 6}, {190, 6}},
+                                                            {16, 20, 105, 21},
+                                                            {128, 20}});
+    std::tie(Label10, Label1, Label2, Label3) = std::tuple_cat(person.captions);
+    Edit_name = person.name;
+    dateBoxes_ = person.date;
     Edit_day = dateBoxes_.day;
     Edit_month = dateBoxes_.month;
     Edit_year = dateBoxes_.year;
@@ -346,10 +364,20 @@ void TForm1::createControls() {
     SpeedButton1 = flatButton(Panel1, "SpeedButton1", QStringLiteral(":/images/glyph_interpret.png"),
                               QStringLiteral(" biorhythm today's interpretation "), 408, 54, 25, 21);
 
+    // What a screen reader announces for the boxes, taken from the captions beside them.
+    const std::pair<QWidget*, const char*> spoken[] = {
+        {Edit_name, "name"},   {Edit_day, "day"},   {Edit_month, "month"}, {Edit_year, "year"},
+        {Edit6, "total days"}, {Edit_age, "years"}, {ComboBox1, "profile"}};
+    for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
+}
+
+void TForm1::setupTimeControls(QWidget* client) {
     // Back to today, and the date at the view's left edge.
     Button_now = place(new QPushButton(QStringLiteral("!"), client), "Button_now", 8, 92, 16, 25);
     Image_date = place(new PictureBox(client), "Image_date", 8, 124, 17, 73);
+}
 
+void TForm1::setupIndicators(QWidget* client) {
     // The ring indicators.
     Panel3 = place(new BevelPanel(client, BevelPanel::Style::None), "Panel3", 542, 228, 105, 89);
     PictureBox** indicators[] = {&Image_Physical, &Image_Emotional, &Image_Intellectual, &Image_Intuitional};
@@ -367,13 +395,9 @@ void TForm1::createControls() {
     myImageList = place(new PictureBox(client), "myImageList", 16, 392, 576, 48);
     myImageList->setTransparent(true);
     myImageList->setPictureFile(QStringLiteral(":/images/zodiac_strip.png"));
+}
 
-    // What a screen reader announces for the boxes, taken from the captions beside them.
-    const std::pair<QWidget*, const char*> spoken[] = {
-        {Edit_name, "name"},   {Edit_day, "day"},   {Edit_month, "month"}, {Edit_year, "year"},
-        {Edit6, "total days"}, {Edit_age, "years"}, {ComboBox1, "profile"}};
-    for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
-
+void TForm1::setupTabOrder() {
     // Tab order: the person panel first (year, month, day, add new, name, list), then the chart, then "!".
     QWidget::setTabOrder(Edit_year, Edit_month);
     QWidget::setTabOrder(Edit_month, Edit_day);
@@ -426,8 +450,6 @@ void TForm1::connectHandlers() {
                 [this, box] { platform::guarded([this, box] { Edit2Change(box); }); });
     on(ScrollBar1, &QScrollBar::valueChanged, &TForm1::ScrollBar1Change);
     on(Button_now, &QPushButton::clicked, &TForm1::Button_nowClick);
-    for (QLineEdit* box : {Edit_day, Edit_month, Edit_year}) box->installEventFilter(this);
-    for (QLineEdit* box : {Edit_name, Edit2, Edit3, Edit4, Edit5}) box->installEventFilter(this);
     on(Edit_name, &QLineEdit::textChanged, &TForm1::Edit_nameChange);
     on(Button_addnew, &QPushButton::clicked, &TForm1::Button_addnewClick);
     on(ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Change);
@@ -451,41 +473,32 @@ void TForm1::connectHandlers() {
 }
 
 void TForm1::FormCreate() {
-    // 1. The system command of the "&About..." entry opens the About box.
+    // The system command of the "&About..." entry opens the About box.
     platform::installMessageHook([this](QObject* receiver, QEvent* event) { return AppMessage(receiver, event); });
-    // 2. The system menu loses Maximize and gains "&About..." between separators.
+    // The system menu loses Maximize and gains "&About..." between separators.
     platform::getSystemMenu(this, false)->removeMenu(5);
     platform::getSystemMenu(this, false)->removeMenu(4);
     platform::getSystemMenu(this, false)->insertMenu(4, true, 0, QString());
     platform::getSystemMenu(this, false)->insertMenu(5, false, kAboutCommand, QStringLiteral("&About..."));
     platform::getSystemMenu(this, false)->insertMenu(6, true, 0, QString());
-    // 3. Today's date in the date boxes.
     dateBoxes_.fillToday();
-    // 4. The zodiac strip goes out of sight.
+    // The zodiac strip goes out of sight.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         myImageList->move(myImageList->x(), screen->geometry().height() + 100);
-    // 5. The chart strip: as wide as its window plus 3000 pixels, opening at today.
-    ImageBio->resize(PanelBio->width() + 3000, ImageBio->height());
-    ScrollBar1->setMaximum(3000);
-    TodayX = ScrollBar1->maximum() / 5;
-    ScrollBar1->setValue(TodayX);
-    ImageBio->move(-TodayX, ImageBio->y());
+    // The chart strip: as wide as its window and the scroll range, opening at today.
+    ImageBio->resize(PanelBio->width() + chart::Strip.ExtraWidth, ImageBio->height());
+    ScrollBar1->setMaximum(chart::Strip.ExtraWidth);
+    ScrollBar1->setValue(chart::Strip.TodayX);
+    ImageBio->move(-chart::Strip.TodayX, ImageBio->y());
     ImageBio->canvas().setPenWidth(1);
     DrawChartFrame();
-    ArcTop = 0;
-    ChartHeight = ImageBio->height();
-    // 6. Shortcuts.
-    MenuProgramExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    MenuHelpAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    MenuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    MenuToolsSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    MenuToolsPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    // 7. The settings file, kept open for the whole run.
+    setupShortcuts();
+    // The settings file, kept open for the whole run. One that cannot be read (a FIFO, a folder) is reported; the
+    // program runs on with the defaults.
     IniFile = std::make_unique<profiles::IniStore>(platform::programFiles().settingsFile);
-    // A settings file that cannot be read (a FIFO, a folder) is reported; the program runs on with the defaults.
     if (!IniFile->problem().isEmpty()) platform::showError(IniFile->problem());
-    // 8. Window size. The stored size is the outer one, frame included; the frame is known only once the window is
-    // on the screen and framed, so the size is applied now and put right whenever the frame turns out different.
+    // Window size. The stored size is the outer one, frame included; the frame is known only once the window is on
+    // the screen and framed, so the size is applied now and put right whenever the frame turns out different.
     using namespace profiles::prefs;
     if (prefs_.get(WindowSize)) {
         storedOuterSize_.setWidth(prefs_.get(WinWidth, frameGeometry().width()));
@@ -494,22 +507,20 @@ void TForm1::FormCreate() {
         resize(width(), storedOuterSize_.height() - (frameGeometry().height() - height()));
         MenuOptionsSize->setChecked(true);
     }
-    // 9. Window position.
     if (prefs_.get(WindowPosit)) {
         move(x(), prefs_.get(WinTop, y()));
         move(prefs_.get(WinLeft, x()), y());
         MenuOptionsPosit->setChecked(true);
     }
-    // 10. Celebrities.
     LoadCelebrities();
-    // 11. Default rhythms, then the obsolete section of that name goes.
+    // The default rhythms; then the obsolete section of that name goes.
     const auto marks = rhythm::parseShownRhythms(prefs_.get(Rhytms).toStdString());
     const auto items = MenuOptionsShowRhytms->actions();
     for (QAction* item : items)
         if (!item->isSeparator()) item->setChecked(marks[item->data().toInt() - 1]);
     prefs_.eraseObsoleteRhythmSection();
     MenuOptionsCriticalMarks->setChecked(prefs_.get(profiles::prefs::CriticalMarks));
-    // 12-13. Personal profiles; the last selected one is drawn.
+    // The personal profiles; the last selected one is drawn.
     LoadProfiles();
     // Without a profile the list does not take the keyboard: the first box that takes input does.
     if (ComboBox1->count() == 0) Edit_year->setFocus(Qt::OtherFocusReason);
@@ -606,7 +617,7 @@ void TForm1::MenuOptionsPositClick() { storeOption(prefs_, MenuOptionsPosit, pro
 void TForm1::MenuOptionsCriticalMarksClick() {
     storeOption(prefs_, MenuOptionsCriticalMarks, profiles::prefs::CriticalMarks);
     // The marks come and go with a redraw of the person on the chart.
-    if (personDrawn_) ButtonDrawBioClick();
+    if (drawn_) ButtonDrawBioClick();
 }
 
 bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
@@ -657,38 +668,37 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && event->type() == QEvent::Resize) {
-        platform::guarded([this] { FormResize(); });
+void TForm1::watchEvents() {
+    onEvent(centralWidget(), [this](QEvent* event) {
+        if (event->type() == QEvent::Resize) platform::guarded([this] { FormResize(); });
         return false;
-    }
-    if (watched == ScrollBar1 && event->type() == QEvent::KeyPress) {
+    });
+    onEvent(ScrollBar1, [this](QEvent* event) {
+        if (event->type() != QEvent::KeyPress) return false;
         // Page Up goes back in time and Page Down forward, like the left and right arrows.
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-            ScrollBar1->triggerAction(key == Qt::Key_PageUp ? QAbstractSlider::SliderPageStepSub
-                                                            : QAbstractSlider::SliderPageStepAdd);
-            return true;
-        }
-        return false;
-    }
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (!box) return QMainWindow::eventFilter(watched, event);
+        if (key != Qt::Key_PageUp && key != Qt::Key_PageDown) return false;
+        ScrollBar1->triggerAction(key == Qt::Key_PageUp ? QAbstractSlider::SliderPageStepSub
+                                                        : QAbstractSlider::SliderPageStepAdd);
+        return true;
+    });
+    for (QLineEdit* box : {Edit_name, Edit2, Edit3, Edit4, Edit5, Edit_day, Edit_month, Edit_year})
+        onEvent(box, [this, box](QEvent* event) { return editBoxEvent(box, event); });
+}
+
+bool TForm1::editBoxEvent(QLineEdit* box, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // The window's shortcuts win over the edit boxes' own keys (Ctrl+X is Exit, Ctrl+A is About, Ctrl+K the
         // critical days).
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        for (QAction* a :
-             {MenuProgramExit, MenuHelpAbout, MenuHelpHelp, MenuToolsCritical, MenuToolsSave, MenuToolsPrint})
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* a : actions())
             if (!a->shortcut().isEmpty() && a->shortcut() == pressed) {
                 event->ignore();
                 return true;
             }
         return false;
     }
-    const bool dateBox = box == Edit_day || box == Edit_month || box == Edit_year;
-    if (!dateBox) return false;
+    if (box != Edit_day && box != Edit_month && box != Edit_year) return false;
     switch (event->type()) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);

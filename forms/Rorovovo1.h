@@ -3,12 +3,13 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QPointer>
+#include <array>
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "chart/chart_document.h"
-#include "forms/date_boxes.h"
+#include "forms/person.h"
+#include "forms/person_panel.h"
 #include "profiles/celebrities.h"
 #include "profiles/preferences.h"
 #include "profiles/profile_entry.h"
@@ -45,12 +46,146 @@ class TFormCritical;
 class TFormEditor;
 class TFormInterpret;
 
-// The main window. It holds only its controls; the state its handlers share lives in the variables below.
+// The main window. Other code reaches its controls by their object names, which are the names below; what it
+// offers otherwise is the person it drew.
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // The person of the chart last drawn; nothing before the first draw.
+    const std::optional<DrawnPerson>& drawnPerson() const { return drawn_; }
+
+    // The dialogs are made the first time they are needed; these make them if they are not there yet.
+    TFormAbout* aboutBox();
+    TFormEditor* profileEditor();
+    TFormInterpret* interpretWindow();
+
+  signals:
+    // Once for each draw of a person's chart, after the chart, the panel and the indicators show them.
+    void personDrawn(const forms::DrawnPerson& person);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Building the window, in this order.
+    void setupChartPanel(QWidget* client);
+    void setupCyclePanel(QWidget* client);
+    void setupPersonPanel(QWidget* client);
+    void setupTimeControls(QWidget* client);
+    void setupIndicators(QWidget* client);
+    void setupTabOrder();
+    void setupMenus();
+    void setupRhythmMenu();
+    void setupToolsMenu();
+    void setupHelpMenu();
+    void setupShortcuts();
+    void connectHandlers();
+    void watchEvents();
+
+    // Window handlers.
+    void FormCreate();
+    void FormResize();
+    void FormClose();
+    void ButtonCloseClick();
+    void MenuOptionsSizeClick();
+    void MenuOptionsPositClick();
+    // Handles the system command of the system menu's "&About..." entry; never swallows a message.
+    bool AppMessage(QObject* receiver, QEvent* event);
+
+    // The chart and the cycle-day panel.
+    bool CheckBirthDate();
+    void DrawChartFrame();
+    void DrawRhythmCurve(int period, int offset);
+    void ButtonDrawBioClick();
+    void MenuProgramDrawExtraClick(QObject* sender);
+    void MenuOptionsShowCyclesClick(QAction* sender);
+    void Edit2Change(QLineEdit* sender);
+    void ClearIndicator(PictureBox* image);
+    void DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color);
+    void ShowZodiacSign(double date);
+
+    // Critical days: the list window and the marks on the chart.
+    void MenuToolsCriticalClick();
+    void MenuOptionsCriticalMarksClick();
+    void afterDraw();
+    void DrawCriticalMarks();
+
+    // Moving through time.
+    void ScrollBar1Change();
+    void Button_nowClick();
+    void DrawVerticalText(PictureBox* image, const QString& text);
+
+    // The date boxes.
+    bool Edit_dateKeyPress(QLineEdit* sender, QChar& key);
+    void Edit_dayClick();
+    void Edit_monthClick();
+    void Edit_yearClick();
+    void Edit_dayExit(QLineEdit* sender);
+    void Edit_yearExit(QLineEdit* sender);
+    // The boxes' keys and clicks: the window's shortcuts first, and the date boxes' own handlers.
+    bool editBoxEvent(QLineEdit* box, QEvent* event);
+
+    // Profiles.
+    void MenuPersonalItemClick(QAction* item);
+    void MenuCelebrityItemClick(QAction* item);
+    void ComboBox1Change();
+    void Edit_nameChange();
+    void Button_addnewClick();
+    void MenuAddNewClick();
+    void MenuDeleteClick();
+
+    // Interpretation.
+    void MenuProgramIterpretClick();
+    void ShowInterpretation();
+
+    // Tools: two people side by side, the chart saved and printed.
+    void MenuToolsCompatClick();
+    void MenuToolsSaveClick();
+    void MenuToolsPrintClick();
+    // The stored profiles, then the celebrities, as name and date part.
+    QList<profiles::ProfileEntry> knownPeople() const;
+    // The chart last drawn as a document: the name drawn, the strip's days and the rhythms on it. Nothing before the
+    // first draw.
+    std::optional<chart::ChartDocument> drawnChartDocument() const;
+
+    // Help, web links, About box and version check.
+    void MenuHelpHelpClick();
+    void MenuHelpNewsClick();
+    void MenuHelpDonationsClick();
+    void MenuHelpAboutClick();
+    void MenuHelpNewVersionsClick();
+
+    // The controls that stand for a rhythm; a rhythm that is not a base rhythm has no day box and no indicator.
+    QAction* rhythmOption(const rhythm::Rhythm& r) const;
+    QLineEdit* cycleDayBox(const rhythm::Rhythm& r) const;
+    PictureBox* phaseIndicator(const rhythm::Rhythm& r) const;
+    // Draws one rhythm's curve for the person being drawn and shows its day in its box.
+    void drawRhythm(const rhythm::Rhythm& r, DrawnPerson& person);
+    rhythm::ShownRhythms checkedRhythms() const;
+
+    // The size limits of the window's client area, worked out from the frame and screen metrics.
+    QSize minimumClientSize() const;
+    QSize maximumClientSize() const;
+    void applySizeLimits();
+    void fitToFrame();
+
+    void LoadCelebrities();
+    void LoadProfiles();
+    // The list and the Personal submenu follow the profile list: a load refills them, an add or a delete
+    // changes one entry.
+    void connectProfileList();
+    QAction* newPersonalItem(int position);
+    QAction* newProfileItem(const QString& caption, void (TForm1::*handler)(QAction*), const QString& hint);
+    void removeProfile(int position);
+    // Marks the Personal item of a position, now or as soon as the item is made.
+    void checkPersonalItem(int position);
+    void selectShownEntry();
+    static QString profileName(const QAction* item);
 
     // Controls, named as the program knows them.
     BevelPanel* PanelBio;
@@ -74,6 +209,7 @@ class TForm1 : public QMainWindow {
     BevelPanel* Panel3;
     PictureBox *Image_Physical, *Image_Emotional, *Image_Intellectual, *Image_Intuitional;
     PictureBox* myImageList;
+    DateBoxes dateBoxes_;
 
     // Menus.
     QMenuBar* MainMenu1;
@@ -96,139 +232,22 @@ class TForm1 : public QMainWindow {
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
         *MenuHelpAbout;
-
-    // Window handlers.
-    void FormCreate();
-    void FormResize();
-    void FormClose();
-    void ButtonCloseClick();
-    void MenuOptionsSizeClick();
-    void MenuOptionsPositClick();
-    // Handles the system command of the system menu's "&About..." entry; never swallows a message.
-    bool AppMessage(QObject* receiver, QEvent* event);
-
-    // The chart and the cycle-day panel.
-    bool CheckBirthDate();
-    int ShowCycleDay(int period);
-    void DrawChartFrame();
-    void DrawRhythmCurve(int period, int offset);
-    void ButtonDrawBioClick();
-    void MenuProgramDrawExtraClick(QObject* sender);
-    void MenuOptionsShowCyclesClick(QAction* sender);
-    void Edit2Change(QLineEdit* sender);
-    void ClearIndicator(PictureBox* image);
-    void DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color);
-    void ShowZodiacSign(double date);
-
-    // Critical days: the list window and the marks on the chart.
-    void MenuToolsCriticalClick();
-    void MenuOptionsCriticalMarksClick();
-    void PersonDrawn();
-    void DrawCriticalMarks();
-
-    // Moving through time.
-    void ScrollBar1Change();
-    void Button_nowClick();
-    void DrawVerticalText(PictureBox* image, const QString& text);
-
-    // The date boxes.
-    bool Edit_dateKeyPress(QLineEdit* sender, QChar& key);
-    void Edit_dayClick();
-    void Edit_monthClick();
-    void Edit_yearClick();
-    void Edit_dayExit(QLineEdit* sender);
-    void Edit_yearExit(QLineEdit* sender);
-
-    // Profiles.
-    void MenuPersonalItemClick(QAction* item);
-    void MenuCelebrityItemClick(QAction* item);
-    void ComboBox1Change();
-    void Edit_nameChange();
-    void Button_addnewClick();
-    void MenuAddNewClick();
-    void MenuDeleteClick();
-
-    // Interpretation.
-    void MenuProgramIterpretClick();
-    void ShowInterpretation();
-
-    // Tools: two people side by side, the chart saved and printed.
-    void MenuToolsCompatClick();
-    void MenuToolsSaveClick();
-    void MenuToolsPrintClick();
-    // The stored profiles, then the celebrities, as name and date part.
-    QList<profiles::ProfileEntry> knownPeople() const;
-    // The chart last drawn as a document: the name drawn, the strip's 351 days and the rhythms on it. Nothing
-    // before the first draw.
-    std::optional<chart::ChartDocument> drawnChartDocument() const;
-    QPointer<TFormCompatibility> FormCompatibility;
-
-    // Help, web links, About box and version check.
-    void MenuHelpHelpClick();
-    void MenuHelpNewsClick();
-    void MenuHelpDonationsClick();
-    void MenuHelpAboutClick();
-    void MenuHelpNewVersionsClick();
-
-    // The dialogs are made the first time they are needed; these make them if they are not there yet.
-    TFormAbout* aboutBox();
-    TFormEditor* profileEditor();
-    TFormInterpret* interpretWindow();
-
-  signals:
-    // A draw action has drawn this person (birth date as a date value).
-    void personDrawn(const QString& name, double birthDate);
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    // The controls that stand for a rhythm; a rhythm that is not a base rhythm has no day box and no indicator.
-    QAction* rhythmOption(const rhythm::Rhythm& r) const;
-    QLineEdit* cycleDayBox(const rhythm::Rhythm& r) const;
-    PictureBox* phaseIndicator(const rhythm::Rhythm& r) const;
-    void drawRhythm(const rhythm::Rhythm& r, double today);
-    int showCycleDay(int period, double today);
-    DateBoxes dateBoxes_;
-
-    void createControls();
-    void createMenus();
-    void connectHandlers();
-    // The size limits of the window's client area, worked out from the frame and screen metrics.
-    QSize minimumClientSize() const;
-    QSize maximumClientSize() const;
-    void applySizeLimits();
-    void LoadCelebrities();
-    void LoadProfiles();
-    // The list and the Personal submenu follow the profile list: a load refills them, an add or a delete
-    // changes one entry.
-    void connectProfileList();
-    QAction* newPersonalItem(int position);
-    void removeProfile(int position);
-    // Marks the Personal item of a position, now or as soon as the item is made.
-    void checkPersonalItem(int position);
-    void selectShownEntry();
-    static QString profileName(const QAction* item);
+    QActionGroup* PersonalGroup;  // the Personal items, one checked at a time
 
     // The entry whose name and date the boxes show since the last pick; a reload keeps it selected.
     std::optional<QString> selectedEntry_;
     bool selectionWriteReported_ = false;
-
-    QActionGroup* PersonalGroup;  // the Personal items, one checked at a time
     profiles::ProfileList* profileList_;
     profiles::Preferences prefs_;
-    QAction* newProfileItem(const QString& caption, void (TForm1::*handler)(QAction*), const QString& hint);
     bool closed_ = false;
-    void fitToFrame();
     bool fitting_ = false;
-    QSize storedOuterSize_;             // the saved outer size, kept until the user sizes the window
-    QSize restoredSize_;                // what the saved size came to inside the frame
-    QMargins frame_{-1, -1, -1, -1};    // the frame the size limits and the restored size were worked out with
-    std::optional<QString> drawnName_;  // the name of the person last drawn; nothing before the first draw
-    bool extraDrawn_ = false;           // the extra rhythms are on the chart
+    QSize storedOuterSize_;           // the saved outer size, kept until the user sizes the window
+    QSize restoredSize_;              // what the saved size came to inside the frame
+    QMargins frame_{-1, -1, -1, -1};  // the frame the size limits and the restored size were worked out with
+    std::optional<DrawnPerson> drawn_;
+    // The days the four day boxes show; before the first draw their designed texts, 2 to 5.
+    std::array<int, rhythm::BaseRhythmCount> shownCycleDays_{2, 3, 4, 5};
+    bool extraDrawn_ = false;  // the extra rhythms are on the chart
     // The celebrity file as read at start-up; its menu items are made from it when the menu first opens.
     profiles::CelebrityList celebrities_;
     LazyMenu* celebrityItems_ = nullptr;
@@ -236,16 +255,12 @@ class TForm1 : public QMainWindow {
     int checkedPersonal_ = -1;
     bool removingSelected_ = false;
     QPointer<TFormCritical> criticalWindow_;
+    QPointer<TFormCompatibility> compatibilityWindow_;
     QRect signLabelPlace_;                // where the sign name sits when it fits
     rhythm::RhythmSet drawnRhythms_ = 0;  // the curves on the chart since its last clearing
-    bool personDrawn_ = false;
 };
 
-// The program-wide state shared by the main window's handlers, zero until start-up sets it.
-extern double BirthDate;
-extern int TodayX;
-extern int ChartHeight;
-extern int ArcTop;
+// The settings-file object, open from start-up to the main window's close.
 extern std::unique_ptr<profiles::IniStore> IniFile;
 
 // The four windows. Each lives from its first use to the end of the run, and is cleared when its window goes.

@@ -9,6 +9,7 @@
 
 #include "chart/chart_drawing.h"
 #include "chart/indicator.h"
+#include "chart/strip_geometry.h"
 #include "chart/vertical_text.h"
 #include "forms/CriticalDays.h"
 #include "forms/Rorovovo1.h"
@@ -41,83 +42,75 @@ chart::Rgb buttonFace(const QWidget* w) { return w->palette().color(QPalette::Wi
 
 bool TForm1::CheckBirthDate() { return dateBoxes_.check(); }
 
-int TForm1::ShowCycleDay(int period) { return showCycleDay(period, platform::toDateValue(platform::now())); }
-
-int TForm1::showCycleDay(int period, double today) {
-    const int lived = rhythm::daysLived(BirthDate, today);
-    Edit6->setText(QString::number(lived));
-    const rhythm::Rhythm* r = rhythm::rhythmByPeriod(period);
-    QLineEdit* box = r ? cycleDayBox(*r) : nullptr;
-    if (box) {
-        box->setText(QString::number(rhythm::cycleDay(lived, period)));
-        // Writing the text a box already holds notifies nobody (a design text "4" and day 4), so the box is
-        // brought to two digits here as well; on a box already formatted this changes nothing.
-        Edit2Change(box);
-    }
-    return rhythm::leftEdgeCycleDay(lived, TodayX, period);
-}
-
 void TForm1::DrawChartFrame() {
     drawnRhythms_ = 0;
-    chart::drawChartFrame(ImageBio->canvas(), TodayX, ImageBio->width(), ImageBio->height());
+    chart::drawChartFrame(ImageBio->canvas(), chart::Strip.TodayX, ImageBio->width(), ImageBio->height());
 }
 
 void TForm1::DrawRhythmCurve(int period, int offset) {
     if (const rhythm::Rhythm* r = rhythm::rhythmByPeriod(period))
         drawnRhythms_ = static_cast<rhythm::RhythmSet>(drawnRhythms_ | (1u << (r->Number - 1)));
-    chart::drawRhythmCurve(ImageBio->canvas(), period, offset, ChartHeight, ArcTop, ImageBio->width());
+    chart::drawRhythmCurve(ImageBio->canvas(), period, offset, chart::Strip.ChartHeight, chart::Strip.ArcTop,
+                           ImageBio->width());
 }
 
 void TForm1::ButtonDrawBioClick() {
     if (!CheckBirthDate()) return;
     Panel2->resize(Panel2->width(), Label9->y() + 20);
-    BirthDate =
-        rhythm::encodeDate(rhythm::strToInt(utf8(Edit_year->text())), rhythm::strToInt(utf8(Edit_month->text())),
-                           rhythm::strToInt(utf8(Edit_day->text())));
     // One reading of the clock for the whole drawing, so its curves and the age agree on the day at midnight.
     const double today = platform::toDateValue(platform::now());
+    DrawnPerson person;
+    person.name = profiles::trimmedProfileName(Edit_name->text());
+    person.birthDate =
+        rhythm::encodeDate(rhythm::strToInt(utf8(Edit_year->text())), rhythm::strToInt(utf8(Edit_month->text())),
+                           rhythm::strToInt(utf8(Edit_day->text())));
+    person.daysLived = rhythm::daysLived(person.birthDate, today);
+    person.cycleDays = shownCycleDays_;
     ImageBio->canvas().setPenStyle(PenStyle::Solid);
     DrawChartFrame();
     for (const auto& r : rhythm::Rhythms)
-        if (r.Base && rhythmOption(r)->isChecked()) drawRhythm(r, today);
+        if (r.Base && rhythmOption(r)->isChecked()) drawRhythm(r, person);
     // One decimal, written with the user's decimal separator.
-    Edit_age->setText(QString::fromStdString(rhythm::formatAge(rhythm::ageYears(BirthDate, today)))
+    Edit_age->setText(QString::fromStdString(rhythm::formatAge(rhythm::ageYears(person.birthDate, today)))
                           .replace(QLatin1Char('.'), QLocale().decimalPoint()));
-    ShowZodiacSign(BirthDate);
+    ShowZodiacSign(person.birthDate);
     for (PictureBox* image : {Image_Physical, Image_Emotional, Image_Intellectual, Image_Intuitional})
         ClearIndicator(image);
     for (const auto& r : rhythm::Rhythms)
-        if (r.Base)
-            DrawPhaseIndicator(phaseIndicator(r), rhythm::strToInt(utf8(cycleDayBox(r)->text())), r.Period, r.Colour);
-    drawnName_ = profiles::trimmedProfileName(Edit_name->text());
+        if (r.Base) DrawPhaseIndicator(phaseIndicator(r), person.cycleDays[r.Number - 1], r.Period, r.Colour);
+    drawn_ = person;
     extraDrawn_ = false;
     MenuToolsSave->setEnabled(true);
     MenuToolsPrint->setEnabled(true);
-    emit personDrawn(*drawnName_, BirthDate);
-    PersonDrawn();
+    afterDraw();
+    emit personDrawn(person);
 }
 
 void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
-    const double today = platform::toDateValue(platform::now());
+    // Before any draw the extra curves are drawn for the birth date of day 0, as for everything else then.
+    DrawnPerson person = drawn_.value_or(DrawnPerson{});
+    person.daysLived = rhythm::daysLived(person.birthDate, platform::toDateValue(platform::now()));
     for (const auto& r : rhythm::Rhythms)
-        if (!r.Base && (rhythmOption(r)->isChecked() || sender == MenuProgramDrawExtra)) drawRhythm(r, today);
+        if (!r.Base && (rhythmOption(r)->isChecked() || sender == MenuProgramDrawExtra)) drawRhythm(r, person);
     Panel2->resize(Panel2->width(), Label17->y() + 18);
     extraDrawn_ = true;
-    if (personDrawn_) DrawCriticalMarks();
+    if (drawn_) DrawCriticalMarks();
 }
 
-void TForm1::PersonDrawn() {
-    personDrawn_ = true;
-    DrawCriticalMarks();
-    if (criticalWindow_) criticalWindow_->setPerson(Edit_name->text().trimmed(), BirthDate);
+rhythm::ShownRhythms TForm1::checkedRhythms() const {
+    rhythm::ShownRhythms shown{};
+    for (const auto& r : rhythm::Rhythms) shown[std::size_t(r.Number - 1)] = rhythmOption(r)->isChecked();
+    return shown;
 }
+
+void TForm1::afterDraw() { DrawCriticalMarks(); }
 
 void TForm1::DrawCriticalMarks() {
-    if (!MenuOptionsCriticalMarks->isChecked()) return;
-    const int lived = rhythm::daysLived(BirthDate, platform::toDateValue(platform::now()));
-    const int firstDayCount = lived - TodayX / 10;  // the day of the leftmost 10-pixel column
+    if (!MenuOptionsCriticalMarks->isChecked() || !drawn_) return;
+    const int lived = rhythm::daysLived(drawn_->birthDate, platform::toDateValue(platform::now()));
+    const int firstDayCount = lived - chart::Strip.daysBefore();  // the day of the leftmost column
     std::vector<chart::Rgb> colours;
-    for (int column = 0; 10 * column < ImageBio->width(); ++column) {
+    for (int column = 0; chart::Strip.DayWidth * column < ImageBio->width(); ++column) {
         const rhythm::RhythmSet critical = rhythm::criticalRhythms(firstDayCount + column);
         if (critical == 0) continue;
         colours.clear();
@@ -131,8 +124,9 @@ void TForm1::DrawCriticalMarks() {
 
 void TForm1::MenuToolsCriticalClick() {
     if (!criticalWindow_) {
-        criticalWindow_ = new TFormCritical(this);
-        if (personDrawn_) criticalWindow_->setPerson(Edit_name->text().trimmed(), BirthDate);
+        criticalWindow_ = new TFormCritical(IniFile, this);
+        if (drawn_) criticalWindow_->setPerson(*drawn_);
+        connect(this, &TForm1::personDrawn, criticalWindow_, &TFormCritical::setPerson);
     }
     if (!criticalWindow_->isVisible()) criticalWindow_->reset();
     criticalWindow_->show();
@@ -140,12 +134,20 @@ void TForm1::MenuToolsCriticalClick() {
     criticalWindow_->activateWindow();
 }
 
-void TForm1::drawRhythm(const rhythm::Rhythm& r, double today) {
+void TForm1::drawRhythm(const rhythm::Rhythm& r, DrawnPerson& person) {
     auto& canvas = ImageBio->canvas();
     canvas.setPenColor(r.Colour);
     canvas.setPenStyle(r.Pen);
-    const int offset = showCycleDay(r.Period, today);
-    DrawRhythmCurve(r.Period, offset);
+    Edit6->setText(QString::number(person.daysLived));
+    if (QLineEdit* box = cycleDayBox(r)) {
+        const int day = rhythm::cycleDay(person.daysLived, r.Period);
+        person.cycleDays[r.Number - 1] = shownCycleDays_[r.Number - 1] = day;
+        box->setText(QString::number(day));
+        // Writing the text a box already holds notifies nobody (a design text "4" and day 4), so the box is
+        // brought to two digits here as well; on a box already formatted this changes nothing.
+        Edit2Change(box);
+    }
+    DrawRhythmCurve(r.Period, rhythm::leftEdgeCycleDay(person.daysLived, chart::Strip.TodayX, r.Period));
 }
 
 void TForm1::MenuOptionsShowCyclesClick(QAction* sender) {
@@ -196,7 +198,7 @@ void TForm1::ShowZodiacSign(double date) {
 void TForm1::ScrollBar1Change() {
     ImageBio->move(-ScrollBar1->value(), ImageBio->y());
     // Truncating toward zero keeps the marker on the day whose column is at the view's left edge.
-    const int k = (ImageBio->x() + TodayX) / 10;
+    const int k = (ImageBio->x() + chart::Strip.TodayX) / chart::Strip.DayWidth;
     const QDate date = platform::now().date().addDays(-k);
     const QString text = QLocale().toString(date, QLocale::ShortFormat);
     DrawVerticalText(Image_date, text);
@@ -204,7 +206,7 @@ void TForm1::ScrollBar1Change() {
 }
 
 void TForm1::Button_nowClick() {
-    ScrollBar1->setValue(TodayX);
+    ScrollBar1->setValue(chart::Strip.TodayX);
     if (QWidget* focused = focusWidget()) focused->clearFocus();
     setFocus(Qt::OtherFocusReason);
 }

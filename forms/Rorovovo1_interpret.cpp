@@ -25,21 +25,15 @@ void TForm1::ShowInterpretation() {
     const int emotional = rhythm::strToInt(Edit3->text().toStdString());
     const int intellectual = rhythm::strToInt(Edit4->text().toStdString());
     const QDateTime now = platform::now();
-    // Until the first drawing the birth date is still day 0, which is nobody's birthday.
-    const bool birthday = BirthDate != 0 && rhythm::isBirthday(BirthDate, platform::toDateValue(now));
+    // Until the first drawing there is nobody to have a birthday.
+    const bool birthday = drawn_ && rhythm::isBirthday(drawn_->birthDate, platform::toDateValue(now));
 
-    TFormInterpret* window = interpretWindow();
-    window->Label4->setText(text(rhythm::physicalText(physical)));
-    window->Label5->setText(text(rhythm::emotionalText(emotional)));
-    window->Label6->setText(text(rhythm::intellectualText(intellectual)));
     // The texts describe the person last drawn; the caption names whoever the name box holds now.
-    window->setCaption(QStringLiteral("     Rhythm's interpretation @  ") +
-                       QLocale().toString(now.date(), QLocale::ShortFormat) + QStringLiteral("  -  for ") +
-                       Edit_name->text());
-    window->LabelGreeting->setVisible(birthday);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    interpretWindow()->showTexts(QStringLiteral("     Rhythm's interpretation @  ") +
+                                     QLocale().toString(now.date(), QLocale::ShortFormat) +
+                                     QStringLiteral("  -  for ") + Edit_name->text(),
+                                 text(rhythm::physicalText(physical)), text(rhythm::emotionalText(emotional)),
+                                 text(rhythm::intellectualText(intellectual)), birthday);
 }
 
 TFormInterpret* TForm1::interpretWindow() {

@@ -204,21 +204,14 @@ void TForm1::Edit_nameChange() {
 void TForm1::Button_addnewClick() {
     if (Edit_name->text().isEmpty() || dateBoxes_.anyEmpty()) return;
     if (!CheckBirthDate()) return;
-    const QString name = Edit_name->text();
-    const QString entry = profiles::buildProfileEntry(name, Edit_day->text(), Edit_month->text(), Edit_year->text());
-    if (const QString why = profiles::unstorableReason(name, entry); !why.isEmpty()) {
-        platform::showMessage(why);
+    const rhythm::Date date = dateBoxes_.value();
+    const auto added = profileList_->addProfile(Edit_name->text(), date.Day, date.Month, date.Year);
+    if (!added.refusal.isEmpty()) {
+        platform::showMessage(added.refusal);
         return;
     }
-    // Another copy may have stored the name since this list was loaded.
-    profileList_->refresh();
-    if (profileList_->find(profiles::trimmedProfileName(name)) >= 0) {
-        platform::showMessage(QStringLiteral("The name you are trying to add already exists on the database.."));
-        return;
-    }
-    const int p = profileList_->add(entry);
     Button_addnew->setEnabled(false);
-    ComboBox1->setCurrentIndex(p);
+    ComboBox1->setCurrentIndex(added.position);
     ComboBox1Change();
 }
 

@@ -25,33 +25,30 @@ QList<profiles::ProfileEntry> TForm1::knownPeople() const {
 }
 
 std::optional<chart::ChartDocument> TForm1::drawnChartDocument() const {
-    if (!drawnName_) return std::nullopt;
-    rhythm::ShownRhythms shown{};
-    for (const QAction* item : MenuOptionsShowRhytms->actions())
-        if (!item->isSeparator() && item->data().toInt() <= rhythm::BaseRhythmCount)
-            shown[item->data().toInt() - 1] = item->isChecked();
+    if (!drawn_) return std::nullopt;
+    rhythm::ShownRhythms shown = checkedRhythms();
     shown[4] = shown[5] = extraDrawn_;
     const double now = platform::toDateValue(platform::now());
-    return chart::makeChartDocument(drawnName_->toStdString(), BirthDate, now, std::floor(now) - TodayX / 10, 351,
-                                    shown);
+    return chart::makeChartDocument(drawn_->name.toStdString(), drawn_->birthDate, now,
+                                    std::floor(now) - chart::Strip.daysBefore(), chart::Strip.Days, shown);
 }
 
 void TForm1::MenuToolsCompatClick() {
-    if (!FormCompatibility) {
-        FormCompatibility = new TFormCompatibility(this);
-        connect(this, &TForm1::personDrawn, FormCompatibility, &TFormCompatibility::setFirstPerson);
-        if (drawnName_) FormCompatibility->setFirstPerson(*drawnName_, BirthDate);
+    if (!compatibilityWindow_) {
+        compatibilityWindow_ = new TFormCompatibility(this);
+        connect(this, &TForm1::personDrawn, compatibilityWindow_, &TFormCompatibility::setFirstPerson);
+        if (drawn_) compatibilityWindow_->setFirstPerson(*drawn_);
     }
-    FormCompatibility->setPeople(knownPeople());
-    FormCompatibility->show();
-    FormCompatibility->raise();
-    FormCompatibility->activateWindow();
+    compatibilityWindow_->setPeople(knownPeople());
+    compatibilityWindow_->show();
+    compatibilityWindow_->raise();
+    compatibilityWindow_->activateWindow();
 }
 
 void TForm1::MenuToolsSaveClick() {
     const auto doc = drawnChartDocument();
     if (!doc) return;
-    const QString base = drawnName_->isEmpty() ? QStringLiteral("chart") : *drawnName_;
+    const QString base = drawn_->name.isEmpty() ? QStringLiteral("chart") : drawn_->name;
     const QString path =
         platform::getSaveFileName(this, QStringLiteral("Save chart as"), QDir::home().filePath(base + ".png"),
                                   QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));

@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "core/errors.h"
 #include "forms/widgets.h"
 #include "platform/dialogs.h"
 #include "profiles/profile_entry.h"
 #include "profiles/profile_list.h"
-#include "rhythm/convert.h"
 
 namespace rorovovo::forms {
 
@@ -23,7 +23,8 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& captio
     return b;
 }
 
-std::string utf8(const QLineEdit* box) { return box->text().toStdString(); }
+// The panel out of view sits beyond the editor's client width.
+constexpr int kOutOfView = 400;
 
 }  // namespace
 
@@ -40,13 +41,13 @@ TFormEditor::TFormEditor(QWidget* parent) : QDialog(parent) {
 
 void TFormEditor::createControls() {
     Panel_add = place(new BevelPanel(this, BevelPanel::Style::LoweredInner), "Panel_add", 0, 0, 201, 89);
-    Label10 = place(new QLabel(QStringLiteral("name"), Panel_add), "Label10", 16, 4);
-    Edit_name = place(new QLineEdit(Panel_add), "Edit_name", 16, 16, 161, 21);
-    Label1 = place(new QLabel(QStringLiteral("day"), Panel_add), "Label1", 17, 44);
-    Label2 = place(new QLabel(QStringLiteral("month"), Panel_add), "Label2", 40, 44);
-    Label3 = place(new QLabel(QStringLiteral("year"), Panel_add), "Label3", 78, 44);
-    Edit_name->setTextMargins(0, 0, 0, 0);
-    dateBoxes_ = DateBoxes::create(Panel_add, 16, 56);
+    const PersonPanel person = PersonPanel::create(Panel_add, {{"Label10", "Label1", "Label2", "Label3"},
+                                                               {QPoint(16, 4), {17, 44}, {40, 44}, {78, 44}},
+                                                               {16, 16, 161, 21},
+                                                               {16, 56}});
+    std::tie(Label10, Label1, Label2, Label3) = std::tuple_cat(person.captions);
+    Edit_name = person.name;
+    dateBoxes_ = person.date;
     Edit_day = dateBoxes_.day;
     Edit_month = dateBoxes_.month;
     Edit_year = dateBoxes_.year;
@@ -77,23 +78,30 @@ void TFormEditor::FormCreate() {
 
 void TFormEditor::FormShow() { Edit_name->setFocus(Qt::OtherFocusReason); }
 
+bool TFormEditor::addProfile(profiles::ProfileList* list) {
+    Panel_add->move(0, Panel_add->y());
+    Panel_del->move(kOutOfView, Panel_del->y());
+    setProfileList(list);
+    return exec() == QDialog::Accepted;
+}
+
+bool TFormEditor::deleteProfile(profiles::ProfileList* list, int selected) {
+    ComboBox1->setModel(list);
+    ComboBox1->setCurrentIndex(selected);
+    Panel_add->move(kOutOfView, Panel_add->y());
+    Panel_del->move(0, Panel_del->y());
+    setProfileList(list);
+    return exec() == QDialog::Accepted;
+}
+
 void TFormEditor::Button_addnewClick() {
     if (Edit_name->text().isEmpty() || dateBoxes_.anyEmpty() || !dateBoxes_.check()) return;
-    const QString name = Edit_name->text();
-    // The boxes take any text that converts ("$0A" or " 5" as well), so the stored date is written afresh.
-    const QString entry = profiles::buildProfileEntry(
-        name, rhythm::strToInt(utf8(Edit_day)), rhythm::strToInt(utf8(Edit_month)), rhythm::strToInt(utf8(Edit_year)));
-    if (const QString why = profiles::unstorableReason(name, entry); !why.isEmpty()) {
-        platform::showMessage(why);
+    const rhythm::Date date = dateBoxes_.value();
+    const auto added = profileList().addProfile(Edit_name->text(), date.Day, date.Month, date.Year);
+    if (!added.refusal.isEmpty()) {
+        platform::showMessage(added.refusal);
         return;
     }
-    // Another copy may have stored the name since the list was loaded.
-    profileList().refresh();
-    if (profileList().find(profiles::trimmedProfileName(name)) >= 0) {
-        platform::showMessage(QStringLiteral("The name you are trying to add already exists on the database.."));
-        return;
-    }
-    profileList().add(entry);
     done(QDialog::Accepted);
 }
 
@@ -112,9 +120,7 @@ void TFormEditor::Button_deleteClick() {
     if (!profileList().remove(p)) {
         platform::showMessage(QStringLiteral("The profile '") + name +
                               QStringLiteral("' is no longer in the settings file."));
-        // The list has been reloaded from the file; offer what it holds now.
-        ComboBox1->clear();
-        for (int k = 0; k < profileList().count(); ++k) ComboBox1->addItem(profileList().name(k));
+        // The list has been reloaded from the file and offers what it holds now.
         ComboBox1->setCurrentIndex(-1);
         return;
     }

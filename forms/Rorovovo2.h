@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "forms/date_boxes.h"
+#include "forms/person_panel.h"
 
 class QComboBox;
 class QLabel;
@@ -26,6 +26,23 @@ class TFormEditor : public QDialog {
   public:
     explicit TFormEditor(QWidget* parent = nullptr);
 
+    // Shows the add panel modally; true when a profile was added to `list` (as its last one).
+    bool addProfile(profiles::ProfileList* list);
+    // Shows the delete panel modally with `selected` preselected; true when a profile was deleted from `list`.
+    bool deleteProfile(profiles::ProfileList* list, int selected);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void FormCreate();
+    void FormShow();
+    void Button_addnewClick();
+    void Button_deleteClick();
+    void setProfileList(profiles::ProfileList* list);
+    void createControls();
+
     BevelPanel* Panel_add;
     QLabel *Label10, *Label1, *Label2, *Label3;
     QLineEdit *Edit_name, *Edit_day, *Edit_month, *Edit_year;
@@ -33,20 +50,6 @@ class TFormEditor : public QDialog {
     BevelPanel* Panel_del;
     QComboBox* ComboBox1;
     QPushButton* Button_delete;
-
-    void FormCreate();
-    void FormShow();
-    void Button_addnewClick();
-    void Button_deleteClick();
-
-    void setProfileList(profiles::ProfileList* list);
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
-  private:
-    void createControls();
     DateBoxes dateBoxes_;
     profiles::ProfileList& profileList() const;
     QPointer<profiles::ProfileList> profileList_;

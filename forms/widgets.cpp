@@ -116,6 +116,24 @@ double luminance(const QColor& c) {
 
 void limitTypedLength(QLineEdit* box, int maxChars) { box->setValidator(new TypedLengthLimit(box, maxChars)); }
 
+namespace {
+
+class EventHook : public QObject {
+  public:
+    EventHook(QObject* watched, std::function<bool(QEvent*)> handler)
+        : QObject(watched), handler_(std::move(handler)) {}
+    bool eventFilter(QObject*, QEvent* event) override { return handler_(event); }
+
+  private:
+    std::function<bool(QEvent*)> handler_;
+};
+
+}  // namespace
+
+void onEvent(QObject* watched, std::function<bool(QEvent* event)> handler) {
+    watched->installEventFilter(new EventHook(watched, std::move(handler)));
+}
+
 void keepTextInside(QLineEdit* box) {
     const QFont designed = box->font();
     QObject::connect(box, &QLineEdit::textChanged, box, [box, designed](const QString& text) {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "chart/qimage_surface.h"
@@ -35,6 +36,10 @@ void onSignal(Window* window, Sender* sender, Signal signal, void (Window::*hand
     QObject::connect(sender, signal, window,
                      [window, handler] { platform::guarded([window, handler] { (window->*handler)(); }); });
 }
+
+// Calls `handler` with every event of `watched` before it gets it; true stops the event there. The hook goes with
+// the object.
+void onEvent(QObject* watched, std::function<bool(QEvent* event)> handler);
 
 // The colour a control writes its text in.
 void setTextColor(QWidget* widget, const QColor& color);

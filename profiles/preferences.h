@@ -3,22 +3,28 @@
 #include <QString>
 #include <memory>
 
+#include "profiles/ini_store.h"
+#include "rhythm/rhythms.h"
+
 namespace rorovovo::profiles {
 
-class IniStore;
-
-// One key of the "Preferences" section with its type and the value it reads as when missing. The window's size
-// and position have no fixed default: a missing value keeps what the window has, so the caller passes that.
+// One key of the settings file with its type, the value it reads as when missing, and its section ("Preferences"
+// unless named). Window sizes and positions have no fixed default: a missing value keeps what the window has, so
+// the caller passes that.
+inline constexpr char PreferencesSection[] = "Preferences";
 struct BoolPreference {
     const char* key;
     bool fallback;
+    const char* section = PreferencesSection;
 };
 struct IntPreference {
     const char* key;
+    const char* section = PreferencesSection;
 };
 struct TextPreference {
     const char* key;
     const char* fallback;
+    const char* section = PreferencesSection;
 };
 
 namespace prefs {
@@ -28,11 +34,18 @@ inline constexpr IntPreference WinWidth{"WinWidth"};  // pixels, frame included
 inline constexpr IntPreference WinHeight{"WinHeight"};
 inline constexpr IntPreference WinTop{"WinTop"};  // screen pixels of the frame's top left corner
 inline constexpr IntPreference WinLeft{"WinLeft"};
-inline constexpr TextPreference Rhytms{"Rhytms", "111100"};             // one "0" or "1" per rhythm, in menu order
+// One "0" or "1" per rhythm, in menu order.
+inline constexpr TextPreference Rhytms{"Rhytms", rhythm::DefaultRhytmsValue.data()};
 inline constexpr BoolPreference CriticalMarks{"CriticalMarks", false};  // triangles at the critical days
+
+// The critical-days window: its size, and the rhythms it lists, one "0" or "1" each as for Rhytms (all at first).
+inline constexpr char CriticalDaysSection[] = "CriticalDays";
+inline constexpr IntPreference CriticalWidth{"Width", CriticalDaysSection};
+inline constexpr IntPreference CriticalHeight{"Height", CriticalDaysSection};
+inline constexpr TextPreference CriticalRhythms{"Rhythms", "111111", CriticalDaysSection};
 }  // namespace prefs
 
-// The "Preferences" section of the settings file the program holds open. Every call reads or writes through to
+// The keys above in the settings file the program holds open. Every call reads or writes through to
 // the store; with no store open (start-up did not get that far, or the window has closed) it throws AppError and
 // touches nothing.
 class Preferences {
@@ -48,6 +61,10 @@ class Preferences {
 
     // A section of an older version that held the rhythms; it goes at every start.
     void eraseObsoleteRhythmSection();
+
+    bool isOpen() const { return store_ != nullptr; }
+    // One file write for the writes until its commit (IniStore::Batch).
+    std::unique_ptr<IniStore::Batch> batch();
 
   private:
     IniStore& store() const;

@@ -122,6 +122,17 @@ int ProfileList::storedSelection() const { return store().readInteger(kRecords, 
 
 void ProfileList::storeSelection(int position) { store().writeInteger(kRecords, kSelected, position); }
 
+ProfileList::Added ProfileList::addProfile(const QString& name, int day, int month, int year) {
+    // The stored date is written afresh from the numbers, however the boxes held them.
+    const QString entry = buildProfileEntry(name, day, month, year);
+    if (QString why = unstorableReason(name, entry); !why.isEmpty()) return {-1, why};
+    // Another copy may have stored the name since this list was loaded.
+    refresh();
+    if (find(trimmedProfileName(name)) >= 0)
+        return {-1, QStringLiteral("The name you are trying to add already exists on the database..")};
+    return {add(entry), {}};
+}
+
 int ProfileList::add(const QString& entry) {
     IniStore& s = store();
     // The lock is held from the look at the file to the write, so no other copy can slip in between.

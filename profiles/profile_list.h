@@ -31,7 +31,6 @@ class ProfileList : public QAbstractListModel {
     void load();
     // Reloads the list when the file holds other entries than the list.
     void refresh();
-    bool isLoaded() const { return loaded_; }
 
     int count() const { return int(entries_.size()); }
     // The name and the whole entry at a position, as loaded; empty outside the list.
@@ -50,6 +49,14 @@ class ProfileList : public QAbstractListModel {
     int storedSelection() const;
     void storeSelection(int position);
 
+    // Adds a person as a new profile, checked as every add is: a name and date that would not read back as typed,
+    // or a name already stored (letter case and blanks at the ends aside, and in the file as it is now), is refused
+    // with the sentence for the user and nothing written; otherwise the position of the new profile.
+    struct Added {
+        int position = -1;
+        QString refusal;
+    };
+    Added addProfile(const QString& name, int day, int month, int year);
     // Appends `entry` after the last entry the file holds (a key already in use is never overwritten) and makes it
     // the selected one, in one file write. Returns its position.
     int add(const QString& entry);

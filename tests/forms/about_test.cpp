@@ -184,8 +184,8 @@ class HelpMenu : public MainWindowTest {
 
 TEST_F(HelpMenu, menuItemKeyAndButtonOpenTheSameHelp) {
     touch(QStringLiteral("Rorovovo.chm"));
-    form->MenuHelpHelp->trigger();
-    form->ButtonHelp->click();
+    control<QAction>("MenuHelpHelp")->trigger();
+    control<QToolButton>("ButtonHelp")->click();
     QTest::keyClick(form, Qt::Key_F1);
     const QString help = "help " + folder() + "Rorovovo.chm";
     EXPECT_EQ(shellCalls(), QStringList({help, help, help}));
@@ -194,21 +194,21 @@ TEST_F(HelpMenu, menuItemKeyAndButtonOpenTheSameHelp) {
 
 TEST_F(HelpMenu, missingHelpFileFallsBackToTheTextGuideAfterTheMessage) {
     touch(QStringLiteral("Cyclomat.txt"));
-    form->MenuHelpHelp->trigger();
+    control<QAction>("MenuHelpHelp")->trigger();
     EXPECT_EQ(dialogTexts(), QStringList({"Help file not found"}));
     EXPECT_EQ(dialogs.at(0).kind, platform::DialogKind::Plain);
     EXPECT_EQ(shellCalls(), QStringList({"open " + folder() + "Cyclomat.txt"}));
 
     removeHelpFiles();
     shellCalls().clear();
-    form->ButtonHelp->click();
+    control<QToolButton>("ButtonHelp")->click();
     EXPECT_EQ(dialogTexts(), QStringList({"Help file not found", "Help file not found"}));
     EXPECT_TRUE(shellCalls().isEmpty());
 }
 
 TEST_F(HelpMenu, newsAndDonationsOpenTheirPages) {
-    form->MenuHelpNews->trigger();
-    form->MenuHelpDonations->trigger();
+    control<QAction>("MenuHelpNews")->trigger();
+    control<QAction>("MenuHelpDonations")->trigger();
     EXPECT_EQ(shellCalls(), QStringList({"open " + platform::newsUrl(), "open " + platform::donationUrl()}));
 }
 
@@ -216,11 +216,11 @@ TEST_F(HelpMenu, aboutOpensTheBoxModallyUntilItIsClicked) {
     bool wasModal = false, stayedAfterLink = false;
     QTimer::singleShot(0, [&] {
         wasModal = FormAbout->isVisible() && FormAbout->isModal();
-        QTest::mouseClick(FormAbout->Label7, Qt::LeftButton);
+        QTest::mouseClick(controlOf<QLabel>(FormAbout, "Label7"), Qt::LeftButton);
         stayedAfterLink = FormAbout->isVisible();
-        QTest::mouseClick(FormAbout->Label6, Qt::LeftButton);
+        QTest::mouseClick(controlOf<QLabel>(FormAbout, "Label6"), Qt::LeftButton);
     });
-    form->MenuHelpAbout->trigger();  // returns when the box closes
+    control<QAction>("MenuHelpAbout")->trigger();  // returns when the box closes
     EXPECT_TRUE(wasModal);
     EXPECT_TRUE(stayedAfterLink);
     EXPECT_FALSE(FormAbout->isVisible());
@@ -234,11 +234,11 @@ TEST_F(HelpMenu, versionCheckComparesWithTheRunningProgramsVersion) {
     platform::setVersionUrls(server.url("/soft/vitawave.xml"), server.url("/info/rorovovo/Vitawave_pad.xml"));
 
     server.serve("/soft/vitawave.xml", element("1.0.4.0"));
-    form->MenuHelpNewVersions->trigger();
+    control<QAction>("MenuHelpNewVersions")->trigger();
     server.serve("/soft/vitawave.xml", element("1.0.3.0"));
-    form->MenuHelpNewVersions->trigger();
+    control<QAction>("MenuHelpNewVersions")->trigger();
     server.serve("/soft/vitawave.xml", element("1.0.3.0 "));
-    form->MenuHelpNewVersions->trigger();
+    control<QAction>("MenuHelpNewVersions")->trigger();
     EXPECT_FALSE(QFile::exists(localCopy()));
 
     ASSERT_EQ(dialogs.size(), 3u);
@@ -250,7 +250,7 @@ TEST_F(HelpMenu, versionCheckComparesWithTheRunningProgramsVersion) {
     dialogs.clear();
     platform::setVersionUrls(testsupport::LocalHttpServer::refusedUrl("/soft/vitawave.xml"),
                              testsupport::LocalHttpServer::refusedUrl("/info/rorovovo/Vitawave_pad.xml"));
-    form->MenuHelpNewVersions->trigger();
+    control<QAction>("MenuHelpNewVersions")->trigger();
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].kind, platform::DialogKind::Warning);
     EXPECT_TRUE(dialogs[0].text.contains("\"Vitawave_pad.xml\"")) << dialogs[0].text.toStdString();

@@ -41,166 +41,169 @@ class ChartActionsTest : public MainWindowTest {
     void drawFor24000Days() {
         const QDate birth = fixedNow().date().addDays(-24000);
         setDate(QString::number(birth.day()), QString::number(birth.month()), QString::number(birth.year()));
-        QTest::mouseClick(form->ButtonDrawBio, Qt::LeftButton);
+        QTest::mouseClick(control<QToolButton>("ButtonDrawBio"), Qt::LeftButton);
     }
 };
 
 TEST_F(ChartActionsTest, draw_fillsDayBoxesTotalDaysAgeAndLegend) {
     drawFor24000Days();
     EXPECT_TRUE(dialogs.empty());
-    EXPECT_EQ(form->Edit6->text(), QStringLiteral("24000"));
-    EXPECT_EQ(form->Edit2->text(), QStringLiteral("11"));
-    EXPECT_EQ(form->Edit3->text(), QStringLiteral("04"));
-    EXPECT_EQ(form->Edit4->text(), QStringLiteral("09"));
-    EXPECT_EQ(form->Edit5->text(), QStringLiteral("22"));
-    EXPECT_EQ(form->Edit_age->text(), QStringLiteral("65.7"));  // 24000.44 days / 365.25
-    EXPECT_EQ(form->Panel2->height(), 174);
-    form->MenuProgramDrawExtra->trigger();
-    EXPECT_EQ(form->Panel2->height(), 204);
-    EXPECT_EQ(form->ScrollBar1->value(), 600);  // drawing never moves the view
+    EXPECT_EQ(control<QLineEdit>("Edit6")->text(), QStringLiteral("24000"));
+    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("11"));
+    EXPECT_EQ(control<QLineEdit>("Edit3")->text(), QStringLiteral("04"));
+    EXPECT_EQ(control<QLineEdit>("Edit4")->text(), QStringLiteral("09"));
+    EXPECT_EQ(control<QLineEdit>("Edit5")->text(), QStringLiteral("22"));
+    EXPECT_EQ(control<QLineEdit>("Edit_age")->text(), QStringLiteral("65.7"));  // 24000.44 days / 365.25
+    EXPECT_EQ(control<rorovovo::forms::BevelPanel>("Panel2")->height(), 174);
+    control<QAction>("MenuProgramDrawExtra")->trigger();
+    EXPECT_EQ(control<rorovovo::forms::BevelPanel>("Panel2")->height(), 204);
+    EXPECT_EQ(control<QScrollBar>("ScrollBar1")->value(), 600);  // drawing never moves the view
 }
 
 TEST_F(ChartActionsTest, bornToday_givesZeroDaysAndCriticalDayIndicators) {
     setDate("08", "12", "2026");
-    form->ButtonDrawBioClick();
-    EXPECT_EQ(form->Edit6->text(), QStringLiteral("0"));
-    for (QLineEdit* box : {form->Edit2, form->Edit3, form->Edit4, form->Edit5}) EXPECT_EQ(box->text(), "00");
-    EXPECT_EQ(form->Edit_age->text(), QStringLiteral("0.0"));
-    EXPECT_EQ(form->Image_Physical->toolTip(), QStringLiteral(" Cycle going up "));
-    EXPECT_EQ(form->Label_Sign->text(), QStringLiteral("sagittarius"));
-    EXPECT_EQ(form->ImageSign->toolTip(), QStringLiteral(" sagittarius : Nov 22 ~ Dec 21 "));
+    control<QToolButton>("ButtonDrawBio")->click();
+    EXPECT_EQ(control<QLineEdit>("Edit6")->text(), QStringLiteral("0"));
+    for (QLineEdit* box : {control<QLineEdit>("Edit2"), control<QLineEdit>("Edit3"), control<QLineEdit>("Edit4"),
+                           control<QLineEdit>("Edit5")})
+        EXPECT_EQ(box->text(), "00");
+    EXPECT_EQ(control<QLineEdit>("Edit_age")->text(), QStringLiteral("0.0"));
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_Physical")->toolTip(), QStringLiteral(" Cycle going up "));
+    EXPECT_EQ(control<QLabel>("Label_Sign")->text(), QStringLiteral("sagittarius"));
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageSign")->toolTip(),
+              QStringLiteral(" sagittarius : Nov 22 ~ Dec 21 "));
 }
 
 TEST_F(ChartActionsTest, invalidDate_showsTheMessageFocusesTheDayAndChangesNothing) {
     drawFor24000Days();
-    const QImage before = form->ImageBio->picture().copy();
+    const QImage before = control<rorovovo::forms::PictureBox>("ImageBio")->picture().copy();
     for (const auto& date : {std::array<const char*, 3>{"29", "02", "1900"},
                              {"31", "04", "2001"},
                              {"", "03", "1958"},
                              {"15", "03", "0"}}) {
-        form->Edit_year->setFocus();
+        control<QLineEdit>("Edit_year")->setFocus();
         dialogs.clear();
         setDate(date[0], date[1], date[2]);
-        form->ButtonDrawBioClick();
+        control<QToolButton>("ButtonDrawBio")->click();
         ASSERT_EQ(dialogs.size(), 1u) << date[0] << "." << date[1] << "." << date[2];
         EXPECT_EQ(dialogs[0].kind, DialogKind::Plain);
         EXPECT_EQ(dialogs[0].text, QStringLiteral("Sorry, but the 'Birthday Date' you supplied is not a valid Date.\r"
                                                   "Please go back and correct it..."));
-        EXPECT_EQ(form->focusWidget(), form->Edit_day);
-        EXPECT_EQ(form->Edit6->text(), QStringLiteral("24000"));
-        EXPECT_EQ(form->ImageBio->picture(), before);
+        EXPECT_EQ(form->focusWidget(), control<QLineEdit>("Edit_day"));
+        EXPECT_EQ(control<QLineEdit>("Edit6")->text(), QStringLiteral("24000"));
+        EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->picture(), before);
     }
     // A leap day of a leap year draws.
     dialogs.clear();
     setDate("29", "02", "2000");
-    form->ButtonDrawBioClick();
+    control<QToolButton>("ButtonDrawBio")->click();
     EXPECT_TRUE(dialogs.empty());
 }
 
 TEST_F(ChartActionsTest, uncheckedRhythm_leavesNoCurveAndKeepsItsDayBox) {
     drawFor24000Days();
-    EXPECT_GT(countColor(form->ImageBio->picture(), 0xFF0000), 3000);
-    form->MenuOptionsShowPhysical->trigger();
-    EXPECT_FALSE(form->MenuOptionsShowPhysical->isChecked());
+    EXPECT_GT(countColor(control<rorovovo::forms::PictureBox>("ImageBio")->picture(), 0xFF0000), 3000);
+    control<QAction>("MenuOptionsShowPhysical")->trigger();
+    EXPECT_FALSE(control<QAction>("MenuOptionsShowPhysical")->isChecked());
     setDate("01", "01", "2000");
-    form->ButtonDrawBioClick();
-    const QImage chart = form->ImageBio->picture();
+    control<QToolButton>("ButtonDrawBio")->click();
+    const QImage chart = control<rorovovo::forms::PictureBox>("ImageBio")->picture();
     EXPECT_EQ(countColor(chart, 0xFF0000), 0);
     EXPECT_GT(countColor(chart, 0xFF00FF), 3000);
-    EXPECT_EQ(form->Edit2->text(), QStringLiteral("11"));  // from the earlier draw
-    EXPECT_EQ(form->Edit6->text(), QString::number(QDate(2000, 1, 1).daysTo(fixedNow().date())));
+    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("11"));  // from the earlier draw
+    EXPECT_EQ(control<QLineEdit>("Edit6")->text(), QString::number(QDate(2000, 1, 1).daysTo(fixedNow().date())));
 }
 
 TEST_F(ChartActionsTest, extraRhythms_areAddedWithoutClearingAndRemovedByTheNextDraw) {
     drawFor24000Days();
-    const int red = countColor(form->ImageBio->picture(), 0xFF0000);
-    form->MenuProgramDrawExtra->trigger();
-    QImage chart = form->ImageBio->picture();
+    const int red = countColor(control<rorovovo::forms::PictureBox>("ImageBio")->picture(), 0xFF0000);
+    control<QAction>("MenuProgramDrawExtra")->trigger();
+    QImage chart = control<rorovovo::forms::PictureBox>("ImageBio")->picture();
     EXPECT_GT(countColor(chart, 0x00FFFF), 1000);
     EXPECT_GT(countColor(chart, 0x808000), 1000);
     EXPECT_GT(countColor(chart, 0xFF0000), red * 9 / 10);  // drawn over, not cleared
-    form->ButtonDrawBioClick();
-    chart = form->ImageBio->picture();
+    control<QToolButton>("ButtonDrawBio")->click();
+    chart = control<rorovovo::forms::PictureBox>("ImageBio")->picture();
     EXPECT_EQ(countColor(chart, 0x00FFFF), 0);
     EXPECT_EQ(countColor(chart, 0x808000), 0);
-    EXPECT_EQ(form->Panel2->height(), 174);
+    EXPECT_EQ(control<rorovovo::forms::BevelPanel>("Panel2")->height(), 174);
 }
 
 TEST_F(ChartActionsTest, extraRhythmsBeforeAnyDraw_useTheStartOfTheCalendar) {
-    form->MenuProgramDrawExtra->trigger();
-    EXPECT_EQ(form->Edit6->text(), QString::number(QDate(1899, 12, 30).daysTo(fixedNow().date())));
+    control<QAction>("MenuProgramDrawExtra")->trigger();
+    EXPECT_EQ(control<QLineEdit>("Edit6")->text(), QString::number(QDate(1899, 12, 30).daysTo(fixedNow().date())));
 }
 
 TEST_F(ChartActionsTest, indicators_showElapsedShareDirectionAndTransparentCorners) {
     drawFor24000Days();  // physical 11 of 23 (48 %, down), emotional 4 of 28 (14 %, up)
-    EXPECT_EQ(form->Image_Physical->toolTip(), QStringLiteral(" Cycle going down "));
-    EXPECT_EQ(form->Image_Emotional->toolTip(), QStringLiteral(" Cycle going up "));
-    const QImage physical = form->Image_Physical->picture();
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_Physical")->toolTip(), QStringLiteral(" Cycle going down "));
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_Emotional")->toolTip(), QStringLiteral(" Cycle going up "));
+    const QImage physical = control<rorovovo::forms::PictureBox>("Image_Physical")->picture();
     ASSERT_EQ(physical.size(), QSize(40, 40));
     EXPECT_EQ(physical.pixel(0, 39) & 0xFFFFFF, 0xFFFFFFu);  // the transparent colour stays white
     EXPECT_EQ(physical.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_GT(countColor(physical, 0xFF0000), 100);  // the wedge and the arrow
     // Every draw repaints all four, drawn rhythms or not.
-    form->MenuOptionsShowIntuitional->trigger();
+    control<QAction>("MenuOptionsShowIntuitional")->trigger();
     setDate("01", "01", "2000");
-    form->ButtonDrawBioClick();
-    EXPECT_GT(countColor(form->Image_Intuitional->picture(), 0x0000FF), 50);
+    control<QToolButton>("ButtonDrawBio")->click();
+    EXPECT_GT(countColor(control<rorovovo::forms::PictureBox>("Image_Intuitional")->picture(), 0x0000FF), 50);
 }
 
 TEST_F(ChartActionsTest, dayBoxes_areRewrittenWithTwoDigits) {
-    form->Edit3->setText(QStringLiteral("5"));
-    EXPECT_EQ(form->Edit3->text(), QStringLiteral("05"));
-    form->Edit3->setText(QStringLiteral("12"));
-    EXPECT_EQ(form->Edit3->text(), QStringLiteral("12"));
+    control<QLineEdit>("Edit3")->setText(QStringLiteral("5"));
+    EXPECT_EQ(control<QLineEdit>("Edit3")->text(), QStringLiteral("05"));
+    control<QLineEdit>("Edit3")->setText(QStringLiteral("12"));
+    EXPECT_EQ(control<QLineEdit>("Edit3")->text(), QStringLiteral("12"));
     EXPECT_TRUE(dialogs.empty());
 }
 
 TEST_F(ChartActionsTest, dateBoxes_takeDigitsAndBackspaceOnly) {
-    form->Edit_day->setFocus();
-    form->Edit_day->clear();
-    QTest::keyClicks(form->Edit_day, QStringLiteral("a-. 1x2"));
-    EXPECT_EQ(form->Edit_day->text(), QStringLiteral("12"));
-    QTest::keyClick(form->Edit_day, Qt::Key_Backspace);
-    EXPECT_EQ(form->Edit_day->text(), QStringLiteral("1"));
-    QTest::keyClicks(form->Edit_day, QStringLiteral("789"));
-    EXPECT_EQ(form->Edit_day->text(), QStringLiteral("17"));  // two characters at most
+    control<QLineEdit>("Edit_day")->setFocus();
+    control<QLineEdit>("Edit_day")->clear();
+    QTest::keyClicks(control<QLineEdit>("Edit_day"), QStringLiteral("a-. 1x2"));
+    EXPECT_EQ(control<QLineEdit>("Edit_day")->text(), QStringLiteral("12"));
+    QTest::keyClick(control<QLineEdit>("Edit_day"), Qt::Key_Backspace);
+    EXPECT_EQ(control<QLineEdit>("Edit_day")->text(), QStringLiteral("1"));
+    QTest::keyClicks(control<QLineEdit>("Edit_day"), QStringLiteral("789"));
+    EXPECT_EQ(control<QLineEdit>("Edit_day")->text(), QStringLiteral("17"));  // two characters at most
     // Clipboard keys arrive as control characters and are dropped.
-    form->Edit_day->selectAll();
-    QTest::keyClick(form->Edit_day, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form->Edit_day->text(), QStringLiteral("17"));
+    control<QLineEdit>("Edit_day")->selectAll();
+    QTest::keyClick(control<QLineEdit>("Edit_day"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(control<QLineEdit>("Edit_day")->text(), QStringLiteral("17"));
 }
 
 TEST_F(ChartActionsTest, clickingADateBox_selectsItsWholeText) {
-    form->Edit_year->setText(QStringLiteral("1958"));
-    QTest::mouseClick(form->Edit_year, Qt::LeftButton, {}, QPoint(5, 10));
-    EXPECT_EQ(form->Edit_year->selectedText(), QStringLiteral("1958"));
-    QTest::keyClicks(form->Edit_year, QStringLiteral("2"));
-    EXPECT_EQ(form->Edit_year->text(), QStringLiteral("2"));
-    QTest::mouseClick(form->Edit_month, Qt::LeftButton, {}, QPoint(3, 10));
-    EXPECT_EQ(form->Edit_month->selectedText(), form->Edit_month->text());
+    control<QLineEdit>("Edit_year")->setText(QStringLiteral("1958"));
+    QTest::mouseClick(control<QLineEdit>("Edit_year"), Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(control<QLineEdit>("Edit_year")->selectedText(), QStringLiteral("1958"));
+    QTest::keyClicks(control<QLineEdit>("Edit_year"), QStringLiteral("2"));
+    EXPECT_EQ(control<QLineEdit>("Edit_year")->text(), QStringLiteral("2"));
+    QTest::mouseClick(control<QLineEdit>("Edit_month"), Qt::LeftButton, {}, QPoint(3, 10));
+    EXPECT_EQ(control<QLineEdit>("Edit_month")->selectedText(), control<QLineEdit>("Edit_month")->text());
 }
 
 TEST_F(ChartActionsTest, leavingADateBox_padsItsNumberAndReportsAnEmptyBox) {
     form->activateWindow();
-    form->Edit_day->setFocus();
-    form->Edit_day->setText(QStringLiteral("5"));
-    form->Edit_year->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(form->Edit_day->text(), QStringLiteral("05"));
-    form->Edit_year->setText(QStringLiteral("58"));
-    form->Edit_month->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(form->Edit_year->text(), QStringLiteral("0058"));
-    form->Edit_month->setText(QStringLiteral("45"));
-    form->Edit_day->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(form->Edit_month->text(), QStringLiteral("45"));  // no range check here
+    control<QLineEdit>("Edit_day")->setFocus();
+    control<QLineEdit>("Edit_day")->setText(QStringLiteral("5"));
+    control<QLineEdit>("Edit_year")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(control<QLineEdit>("Edit_day")->text(), QStringLiteral("05"));
+    control<QLineEdit>("Edit_year")->setText(QStringLiteral("58"));
+    control<QLineEdit>("Edit_month")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(control<QLineEdit>("Edit_year")->text(), QStringLiteral("0058"));
+    control<QLineEdit>("Edit_month")->setText(QStringLiteral("45"));
+    control<QLineEdit>("Edit_day")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(control<QLineEdit>("Edit_month")->text(), QStringLiteral("45"));  // no range check here
     EXPECT_TRUE(dialogs.empty());
-    form->Edit_day->clear();
+    control<QLineEdit>("Edit_day")->clear();
     for (int i = 1; i <= 2; ++i) {
-        form->Edit_month->setFocus(Qt::TabFocusReason);
+        control<QLineEdit>("Edit_month")->setFocus(Qt::TabFocusReason);
         ASSERT_EQ(dialogs.size(), size_t(i));
         EXPECT_EQ(dialogs.back().kind, DialogKind::Error);
         EXPECT_EQ(dialogs.back().text, QStringLiteral("'' is not a valid integer value."));
-        EXPECT_TRUE(form->Edit_day->text().isEmpty());
-        form->Edit_day->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(control<QLineEdit>("Edit_day")->text().isEmpty());
+        control<QLineEdit>("Edit_day")->setFocus(Qt::TabFocusReason);
     }
 }
 
@@ -211,66 +214,70 @@ TEST_F(ChartActionsTest, scrolling_namesTheDayAtTheLeftEdge) {
         int days;
     } cases[] = {{0, -60}, {3000, 240}, {595, 0}, {605, 0}, {589, -1}, {611, 1}, {600, 0}, {10, -59}};
     for (const auto& c : cases) {
-        form->ScrollBar1->setValue(c.position);
-        EXPECT_EQ(form->ImageBio->x(), -c.position);
-        EXPECT_EQ(form->Image_date->accessibleName(), dateText(today.addDays(c.days))) << c.position;
+        control<QScrollBar>("ScrollBar1")->setValue(c.position);
+        EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->x(), -c.position);
+        EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_date")->accessibleName(), dateText(today.addDays(c.days)))
+            << c.position;
     }
     // The marker reads the clock at every change: past midnight the same position names the next day.
-    form->ScrollBar1->setValue(0);
+    control<QScrollBar>("ScrollBar1")->setValue(0);
     platform::setClock([] { return fixedNow().addDays(1); });
-    form->ScrollBar1->setValue(600);
-    EXPECT_EQ(form->Image_date->accessibleName(), dateText(today.addDays(1)));
+    control<QScrollBar>("ScrollBar1")->setValue(600);
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_date")->accessibleName(), dateText(today.addDays(1)));
 }
 
 TEST_F(ChartActionsTest, arrowAndPageSteps_keepWholeDays) {
-    form->ScrollBar1->setFocus();
-    QTest::keyClick(form->ScrollBar1, Qt::Key_Right);
-    EXPECT_EQ(form->ScrollBar1->value(), 610);
-    QTest::keyClick(form->ScrollBar1, Qt::Key_PageUp);
-    EXPECT_EQ(form->ScrollBar1->value(), 310);
-    QTest::keyClick(form->ScrollBar1, Qt::Key_Home);
-    EXPECT_EQ(form->ScrollBar1->value(), 0);
-    QTest::keyClick(form->ScrollBar1, Qt::Key_End);
-    EXPECT_EQ(form->ScrollBar1->value(), 3000);
+    control<QScrollBar>("ScrollBar1")->setFocus();
+    QTest::keyClick(control<QScrollBar>("ScrollBar1"), Qt::Key_Right);
+    EXPECT_EQ(control<QScrollBar>("ScrollBar1")->value(), 610);
+    QTest::keyClick(control<QScrollBar>("ScrollBar1"), Qt::Key_PageUp);
+    EXPECT_EQ(control<QScrollBar>("ScrollBar1")->value(), 310);
+    QTest::keyClick(control<QScrollBar>("ScrollBar1"), Qt::Key_Home);
+    EXPECT_EQ(control<QScrollBar>("ScrollBar1")->value(), 0);
+    QTest::keyClick(control<QScrollBar>("ScrollBar1"), Qt::Key_End);
+    EXPECT_EQ(control<QScrollBar>("ScrollBar1")->value(), 3000);
 }
 
 TEST_F(ChartActionsTest, scrollingNeverRedrawsTheChart_andNowReturnsToToday) {
     drawFor24000Days();
-    const QImage before = form->ImageBio->picture().copy();
-    for (int p : {0, 1234, 3000, 55}) form->ScrollBar1->setValue(p);
-    EXPECT_EQ(form->ImageBio->picture(), before);
-    form->Button_now->setFocus();
-    QTest::mouseClick(form->Button_now, Qt::LeftButton);
-    EXPECT_EQ(form->ScrollBar1->value(), 600);
-    EXPECT_EQ(form->ImageBio->x(), -600);
-    EXPECT_NE(form->focusWidget(), form->Button_now);
-    EXPECT_EQ(form->Image_date->accessibleName(), dateText(fixedNow().date()));
-    EXPECT_EQ(form->ImageBio->picture(), before);
+    const QImage before = control<rorovovo::forms::PictureBox>("ImageBio")->picture().copy();
+    for (int p : {0, 1234, 3000, 55}) control<QScrollBar>("ScrollBar1")->setValue(p);
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->picture(), before);
+    control<QPushButton>("Button_now")->setFocus();
+    QTest::mouseClick(control<QPushButton>("Button_now"), Qt::LeftButton);
+    EXPECT_EQ(control<QScrollBar>("ScrollBar1")->value(), 600);
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->x(), -600);
+    EXPECT_NE(form->focusWidget(), control<QPushButton>("Button_now"));
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_date")->accessibleName(), dateText(fixedNow().date()));
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->picture(), before);
 }
 
 TEST_F(ChartActionsTest, view_showsTheStripFromTheScrollPosition) {
     // A wide window shows more of the strip, so both ends of this check fit in the view.
     form->resize(1000, form->height());
     QApplication::processEvents();
-    ASSERT_GT(form->PanelBio->width(), 640);
-    const QPoint inside = form->PanelBio->clientArea()->pos();
-    auto shown = [&](int x, int y) { return form->PanelBio->grab().toImage().pixel(inside + QPoint(x, y)) & 0xFFFFFF; };
-    form->ScrollBar1->setValue(600);
+    ASSERT_GT(control<rorovovo::forms::BevelPanel>("PanelBio")->width(), 640);
+    const QPoint inside = control<rorovovo::forms::BevelPanel>("PanelBio")->clientArea()->pos();
+    auto shown = [&](int x, int y) {
+        return control<rorovovo::forms::BevelPanel>("PanelBio")->grab().toImage().pixel(inside + QPoint(x, y)) &
+               0xFFFFFF;
+    };
+    control<QScrollBar>("ScrollBar1")->setValue(600);
     EXPECT_EQ(shown(5, 40), 0xC0C0C0u);   // today's band at the left edge
     EXPECT_EQ(shown(15, 40), 0xFFFFFFu);  // the next day's column
-    form->ScrollBar1->setValue(0);
+    control<QScrollBar>("ScrollBar1")->setValue(0);
     EXPECT_EQ(shown(5, 40), 0xFFFFFFu);
     EXPECT_EQ(shown(605, 40), 0xC0C0C0u);  // 600 pixels in
     EXPECT_EQ(shown(615, 40), 0xFFFFFFu);
 }
 
 TEST_F(ChartActionsTest, dateMarker_isEngravedTextStandingOnEnd) {
-    const QImage marker = form->Image_date->picture();
-    EXPECT_EQ(form->Image_date->size(), marker.size());
+    const QImage marker = control<rorovovo::forms::PictureBox>("Image_date")->picture();
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_date")->size(), marker.size());
     EXPECT_GT(marker.height(), marker.width());  // the text stands on end
     EXPECT_GT(countColor(marker, 0x000000), 20);
     EXPECT_GT(countColor(marker, 0xFFFFFF), 5);
     const QRgb face = form->palette().color(QPalette::Window).rgb();
     EXPECT_GT(countColor(marker, face), marker.width() * marker.height() / 3);
-    EXPECT_EQ(form->Image_date->pos(), QPoint(8, 124));
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_date")->pos(), QPoint(8, 124));
 }

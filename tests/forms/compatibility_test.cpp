@@ -58,8 +58,8 @@ class CompatibilityTest : public MainWindowTest {
     }
 
     forms::TFormCompatibility* open() {
-        form->MenuToolsCompat->trigger();
-        auto* w = form->FormCompatibility.data();
+        control<QAction>("MenuToolsCompat")->trigger();
+        auto* w = form->findChild<forms::TFormCompatibility*>(QStringLiteral("FormCompatibility"));
         EXPECT_NE(w, nullptr);
         EXPECT_TRUE(waitFor([w] { return w && w->isVisible(); }));
         return w;
@@ -86,49 +86,57 @@ bool redAtTop(const QImage& img, int x) {
 
 TEST_F(CompatibilityTest, beforeAnyDraw_saysSoAndThereIsNothingToSaveOrPrint) {
     startWith(QByteArray());
-    EXPECT_TRUE(form->MenuTools->menuAction()->isVisible());
-    EXPECT_FALSE(form->MenuToolsSave->isEnabled());
-    EXPECT_FALSE(form->MenuToolsPrint->isEnabled());
+    EXPECT_TRUE(control<QMenu>("MenuTools")->menuAction()->isVisible());
+    EXPECT_FALSE(control<QAction>("MenuToolsSave")->isEnabled());
+    EXPECT_FALSE(control<QAction>("MenuToolsPrint")->isEnabled());
     auto* w = open();
     EXPECT_FALSE(w->isModal());
-    EXPECT_TRUE(w->LabelFirst->text().startsWith(QStringLiteral("Nobody drawn yet")));
-    EXPECT_EQ(shown({w->LabelPercent[0], w->LabelPercent[1], w->LabelPercent[2], w->LabelPercent[3]}, w->LabelOverall),
-              (QStringList{"-", "-", "-", "-", "-"}));
+    EXPECT_TRUE(controlOf<QLabel>(w, "LabelFirst")->text().startsWith(QStringLiteral("Nobody drawn yet")));
+    EXPECT_EQ(
+        shown({controlOf<QLabel>(w, "LabelPercent_Physical"), controlOf<QLabel>(w, "LabelPercent_Emotional"),
+               controlOf<QLabel>(w, "LabelPercent_Intellectual"), controlOf<QLabel>(w, "LabelPercent_Intuitional")},
+              controlOf<QLabel>(w, "LabelOverall")),
+        (QStringList{"-", "-", "-", "-", "-"}));
     // A second person alone compares with nobody.
-    w->Edit_name2->setText(QStringLiteral("Zed"));
-    QTest::keyClicks(w->Edit_day2, QStringLiteral("01"));
-    QTest::keyClicks(w->Edit_month2, QStringLiteral("02"));
-    QTest::keyClicks(w->Edit_year2, QStringLiteral("2000"));
-    QTest::mouseClick(w->Button_compare, Qt::LeftButton);
-    EXPECT_EQ(w->LabelOverall->text(), QStringLiteral("-"));
+    controlOf<QLineEdit>(w, "Edit_name2")->setText(QStringLiteral("Zed"));
+    QTest::keyClicks(controlOf<QLineEdit>(w, "Edit_day2"), QStringLiteral("01"));
+    QTest::keyClicks(controlOf<QLineEdit>(w, "Edit_month2"), QStringLiteral("02"));
+    QTest::keyClicks(controlOf<QLineEdit>(w, "Edit_year2"), QStringLiteral("2000"));
+    QTest::mouseClick(controlOf<QPushButton>(w, "Button_compare"), Qt::LeftButton);
+    EXPECT_EQ(controlOf<QLabel>(w, "LabelOverall")->text(), QStringLiteral("-"));
     EXPECT_TRUE(dialogs.empty());
 }
 
 TEST_F(CompatibilityTest, filteredPick_comparesAndDrawsFirstSolidAndSecondDashed) {
     startWith(kTwoProfiles);
     auto* w = open();
-    EXPECT_EQ(w->LabelFirst->text(), QStringLiteral("First person: Mara Quill, born 09.10.2026"));
-    ASSERT_EQ(w->ListPeople->count(), 4);
-    QTest::keyClicks(w->EditFilter, QStringLiteral("WREN"));
+    EXPECT_EQ(controlOf<QLabel>(w, "LabelFirst")->text(), QStringLiteral("First person: Mara Quill, born 09.10.2026"));
+    ASSERT_EQ(controlOf<QListWidget>(w, "ListPeople")->count(), 4);
+    QTest::keyClicks(controlOf<QLineEdit>(w, "EditFilter"), QStringLiteral("WREN"));
     QStringList visible;
-    for (int i = 0; i < w->ListPeople->count(); ++i)
-        if (!w->ListPeople->item(i)->isHidden()) visible << w->ListPeople->item(i)->text();
+    for (int i = 0; i < controlOf<QListWidget>(w, "ListPeople")->count(); ++i)
+        if (!controlOf<QListWidget>(w, "ListPeople")->item(i)->isHidden())
+            visible << controlOf<QListWidget>(w, "ListPeople")->item(i)->text();
     ASSERT_EQ(visible, QStringList{QStringLiteral("Tobias Wren  (23.10.2026)")});
-    QListWidgetItem* tobias = w->ListPeople->findItems(visible[0], Qt::MatchExactly).value(0);
-    QTest::mouseClick(w->ListPeople->viewport(), Qt::LeftButton, {}, w->ListPeople->visualItemRect(tobias).center());
+    QListWidgetItem* tobias = controlOf<QListWidget>(w, "ListPeople")->findItems(visible[0], Qt::MatchExactly).value(0);
+    QTest::mouseClick(controlOf<QListWidget>(w, "ListPeople")->viewport(), Qt::LeftButton, {},
+                      controlOf<QListWidget>(w, "ListPeople")->visualItemRect(tobias).center());
 
-    EXPECT_EQ(w->Edit_name2->text(), QStringLiteral("Tobias Wren"));
+    EXPECT_EQ(controlOf<QLineEdit>(w, "Edit_name2")->text(), QStringLiteral("Tobias Wren"));
     // 14 days apart: 5 of 23, 0 of 28, 5 of 33, 10 of 38 away from the same phase.
-    EXPECT_EQ(shown({w->LabelPercent[0], w->LabelPercent[1], w->LabelPercent[2], w->LabelPercent[3]}, w->LabelOverall),
-              (QStringList{"22 %", "0 %", "15 %", "26 %", "12 %"}));
-    EXPECT_EQ(w->Bar[0]->value(), 22);
-    EXPECT_EQ(w->Bar[1]->value(), 0);
-    EXPECT_EQ(w->Bar[3]->value(), 26);
-    const QImage bar = w->Bar[3]->grab().toImage();
+    EXPECT_EQ(
+        shown({controlOf<QLabel>(w, "LabelPercent_Physical"), controlOf<QLabel>(w, "LabelPercent_Emotional"),
+               controlOf<QLabel>(w, "LabelPercent_Intellectual"), controlOf<QLabel>(w, "LabelPercent_Intuitional")},
+              controlOf<QLabel>(w, "LabelOverall")),
+        (QStringList{"22 %", "0 %", "15 %", "26 %", "12 %"}));
+    EXPECT_EQ(controlOf<rorovovo::forms::PercentBar>(w, "Bar_Physical")->value(), 22);
+    EXPECT_EQ(controlOf<rorovovo::forms::PercentBar>(w, "Bar_Emotional")->value(), 0);
+    EXPECT_EQ(controlOf<rorovovo::forms::PercentBar>(w, "Bar_Intuitional")->value(), 26);
+    const QImage bar = controlOf<rorovovo::forms::PercentBar>(w, "Bar_Intuitional")->grab().toImage();
     EXPECT_EQ(bar.pixel(bar.width() / 8, bar.height() / 2) & 0xFFFFFF, kBlue);
     EXPECT_EQ(bar.pixel(bar.width() * 3 / 4, bar.height() / 2) & 0xFFFFFF, chart::kWhite);
 
-    const QImage chartImage = w->ImagePair->picture();
+    const QImage chartImage = controlOf<rorovovo::forms::PictureBox>(w, "ImagePair")->picture();
     // Mara's physical crest (x 57.5) is unbroken; Tobias's (x 197.5) has gaps between its dashes.
     for (int x = 54; x <= 61; ++x) EXPECT_TRUE(redAtTop(chartImage, x)) << x;
     int inked = 0, gaps = 0;
@@ -139,41 +147,45 @@ TEST_F(CompatibilityTest, filteredPick_comparesAndDrawsFirstSolidAndSecondDashed
     EXPECT_EQ(chartImage.pixel(70, 0) & 0xFFFFFF, kFuchsia);
 
     // Its own scroll bar moves the strip, opening at today like the main window.
-    EXPECT_EQ(w->ScrollPair->value(), 600);
-    EXPECT_EQ(w->ImagePair->x(), -600);
-    w->ScrollPair->setValue(0);
-    EXPECT_EQ(w->ImagePair->x(), 0);
-    EXPECT_EQ(form->ScrollBar1->value(), 600);  // the main window's view stays put
+    EXPECT_EQ(controlOf<QScrollBar>(w, "ScrollPair")->value(), 600);
+    EXPECT_EQ(controlOf<rorovovo::forms::PictureBox>(w, "ImagePair")->x(), -600);
+    controlOf<QScrollBar>(w, "ScrollPair")->setValue(0);
+    EXPECT_EQ(controlOf<rorovovo::forms::PictureBox>(w, "ImagePair")->x(), 0);
+    EXPECT_EQ(control<QScrollBar>("ScrollBar1")->value(), 600);  // the main window's view stays put
 
     // Drawing someone else in the main window makes them the first person.
-    form->ComboBox1->setCurrentIndex(1);
-    form->ComboBox1Change();
-    EXPECT_EQ(w->LabelFirst->text(), QStringLiteral("First person: Tobias Wren, born 23.10.2026"));
-    EXPECT_EQ(w->LabelOverall->text(), QStringLiteral("100 %"));
+    auto* profiles = control<QComboBox>("ComboBox1");
+    profiles->setCurrentIndex(1);
+    emit profiles->activated(1);
+    EXPECT_EQ(controlOf<QLabel>(w, "LabelFirst")->text(), QStringLiteral("First person: Tobias Wren, born 23.10.2026"));
+    EXPECT_EQ(controlOf<QLabel>(w, "LabelOverall")->text(), QStringLiteral("100 %"));
 }
 
 TEST_F(CompatibilityTest, typedPerson_isCheckedAsTheMainWindowChecksItsDate) {
     startWith(kTwoProfiles);
     auto* w = open();
-    QTest::keyClicks(w->Edit_name2, QStringLiteral("Zed"));
-    QTest::keyClicks(w->Edit_day2, QStringLiteral("3x1"));  // letters never get in
-    QTest::keyClicks(w->Edit_month2, QStringLiteral("04"));
-    QTest::keyClicks(w->Edit_year2, QStringLiteral("2026"));
-    EXPECT_EQ(w->Edit_day2->text(), QStringLiteral("31"));
-    QTest::mouseClick(w->Button_compare, Qt::LeftButton);
+    QTest::keyClicks(controlOf<QLineEdit>(w, "Edit_name2"), QStringLiteral("Zed"));
+    QTest::keyClicks(controlOf<QLineEdit>(w, "Edit_day2"), QStringLiteral("3x1"));  // letters never get in
+    QTest::keyClicks(controlOf<QLineEdit>(w, "Edit_month2"), QStringLiteral("04"));
+    QTest::keyClicks(controlOf<QLineEdit>(w, "Edit_year2"), QStringLiteral("2026"));
+    EXPECT_EQ(controlOf<QLineEdit>(w, "Edit_day2")->text(), QStringLiteral("31"));
+    QTest::mouseClick(controlOf<QPushButton>(w, "Button_compare"), Qt::LeftButton);
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].kind, platform::DialogKind::Plain);
     EXPECT_EQ(dialogs[0].text.toUtf8().toStdString(), std::string(rhythm::InvalidBirthDateMessage));
-    EXPECT_EQ(w->focusWidget(), w->Edit_day2);
-    EXPECT_EQ(w->LabelOverall->text(), QStringLiteral("-"));
+    EXPECT_EQ(w->focusWidget(), controlOf<QLineEdit>(w, "Edit_day2"));
+    EXPECT_EQ(controlOf<QLabel>(w, "LabelOverall")->text(), QStringLiteral("-"));
 
-    w->Edit_day2->selectAll();
-    QTest::keyClicks(w->Edit_day2, QStringLiteral("20"));  // 20.04.2026: 172 days before Mara
-    QTest::mouseClick(w->Button_compare, Qt::LeftButton);
+    controlOf<QLineEdit>(w, "Edit_day2")->selectAll();
+    QTest::keyClicks(controlOf<QLineEdit>(w, "Edit_day2"), QStringLiteral("20"));  // 20.04.2026: 172 days before Mara
+    QTest::mouseClick(controlOf<QPushButton>(w, "Button_compare"), Qt::LeftButton);
     EXPECT_EQ(dialogs.size(), 1u);
     // 172 days: 11 of 23, 4 of 28, 7 of 33, 20 of 38.
-    EXPECT_EQ(shown({w->LabelPercent[0], w->LabelPercent[1], w->LabelPercent[2], w->LabelPercent[3]}, w->LabelOverall),
-              (QStringList{"4 %", "71 %", "58 %", "5 %", "44 %"}));
+    EXPECT_EQ(
+        shown({controlOf<QLabel>(w, "LabelPercent_Physical"), controlOf<QLabel>(w, "LabelPercent_Emotional"),
+               controlOf<QLabel>(w, "LabelPercent_Intellectual"), controlOf<QLabel>(w, "LabelPercent_Intuitional")},
+              controlOf<QLabel>(w, "LabelOverall")),
+        (QStringList{"4 %", "71 %", "58 %", "5 %", "44 %"}));
 }
 
 TEST_F(CompatibilityTest, enter_picksTheSearchMatchAndComparesOnlyWithBothPeopleSet) {
@@ -182,27 +194,31 @@ TEST_F(CompatibilityTest, enter_picksTheSearchMatchAndComparesOnlyWithBothPeople
     EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("LabelOverallNote"))->text(),
               QStringLiteral("mean of Physical, Emotional, Intellectual"));
     // Enter in an empty second person's boxes compares nothing and says nothing.
-    w->Edit_name2->setFocus();
-    QTest::keyClick(w->Edit_name2, Qt::Key_Return);
+    controlOf<QLineEdit>(w, "Edit_name2")->setFocus();
+    QTest::keyClick(controlOf<QLineEdit>(w, "Edit_name2"), Qt::Key_Return);
     EXPECT_TRUE(dialogs.empty());
     // Down to one match, Enter picks it as a click does.
-    w->EditFilter->setFocus();
-    QTest::keyClicks(w->EditFilter, QStringLiteral("wren"));
-    QTest::keyClick(w->EditFilter, Qt::Key_Return);
+    controlOf<QLineEdit>(w, "EditFilter")->setFocus();
+    QTest::keyClicks(controlOf<QLineEdit>(w, "EditFilter"), QStringLiteral("wren"));
+    QTest::keyClick(controlOf<QLineEdit>(w, "EditFilter"), Qt::Key_Return);
     EXPECT_TRUE(dialogs.empty());
-    EXPECT_EQ(w->Edit_name2->text(), QStringLiteral("Tobias Wren"));
-    EXPECT_EQ(w->LabelOverall->text(), QStringLiteral("12 %"));
+    EXPECT_EQ(controlOf<QLineEdit>(w, "Edit_name2")->text(), QStringLiteral("Tobias Wren"));
+    EXPECT_EQ(controlOf<QLabel>(w, "LabelOverall")->text(), QStringLiteral("12 %"));
     // The legend writes the names in the window's face, as its labels are.
-    EXPECT_EQ(QString::fromStdString(w->ImageLegend->canvas().font().face), w->font().family());
+    EXPECT_EQ(QString::fromStdString(controlOf<rorovovo::forms::PictureBox>(w, "ImageLegend")->canvas().font().face),
+              w->font().family());
     // A date made invalid afterwards gets the message, and the figures of the earlier comparison go.
-    w->Edit_day2->setText(QStringLiteral("31"));
-    w->Edit_month2->setText(QStringLiteral("02"));
-    w->Edit_day2->setFocus();
-    QTest::keyClick(w->Edit_day2, Qt::Key_Enter);
+    controlOf<QLineEdit>(w, "Edit_day2")->setText(QStringLiteral("31"));
+    controlOf<QLineEdit>(w, "Edit_month2")->setText(QStringLiteral("02"));
+    controlOf<QLineEdit>(w, "Edit_day2")->setFocus();
+    QTest::keyClick(controlOf<QLineEdit>(w, "Edit_day2"), Qt::Key_Enter);
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].text.toUtf8().toStdString(), std::string(rhythm::InvalidBirthDateMessage));
-    EXPECT_EQ(shown({w->LabelPercent[0], w->LabelPercent[1], w->LabelPercent[2], w->LabelPercent[3]}, w->LabelOverall),
-              (QStringList{"-", "-", "-", "-", "-"}));
+    EXPECT_EQ(
+        shown({controlOf<QLabel>(w, "LabelPercent_Physical"), controlOf<QLabel>(w, "LabelPercent_Emotional"),
+               controlOf<QLabel>(w, "LabelPercent_Intellectual"), controlOf<QLabel>(w, "LabelPercent_Intuitional")},
+              controlOf<QLabel>(w, "LabelOverall")),
+        (QStringList{"-", "-", "-", "-", "-"}));
 }
 
 TEST_F(CompatibilityTest, saveChartAs_writesTheChosenFormatOrSaysWhyNot) {
@@ -214,20 +230,20 @@ TEST_F(CompatibilityTest, saveChartAs_writesTheChosenFormatOrSaysWhyNot) {
         suggested = s;
         return chosen;
     });
-    ASSERT_TRUE(form->MenuToolsSave->isEnabled());
-    form->MenuToolsSave->trigger();
+    ASSERT_TRUE(control<QAction>("MenuToolsSave")->isEnabled());
+    control<QAction>("MenuToolsSave")->trigger();
     EXPECT_TRUE(suggested.endsWith(QStringLiteral("Mara Quill.png")));
     const QImage png(chosen);
     EXPECT_EQ(png.width(), 2 * 3510);
 
     chosen = dir.filePath(QStringLiteral("missing/mara.pdf"));
-    form->MenuToolsSave->trigger();
+    control<QAction>("MenuToolsSave")->trigger();
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].text, QStringLiteral("Unable to write to ") + chosen);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"mara.png"});
     // A name of another kind is refused for what it is.
     chosen = dir.filePath(QStringLiteral("mara.txt"));
-    form->MenuToolsSave->trigger();
+    control<QAction>("MenuToolsSave")->trigger();
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[1].text, QStringLiteral("The file name must end in .png, .svg or .pdf."));
 }
@@ -243,7 +259,7 @@ TEST_F(CompatibilityTest, printChart_landscapeIntoAPdfFileWithNoPrinter) {
         printer.setOutputFileName(path);
         return true;
     });
-    form->MenuToolsPrint->trigger();
+    control<QAction>("MenuToolsPrint")->trigger();
     EXPECT_EQ(asked, QPageLayout::Landscape);
     EXPECT_TRUE(pdfText(path).contains(QStringLiteral("Mara Quill, born 09.10.2026")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"printed.pdf"});
@@ -287,7 +303,7 @@ TEST_F(CompatibilityTest, printIntoAFifo_isRefusedBeforeThePrintDialogOpensIt) {
         }
     });
     poll.start(20);
-    form->MenuToolsPrint->trigger();
+    control<QAction>("MenuToolsPrint")->trigger();
     ::close(reader);
     EXPECT_TRUE(clicked) << "the print dialog offered no file to print into";
     EXPECT_FALSE(overwriteAsked);

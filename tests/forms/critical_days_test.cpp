@@ -31,7 +31,7 @@ class CriticalDaysTest : public DrawnPersonTest {
     }
 
     TFormCritical* open() {
-        form->MenuToolsCritical->trigger();
+        control<QAction>("MenuToolsCritical")->trigger();
         auto* window = form->findChild<TFormCritical*>(QStringLiteral("FormCritical"));
         EXPECT_NE(window, nullptr);
         if (window) {
@@ -42,17 +42,19 @@ class CriticalDaysTest : public DrawnPersonTest {
 
     // The table against the day-by-day list: date, rhythms and kind per row, double and triple rows in bold.
     static void expectRows(const TFormCritical* w, const std::vector<BruteCriticalDay>& expected) {
-        ASSERT_EQ(w->TableCritical->rowCount(), int(expected.size()));
+        ASSERT_EQ(controlOf<QTableWidget>(w, "TableCritical")->rowCount(), int(expected.size()));
         for (int row = 0; row < int(expected.size()); ++row) {
             const BruteCriticalDay& day = expected[std::size_t(row)];
-            const QString dateText = w->TableCritical->item(row, 0)->text();
+            const QString dateText = controlOf<QTableWidget>(w, "TableCritical")->item(row, 0)->text();
             EXPECT_TRUE(dateText.endsWith(QLocale().toString(day.date, QLocale::ShortFormat)))
                 << dateText.toStdString();
             EXPECT_TRUE(dateText.startsWith(QLocale().toString(day.date, QStringLiteral("ddd"))));
-            EXPECT_EQ(w->TableCritical->item(row, 1)->text(), day.rhythms.join(QStringLiteral(", ")));
-            EXPECT_EQ(w->TableCritical->item(row, 2)->text(), day.kind);
-            EXPECT_EQ(w->TableCritical->item(row, 2)->font().bold(), day.kind != QLatin1String("single"));
-            const auto* names = qobject_cast<QLabel*>(w->TableCritical->cellWidget(row, 1));
+            EXPECT_EQ(controlOf<QTableWidget>(w, "TableCritical")->item(row, 1)->text(),
+                      day.rhythms.join(QStringLiteral(", ")));
+            EXPECT_EQ(controlOf<QTableWidget>(w, "TableCritical")->item(row, 2)->text(), day.kind);
+            EXPECT_EQ(controlOf<QTableWidget>(w, "TableCritical")->item(row, 2)->font().bold(),
+                      day.kind != QLatin1String("single"));
+            const auto* names = qobject_cast<QLabel*>(controlOf<QTableWidget>(w, "TableCritical")->cellWidget(row, 1));
             ASSERT_NE(names, nullptr);
             EXPECT_EQ(names->text().contains(QLatin1String("#ff0000")),
                       day.rhythms.contains(QLatin1String("Physical")));
@@ -63,14 +65,16 @@ class CriticalDaysTest : public DrawnPersonTest {
 TEST_F(CriticalDaysTest, beforeAnyDraw_saysSoInsteadOfAnEmptyTable) {
     TFormCritical* w = open();
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->LabelPerson->text().startsWith(QStringLiteral("No biorhythm has been drawn yet")));
-    EXPECT_FALSE(w->TableCritical->isEnabled());
-    EXPECT_FALSE(w->ButtonNextTriple->isEnabled());
-    EXPECT_FALSE(w->ButtonSaveCalendar->isEnabled());
+    EXPECT_TRUE(
+        controlOf<QLabel>(w, "LabelPerson")->text().startsWith(QStringLiteral("No biorhythm has been drawn yet")));
+    EXPECT_FALSE(controlOf<QTableWidget>(w, "TableCritical")->isEnabled());
+    EXPECT_FALSE(controlOf<QPushButton>(w, "ButtonNextTriple")->isEnabled());
+    EXPECT_FALSE(controlOf<QPushButton>(w, "ButtonSaveCalendar")->isEnabled());
     // A draw fills the open window.
     draw(QStringLiteral("Ada Lovelace"), {1815, 12, 10});
-    EXPECT_TRUE(w->TableCritical->isEnabled());
-    EXPECT_EQ(w->LabelPerson->text(), QStringLiteral("Critical days of Ada Lovelace, born 10.12.1815"));
+    EXPECT_TRUE(controlOf<QTableWidget>(w, "TableCritical")->isEnabled());
+    EXPECT_EQ(controlOf<QLabel>(w, "LabelPerson")->text(),
+              QStringLiteral("Critical days of Ada Lovelace, born 10.12.1815"));
 }
 
 TEST_F(CriticalDaysTest, table_listsTheDaysOfTheDefinitionForStartSpanAndTheTickedRhythms) {
@@ -78,11 +82,12 @@ TEST_F(CriticalDaysTest, table_listsTheDaysOfTheDefinitionForStartSpanAndTheTick
     TFormCritical* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(w->isModal());
-    EXPECT_EQ(w->DateFrom->date(), QDate(2024, 3, 15));
-    EXPECT_EQ(w->ComboSpan->currentText(), QStringLiteral("90 days"));
+    EXPECT_EQ(controlOf<QDateEdit>(w, "DateFrom")->date(), QDate(2024, 3, 15));
+    EXPECT_EQ(controlOf<QComboBox>(w, "ComboSpan")->currentText(), QStringLiteral("90 days"));
     // Every rhythm is listed at first, as on the command line, whatever the chart shows; the note says what counts.
-    EXPECT_EQ(w->LabelKindNote->text(), QStringLiteral("Only Physical, Emotional and Intellectual make a day double or "
-                                                       "triple."));
+    EXPECT_EQ(controlOf<QLabel>(w, "LabelKindNote")->text(),
+              QStringLiteral("Only Physical, Emotional and Intellectual make a day double or "
+                             "triple."));
     const QDate birth(1815, 12, 10);
     expectRows(w, bruteForceCriticalDays(birth, {2024, 3, 15}, 90));
     auto without = [](std::vector<BruteCriticalDay> days, const QStringList& unticked) {
@@ -100,10 +105,11 @@ TEST_F(CriticalDaysTest, table_listsTheDaysOfTheDefinitionForStartSpanAndTheTick
         }
         return kept;
     };
-    w->CheckRhythm[4]->click();  // Spiritual
-    w->CheckRhythm[0]->click();  // Physical: its days are no longer listed nor counted
-    w->ComboSpan->setCurrentIndex(w->ComboSpan->findText(QStringLiteral("365 days")));
-    w->DateFrom->setDate({2024, 1, 1});
+    controlOf<QCheckBox>(w, "CheckRhythm_Spiritual")->click();  // Spiritual
+    controlOf<QCheckBox>(w, "CheckRhythm_Physical")->click();   // Physical: its days are no longer listed nor counted
+    controlOf<QComboBox>(w, "ComboSpan")
+        ->setCurrentIndex(controlOf<QComboBox>(w, "ComboSpan")->findText(QStringLiteral("365 days")));
+    controlOf<QDateEdit>(w, "DateFrom")->setDate({2024, 1, 1});
     expectRows(w, without(bruteForceCriticalDays(birth, {2024, 1, 1}, 365), {"Spiritual", "Physical"}));
     // A person born in the future counts the days to the birth day.
     draw(QStringLiteral("Later"), {2024, 6, 1});
@@ -126,14 +132,17 @@ TEST_F(CriticalDaysTest, nextTriple_selectsItsRowAddingRowsAndSaysHowFarAway) {
         draw(QStringLiteral("Ada"), c.birth);
         TFormCritical* w = open();
         ASSERT_NE(w, nullptr);
-        w->ButtonNextTriple->click();
+        controlOf<QPushButton>(w, "ButtonNextTriple")->click();
         const QDate next = bruteForceNextTriple(c.birth, {2024, 3, 15});
-        const auto rows = w->TableCritical->selectionModel()->selectedRows();
+        const auto rows = controlOf<QTableWidget>(w, "TableCritical")->selectionModel()->selectedRows();
         ASSERT_EQ(rows.size(), 1);
-        EXPECT_TRUE(
-            w->TableCritical->item(rows[0].row(), 0)->text().endsWith(QLocale().toString(next, QLocale::ShortFormat)));
-        EXPECT_EQ(w->TableCritical->item(rows[0].row(), 2)->text(), QStringLiteral("triple"));
-        EXPECT_EQ(w->LabelNext->text(),
+        EXPECT_TRUE(controlOf<QTableWidget>(w, "TableCritical")
+                        ->item(rows[0].row(), 0)
+                        ->text()
+                        .endsWith(QLocale().toString(next, QLocale::ShortFormat)));
+        EXPECT_EQ(controlOf<QTableWidget>(w, "TableCritical")->item(rows[0].row(), 2)->text(),
+                  QStringLiteral("triple"));
+        EXPECT_EQ(controlOf<QLabel>(w, "LabelNext")->text(),
                   c.said.arg(QLocale().toString(next, QLocale::ShortFormat)).arg(QDate(2024, 3, 15).daysTo(next)));
         const int span = std::max(90, int(QDate(2024, 3, 15).daysTo(next)) + 1);
         expectRows(w, bruteForceCriticalDays(c.birth, {2024, 3, 15}, span));
@@ -146,17 +155,21 @@ TEST_F(CriticalDaysTest, keyboard_tabReachesEveryControlEscapeClosesAndTheSizeIs
     TFormCritical* w = open();
     ASSERT_NE(w, nullptr);
     QApplication::setActiveWindow(w);
-    w->DateFrom->setFocus();
-    ASSERT_TRUE(waitFor([w] { return w->DateFrom->hasFocus(); }));
+    controlOf<QDateEdit>(w, "DateFrom")->setFocus();
+    ASSERT_TRUE(waitFor([w] { return controlOf<QDateEdit>(w, "DateFrom")->hasFocus(); }));
     QSet<QWidget*> reached;
     for (int i = 0; i < 14; ++i) {
         reached << QApplication::focusWidget();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    for (QWidget* control : {static_cast<QWidget*>(w->DateFrom), static_cast<QWidget*>(w->ComboSpan),
-                             static_cast<QWidget*>(w->TableCritical), static_cast<QWidget*>(w->ButtonNextTriple),
-                             static_cast<QWidget*>(w->ButtonSaveCalendar), static_cast<QWidget*>(w->ButtonClose),
-                             static_cast<QWidget*>(w->CheckRhythm[0]), static_cast<QWidget*>(w->CheckRhythm[5])})
+    for (QWidget* control : {static_cast<QWidget*>(controlOf<QDateEdit>(w, "DateFrom")),
+                             static_cast<QWidget*>(controlOf<QComboBox>(w, "ComboSpan")),
+                             static_cast<QWidget*>(controlOf<QTableWidget>(w, "TableCritical")),
+                             static_cast<QWidget*>(controlOf<QPushButton>(w, "ButtonNextTriple")),
+                             static_cast<QWidget*>(controlOf<QPushButton>(w, "ButtonSaveCalendar")),
+                             static_cast<QWidget*>(controlOf<QPushButton>(w, "ButtonClose")),
+                             static_cast<QWidget*>(controlOf<QCheckBox>(w, "CheckRhythm_Physical")),
+                             static_cast<QWidget*>(controlOf<QCheckBox>(w, "CheckRhythm_Aesthetics"))})
         EXPECT_TRUE(reached.contains(control) || reached.contains(control->focusProxy()))
             << control->objectName().toStdString();
 
@@ -187,22 +200,22 @@ TEST_F(CriticalDaysTest, saveAsCalendar_writesTheListedDaysOrSaysWhyNot) {
         suggested = s;
         return path;
     });
-    w->ButtonSaveCalendar->click();
+    controlOf<QPushButton>(w, "ButtonSaveCalendar")->click();
     EXPECT_TRUE(suggested.endsWith(QStringLiteral("Ada Lovelace critical days.ics"))) << suggested.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
-    EXPECT_EQ(text.count("BEGIN:VEVENT"), w->TableCritical->rowCount());
+    EXPECT_EQ(text.count("BEGIN:VEVENT"), controlOf<QTableWidget>(w, "TableCritical")->rowCount());
     EXPECT_TRUE(text.contains("DTSTAMP:20240315T103000Z"));
     EXPECT_TRUE(text.contains("(Ada Lovelace)"));
     EXPECT_TRUE(errorsShown().empty());
 
     path = dir.filePath(QStringLiteral("missing/ada.ics"));
-    w->ButtonSaveCalendar->click();
+    controlOf<QPushButton>(w, "ButtonSaveCalendar")->click();
     ASSERT_EQ(errorsShown().size(), 1u);
     EXPECT_EQ(errorsShown()[0], QStringLiteral("Unable to write to %1.").arg(QDir::toNativeSeparators(path)));
     path.clear();  // cancelled: nothing happens
-    w->ButtonSaveCalendar->click();
+    controlOf<QPushButton>(w, "ButtonSaveCalendar")->click();
     EXPECT_EQ(errorsShown().size(), 1u);
 }
 
@@ -210,14 +223,14 @@ TEST_F(CriticalDaysTest, marks_offByDefaultStoredAndDrawnOnTheAxis) {
     // Born 21,249 days before today: day 21,252 (triple) is three days ahead, at x 630..639.
     const QDate birth = QDate(2024, 3, 18).addDays(-21252);
     draw(QStringLiteral("Ada"), birth);
-    EXPECT_FALSE(form->MenuOptionsCriticalMarks->isChecked());
-    const QImage plain = form->ImageBio->picture();
+    EXPECT_FALSE(control<QAction>("MenuOptionsCriticalMarks")->isChecked());
+    const QImage plain = control<rorovovo::forms::PictureBox>("ImageBio")->picture();
     const int axis = plain.height() / 2;
-    form->MenuOptionsCriticalMarks->trigger();
+    control<QAction>("MenuOptionsCriticalMarks")->trigger();
     const QString ini = platform::executableFolder() + QStringLiteral("Cyclomat.ini");
     EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value(QStringLiteral("Preferences/CriticalMarks")).toString(),
               QStringLiteral("1"));
-    const QImage marked = form->ImageBio->picture();
+    const QImage marked = control<rorovovo::forms::PictureBox>("ImageBio")->picture();
     const struct {
         int x, y;
         QRgb colour;
@@ -233,8 +246,8 @@ TEST_F(CriticalDaysTest, marks_offByDefaultStoredAndDrawnOnTheAxis) {
     EXPECT_EQ(marked.pixel(865, axis + 4) & 0xFFFFFF, 0xFF0000u);
     EXPECT_NE(marked.pixel(865, axis - 4) & 0xFFFFFF, 0x000000u);
 
-    form->MenuOptionsCriticalMarks->trigger();
-    EXPECT_EQ(form->ImageBio->picture(), plain);
+    control<QAction>("MenuOptionsCriticalMarks")->trigger();
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->picture(), plain);
     EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value(QStringLiteral("Preferences/CriticalMarks")).toString(),
               QStringLiteral("0"));
 }

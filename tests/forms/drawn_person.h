@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <vector>
 
+#include "controls.h"
 #include "forms/QuorvitAbout.h"
 #include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
@@ -36,7 +37,6 @@ class DrawnPersonTest : public ::testing::Test {
             dialogs.push_back(call);
             return platform::DialogButton::Ok;
         });
-        BirthDate = 0;  // a fresh run: nobody drawn yet
         form = createProgramWindows();
         startupDialogs = dialogs.size();
     }
@@ -54,9 +54,7 @@ class DrawnPersonTest : public ::testing::Test {
 
     template <class T>
     T* control(const char* name) const {
-        T* c = form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
+        return controlOf<T>(form, QLatin1String(name));
     }
 
     QString box(const char* name) const { return control<QLineEdit>(name)->text(); }

@@ -83,10 +83,10 @@ class EditorTest : public MainWindowTest {
 
     static void type(TFormEditor& e, const QString& name, const QString& day, const QString& month,
                      const QString& year) {
-        e.Edit_name->setText(name);
-        e.Edit_day->setText(day);
-        e.Edit_month->setText(month);
-        e.Edit_year->setText(year);
+        controlOf<QLineEdit>(&e, "Edit_name")->setText(name);
+        controlOf<QLineEdit>(&e, "Edit_day")->setText(day);
+        controlOf<QLineEdit>(&e, "Edit_month")->setText(month);
+        controlOf<QLineEdit>(&e, "Edit_year")->setText(year);
     }
 
     QByteArray fileBytes() const {
@@ -102,17 +102,18 @@ class EditorTest : public MainWindowTest {
 
     QStringList listNames() const {
         QStringList names;
-        for (int i = 0; i < form->ComboBox1->count(); ++i) names << form->ComboBox1->itemText(i);
+        for (int i = 0; i < control<QComboBox>("ComboBox1")->count(); ++i)
+            names << control<QComboBox>("ComboBox1")->itemText(i);
         return names;
     }
 
     // Position i of the Personal submenu: its item name and caption, which must follow the list.
     void expectPersonalMatchesList() const {
-        const auto items = form->MenuProfilePersonal->actions();
-        ASSERT_EQ(items.size(), form->ComboBox1->count());
+        const auto items = control<QMenu>("MenuProfilePersonal")->actions();
+        ASSERT_EQ(items.size(), control<QComboBox>("ComboBox1")->count());
         for (int i = 0; i < items.size(); ++i) {
             EXPECT_EQ(items[i]->objectName(), QStringLiteral("MenuProPers_%1").arg(i));
-            EXPECT_EQ(items[i]->text(), form->ComboBox1->itemText(i));
+            EXPECT_EQ(items[i]->text(), control<QComboBox>("ComboBox1")->itemText(i));
             EXPECT_EQ(form->findChildren<QAction*>(QStringLiteral("MenuProPers_%1").arg(i)).size(), 1) << i;
         }
         EXPECT_EQ(form->findChild<QAction*>(QStringLiteral("MenuProPers_%1").arg(items.size())), nullptr);
@@ -138,13 +139,13 @@ TEST_F(EditorTest, editor_isAFixedDialogWithBothPanelsAndTodayInItsDateBoxes) {
     const Place places[] = {
         {"Panel_add", e, {0, 0, 201, 89}},
         {"Panel_del", e, {400, 0, 201, 89}},
-        {"Edit_name", e->Panel_add, {16, 16, 161, 21}},
-        {"Edit_day", e->Panel_add, {16, 56, 20, 21}},
-        {"Edit_month", e->Panel_add, {43, 56, 20, 21}},
-        {"Edit_year", e->Panel_add, {70, 56, 35, 21}},
-        {"Button_addnew", e->Panel_add, {120, 56, 57, 22}},
-        {"ComboBox1", e->Panel_del, {22, 16, 155, 21}},
-        {"Button_delete", e->Panel_del, {120, 56, 57, 22}},
+        {"Edit_name", controlOf<rorovovo::forms::BevelPanel>(e, "Panel_add"), {16, 16, 161, 21}},
+        {"Edit_day", controlOf<rorovovo::forms::BevelPanel>(e, "Panel_add"), {16, 56, 20, 21}},
+        {"Edit_month", controlOf<rorovovo::forms::BevelPanel>(e, "Panel_add"), {43, 56, 20, 21}},
+        {"Edit_year", controlOf<rorovovo::forms::BevelPanel>(e, "Panel_add"), {70, 56, 35, 21}},
+        {"Button_addnew", controlOf<rorovovo::forms::BevelPanel>(e, "Panel_add"), {120, 56, 57, 22}},
+        {"ComboBox1", controlOf<rorovovo::forms::BevelPanel>(e, "Panel_del"), {22, 16, 155, 21}},
+        {"Button_delete", controlOf<rorovovo::forms::BevelPanel>(e, "Panel_del"), {120, 56, 57, 22}},
     };
     for (const Place& p : places) {
         auto* w = e->findChild<QWidget*>(QLatin1String(p.name));
@@ -152,9 +153,11 @@ TEST_F(EditorTest, editor_isAFixedDialogWithBothPanelsAndTodayInItsDateBoxes) {
         EXPECT_EQ(w->parentWidget(), p.parent) << p.name;
         EXPECT_EQ(w->geometry(), p.geometry) << p.name;
     }
-    EXPECT_TRUE(qobject_cast<forms::BevelPanel*>(e->Panel_add));
+    EXPECT_TRUE(qobject_cast<forms::BevelPanel*>(controlOf<rorovovo::forms::BevelPanel>(e, "Panel_add")));
     // Typing stops at each box's length; what the program writes stays whole.
-    for (const auto& [box, typed] : {std::pair{e->Edit_day, "12"}, {e->Edit_month, "12"}, {e->Edit_year, "1958"}}) {
+    for (const auto& [box, typed] : {std::pair{controlOf<QLineEdit>(e, "Edit_day"), "12"},
+                                     {controlOf<QLineEdit>(e, "Edit_month"), "12"},
+                                     {controlOf<QLineEdit>(e, "Edit_year"), "1958"}}) {
         const QString was = box->text();
         box->clear();
         QTest::keyClicks(box, QLatin1String(typed) + QStringLiteral("7"));
@@ -163,7 +166,7 @@ TEST_F(EditorTest, editor_isAFixedDialogWithBothPanelsAndTodayInItsDateBoxes) {
         EXPECT_EQ(box->text(), QStringLiteral("-01234"));
         box->setText(was);
     }
-    EXPECT_FALSE(e->ComboBox1->isEditable());
+    EXPECT_FALSE(controlOf<QComboBox>(e, "ComboBox1")->isEditable());
     const std::pair<const char*, QString> texts[] = {
         {"Label10", "name"}, {"Label1", "day"}, {"Label2", "month"}, {"Label3", "year"}, {"Button_addnew", "add new"}};
     for (const auto& [name, text] : texts) {
@@ -173,33 +176,33 @@ TEST_F(EditorTest, editor_isAFixedDialogWithBothPanelsAndTodayInItsDateBoxes) {
             qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text() : qobject_cast<QPushButton*>(w)->text();
         EXPECT_EQ(shown, text) << name;
     }
-    EXPECT_EQ(e->Button_delete->text(), QStringLiteral("delete"));
+    EXPECT_EQ(controlOf<QPushButton>(e, "Button_delete")->text(), QStringLiteral("delete"));
 
     // Tab order: name, year, month, day, add new.
-    EXPECT_EQ(nextTabStop(e->Edit_name), e->Edit_year);
-    EXPECT_EQ(nextTabStop(e->Edit_year), e->Edit_month);
-    EXPECT_EQ(nextTabStop(e->Edit_month), e->Edit_day);
-    EXPECT_EQ(nextTabStop(e->Edit_day), e->Button_addnew);
+    EXPECT_EQ(nextTabStop(controlOf<QLineEdit>(e, "Edit_name")), controlOf<QLineEdit>(e, "Edit_year"));
+    EXPECT_EQ(nextTabStop(controlOf<QLineEdit>(e, "Edit_year")), controlOf<QLineEdit>(e, "Edit_month"));
+    EXPECT_EQ(nextTabStop(controlOf<QLineEdit>(e, "Edit_month")), controlOf<QLineEdit>(e, "Edit_day"));
+    EXPECT_EQ(nextTabStop(controlOf<QLineEdit>(e, "Edit_day")), controlOf<QPushButton>(e, "Button_addnew"));
 
-    EXPECT_EQ(e->Edit_day->text(), QStringLiteral("08"));
-    EXPECT_EQ(e->Edit_month->text(), QStringLiteral("12"));
-    EXPECT_EQ(e->Edit_year->text(), QStringLiteral("2026"));
+    EXPECT_EQ(controlOf<QLineEdit>(e, "Edit_day")->text(), QStringLiteral("08"));
+    EXPECT_EQ(controlOf<QLineEdit>(e, "Edit_month")->text(), QStringLiteral("12"));
+    EXPECT_EQ(controlOf<QLineEdit>(e, "Edit_year")->text(), QStringLiteral("2026"));
     // One-digit day and month get their zero.
     platform::setClock([] { return QDateTime(QDate(987, 3, 5), QTime(23, 59)); });
     TFormEditor early(form);
-    EXPECT_EQ(early.Edit_day->text(), QStringLiteral("05"));
-    EXPECT_EQ(early.Edit_month->text(), QStringLiteral("03"));
-    EXPECT_EQ(early.Edit_year->text(), QStringLiteral("0987"));
+    EXPECT_EQ(controlOf<QLineEdit>(&early, "Edit_day")->text(), QStringLiteral("05"));
+    EXPECT_EQ(controlOf<QLineEdit>(&early, "Edit_month")->text(), QStringLiteral("03"));
+    EXPECT_EQ(controlOf<QLineEdit>(&early, "Edit_year")->text(), QStringLiteral("0987"));
 }
 
 TEST_F(EditorTest, add_storesAOneDigitDayAsTwoDigits_andSelectsChecksAndDrawsTheNewProfile) {
     start(kThreeProfiles);
-    const int result = withEditor(form->MenuAddNew, [](TFormEditor& e) {
-        EXPECT_EQ(e.Panel_add->x(), 0);
-        EXPECT_GE(e.Panel_del->x(), e.width());
-        EXPECT_EQ(e.focusWidget(), e.Edit_name);
+    const int result = withEditor(control<QAction>("MenuAddNew"), [](TFormEditor& e) {
+        EXPECT_EQ(controlOf<rorovovo::forms::BevelPanel>(&e, "Panel_add")->x(), 0);
+        EXPECT_GE(controlOf<rorovovo::forms::BevelPanel>(&e, "Panel_del")->x(), e.width());
+        EXPECT_EQ(e.focusWidget(), controlOf<QLineEdit>(&e, "Edit_name"));
         type(e, QStringLiteral("Lena Corwick "), QStringLiteral("5"), QStringLiteral("8"), QStringLiteral("1971"));
-        e.Button_addnew->click();
+        controlOf<QPushButton>(&e, "Button_addnew")->click();
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_TRUE(dialogs.empty());
@@ -207,16 +210,16 @@ TEST_F(EditorTest, add_storesAOneDigitDayAsTwoDigits_andSelectsChecksAndDrawsThe
     EXPECT_EQ(record(QStringLiteral("Profiles")), QStringLiteral("4"));
     EXPECT_EQ(record(QStringLiteral("Selected")), QStringLiteral("3"));
     EXPECT_EQ(listNames().last(), QStringLiteral("Lena Corwick "));
-    EXPECT_EQ(form->ComboBox1->currentIndex(), 3);
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentIndex(), 3);
     expectPersonalMatchesList();
     ASSERT_NE(personalItem(3), nullptr);
     EXPECT_TRUE(personalItem(3)->isChecked());
     // Read back from the file and drawn.
-    EXPECT_EQ(form->Edit_day->text(), QStringLiteral("05"));
-    EXPECT_EQ(form->Edit_month->text(), QStringLiteral("08"));
-    EXPECT_EQ(form->Edit_year->text(), QStringLiteral("1971"));
-    EXPECT_EQ(forms::BirthDate, rhythm::encodeDate(1971, 8, 5));
-    EXPECT_FALSE(form->Button_addnew->isEnabled());
+    EXPECT_EQ(control<QLineEdit>("Edit_day")->text(), QStringLiteral("05"));
+    EXPECT_EQ(control<QLineEdit>("Edit_month")->text(), QStringLiteral("08"));
+    EXPECT_EQ(control<QLineEdit>("Edit_year")->text(), QStringLiteral("1971"));
+    EXPECT_EQ(form->drawnPerson()->birthDate, rhythm::encodeDate(1971, 8, 5));
+    EXPECT_FALSE(control<QPushButton>("Button_addnew")->isEnabled());
 }
 
 TEST_F(EditorTest, add_refusesDuplicatesEmptyBoxesAndInvalidDates_andStaysOpen) {
@@ -236,12 +239,12 @@ TEST_F(EditorTest, add_refusesDuplicatesEmptyBoxesAndInvalidDates_andStaysOpen) 
         {"New Person", "29", "02", "2001", invalid},
         {"New Person", "1a", "01", "2000", invalid},
     };
-    const int result = withEditor(form->MenuAddNew, [&](TFormEditor& e) {
+    const int result = withEditor(control<QAction>("MenuAddNew"), [&](TFormEditor& e) {
         for (const Case& c : cases) {
             dialogs.clear();
-            e.Edit_name->setFocus();
+            controlOf<QLineEdit>(&e, "Edit_name")->setFocus();
             type(e, c.name, c.day, c.month, c.year);
-            e.Button_addnew->click();
+            controlOf<QPushButton>(&e, "Button_addnew")->click();
             EXPECT_TRUE(e.isVisible()) << c.name.toStdString();
             if (c.message.isEmpty()) {
                 EXPECT_TRUE(dialogs.empty()) << c.name.toStdString();
@@ -251,7 +254,7 @@ TEST_F(EditorTest, add_refusesDuplicatesEmptyBoxesAndInvalidDates_andStaysOpen) 
             EXPECT_EQ(dialogs[0].kind, DialogKind::Plain);
             EXPECT_EQ(dialogs[0].text, c.message);
             if (c.message == invalid) {
-                EXPECT_EQ(e.focusWidget(), e.Edit_day) << c.day.toStdString();
+                EXPECT_EQ(e.focusWidget(), controlOf<QLineEdit>(&e, "Edit_day")) << c.day.toStdString();
             }
         }
     });
@@ -264,45 +267,46 @@ TEST_F(EditorTest, add_refusesDuplicatesEmptyBoxesAndInvalidDates_andStaysOpen) 
 TEST_F(EditorTest, closeBox_cancels_andReopeningShowsWhatWasTypedLast) {
     start(kThreeProfiles);
     const QByteArray before = fileBytes();
-    EXPECT_EQ(withEditor(form->MenuAddNew,
+    EXPECT_EQ(withEditor(control<QAction>("MenuAddNew"),
                          [](TFormEditor& e) {
                              type(e, QStringLiteral("Half Typed"), QStringLiteral("3"), QStringLiteral("x"),
                                   QStringLiteral("19"));
                          }),
               QDialog::Rejected);
     EXPECT_EQ(fileBytes(), before);
-    EXPECT_EQ(form->MenuProfilePersonal->actions().size(), 3);
-    EXPECT_EQ(form->ComboBox1->currentIndex(), 1);
+    EXPECT_EQ(control<QMenu>("MenuProfilePersonal")->actions().size(), 3);
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentIndex(), 1);
 
     // The flat button opens the same add mode, even after a delete-mode showing in between.
-    withEditor(form->MenuDelete, [](TFormEditor&) {});
+    withEditor(control<QAction>("MenuDelete"), [](TFormEditor&) {});
     bool checked = false;
     QTimer::singleShot(0, [&] {
         TFormEditor* e = forms::FormEditor;
         checked = true;
-        EXPECT_EQ(e->Panel_add->x(), 0);
-        EXPECT_EQ(e->focusWidget(), e->Edit_name);
-        EXPECT_EQ(e->Edit_name->text(), QStringLiteral("Half Typed"));
-        EXPECT_EQ(e->Edit_day->text(), QStringLiteral("3"));
-        EXPECT_EQ(e->Edit_month->text(), QStringLiteral("x"));
-        EXPECT_EQ(e->Edit_year->text(), QStringLiteral("19"));
+        EXPECT_EQ(controlOf<rorovovo::forms::BevelPanel>(e, "Panel_add")->x(), 0);
+        EXPECT_EQ(e->focusWidget(), controlOf<QLineEdit>(e, "Edit_name"));
+        EXPECT_EQ(controlOf<QLineEdit>(e, "Edit_name")->text(), QStringLiteral("Half Typed"));
+        EXPECT_EQ(controlOf<QLineEdit>(e, "Edit_day")->text(), QStringLiteral("3"));
+        EXPECT_EQ(controlOf<QLineEdit>(e, "Edit_month")->text(), QStringLiteral("x"));
+        EXPECT_EQ(controlOf<QLineEdit>(e, "Edit_year")->text(), QStringLiteral("19"));
         e->close();
     });
-    form->ButtonAddNew->click();
+    control<QToolButton>("ButtonAddNew")->click();
     EXPECT_TRUE(checked);
 }
 
 TEST_F(EditorTest, deleteFirstOfThree_shiftsKeysAndItems_andTheNextAddTakesTheFreedKey) {
     start(kThreeProfiles);
-    const int result = withEditor(form->MenuDelete, [&](TFormEditor& e) {
-        EXPECT_EQ(e.Panel_del->x(), 0);
-        EXPECT_GE(e.Panel_add->x(), e.width());
+    const int result = withEditor(control<QAction>("MenuDelete"), [&](TFormEditor& e) {
+        EXPECT_EQ(controlOf<rorovovo::forms::BevelPanel>(&e, "Panel_del")->x(), 0);
+        EXPECT_GE(controlOf<rorovovo::forms::BevelPanel>(&e, "Panel_add")->x(), e.width());
         QStringList shown;
-        for (int i = 0; i < e.ComboBox1->count(); ++i) shown << e.ComboBox1->itemText(i);
+        for (int i = 0; i < controlOf<QComboBox>(&e, "ComboBox1")->count(); ++i)
+            shown << controlOf<QComboBox>(&e, "ComboBox1")->itemText(i);
         EXPECT_EQ(shown, QStringList({"Mara Quill", "Tobias Wren", "Ines Falkner"}));
-        EXPECT_EQ(e.ComboBox1->currentIndex(), 1);  // the main window's profile
-        e.ComboBox1->setCurrentIndex(0);
-        e.Button_delete->click();
+        EXPECT_EQ(controlOf<QComboBox>(&e, "ComboBox1")->currentIndex(), 1);  // the main window's profile
+        controlOf<QComboBox>(&e, "ComboBox1")->setCurrentIndex(0);
+        controlOf<QPushButton>(&e, "Button_delete")->click();
     });
     EXPECT_EQ(result, QDialog::Accepted);
     ASSERT_EQ(dialogs.size(), 1u);
@@ -317,14 +321,14 @@ TEST_F(EditorTest, deleteFirstOfThree_shiftsKeysAndItems_andTheNextAddTakesTheFr
     EXPECT_EQ(record(QStringLiteral("Profiles")), QStringLiteral("2"));
     // Another profile than the selected one went: the selection follows its person, "Selected" stays.
     EXPECT_EQ(record(QStringLiteral("Selected")), QStringLiteral("1"));
-    EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Tobias Wren"));
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentText(), QStringLiteral("Tobias Wren"));
     EXPECT_EQ(listNames(), QStringList({"Tobias Wren", "Ines Falkner"}));
     expectPersonalMatchesList();
     EXPECT_TRUE(personalItem(0)->isChecked());
 
-    withEditor(form->MenuAddNew, [](TFormEditor& e) {
+    withEditor(control<QAction>("MenuAddNew"), [](TFormEditor& e) {
         type(e, QStringLiteral("Otto Brannigan"), QStringLiteral("30"), QStringLiteral("01"), QStringLiteral("1955"));
-        e.Button_addnew->click();
+        controlOf<QPushButton>(&e, "Button_addnew")->click();
     });
     EXPECT_EQ(record(QStringLiteral("2")), QStringLiteral("Otto Brannigan|30.01.1955"));
     EXPECT_EQ(record(QStringLiteral("Profiles")), QStringLiteral("3"));
@@ -333,42 +337,44 @@ TEST_F(EditorTest, deleteFirstOfThree_shiftsKeysAndItems_andTheNextAddTakesTheFr
     EXPECT_FALSE(personalItem(0)->isChecked());
     // The Personal items still pick the profile they name.
     personalItem(1)->trigger();
-    EXPECT_EQ(form->Edit_name->text(), QStringLiteral("Ines Falkner"));
+    EXPECT_EQ(control<QLineEdit>("Edit_name")->text(), QStringLiteral("Ines Falkner"));
     EXPECT_EQ(record(QStringLiteral("Selected")), QStringLiteral("1"));
 }
 
 TEST_F(EditorTest, deletingTheSelectedProfile_selectsAndDrawsTheFirstOne) {
     start(kThreeProfiles);
-    ASSERT_EQ(form->Edit_name->text(), QStringLiteral("Tobias Wren"));
-    withEditor(form->MenuDelete, [](TFormEditor& e) { e.Button_delete->click(); });
+    ASSERT_EQ(control<QLineEdit>("Edit_name")->text(), QStringLiteral("Tobias Wren"));
+    withEditor(control<QAction>("MenuDelete"),
+               [](TFormEditor& e) { controlOf<QPushButton>(&e, "Button_delete")->click(); });
     EXPECT_EQ(dialogs.at(0).text, QStringLiteral("Sure to delete  'Tobias Wren's'  profile?"));
     EXPECT_EQ(listNames(), QStringList({"Mara Quill", "Ines Falkner"}));
-    EXPECT_EQ(form->ComboBox1->currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentIndex(), 0);
     EXPECT_EQ(record(QStringLiteral("Selected")), QStringLiteral("0"));
     EXPECT_EQ(record(QStringLiteral("1")), QStringLiteral("Ines Falkner|01.06.1962"));
-    EXPECT_EQ(form->Edit_name->text(), QStringLiteral("Mara Quill"));
-    EXPECT_EQ(forms::BirthDate, rhythm::encodeDate(1984, 11, 7));
+    EXPECT_EQ(control<QLineEdit>("Edit_name")->text(), QStringLiteral("Mara Quill"));
+    EXPECT_EQ(form->drawnPerson()->birthDate, rhythm::encodeDate(1984, 11, 7));
     expectPersonalMatchesList();
     EXPECT_TRUE(personalItem(0)->isChecked());
 }
 
 TEST_F(EditorTest, deletingTheOnlyProfile_emptiesListAndSubmenu_butKeepsThePersonShown) {
     start("[Records]\nProfiles=1\nSelected=0\n0=Mara Quill|07.11.1984\n");
-    withEditor(form->MenuDelete, [](TFormEditor& e) { e.Button_delete->click(); });
+    withEditor(control<QAction>("MenuDelete"),
+               [](TFormEditor& e) { controlOf<QPushButton>(&e, "Button_delete")->click(); });
     EXPECT_EQ(record(QStringLiteral("Profiles")), QStringLiteral("0"));
     EXPECT_EQ(record(QStringLiteral("0")), QStringLiteral("<missing>"));
-    EXPECT_EQ(form->ComboBox1->count(), 0);
-    EXPECT_TRUE(form->MenuProfilePersonal->actions().isEmpty());
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->count(), 0);
+    EXPECT_TRUE(control<QMenu>("MenuProfilePersonal")->actions().isEmpty());
     EXPECT_TRUE(form->findChild<QActionGroup*>(QStringLiteral("PersonalGroup"))->actions().isEmpty());
-    EXPECT_EQ(form->Edit_name->text(), QStringLiteral("Mara Quill"));
-    EXPECT_EQ(forms::BirthDate, rhythm::encodeDate(1984, 11, 7));
+    EXPECT_EQ(control<QLineEdit>("Edit_name")->text(), QStringLiteral("Mara Quill"));
+    EXPECT_EQ(form->drawnPerson()->birthDate, rhythm::encodeDate(1984, 11, 7));
 
     // With nothing left to pick, "delete" says so and changes nothing.
     const QByteArray before = fileBytes();
     dialogs.clear();
-    const int result = withEditor(form->MenuDelete, [&](TFormEditor& e) {
-        EXPECT_EQ(e.ComboBox1->currentIndex(), -1);
-        e.Button_delete->click();
+    const int result = withEditor(control<QAction>("MenuDelete"), [&](TFormEditor& e) {
+        EXPECT_EQ(controlOf<QComboBox>(&e, "ComboBox1")->currentIndex(), -1);
+        controlOf<QPushButton>(&e, "Button_delete")->click();
         EXPECT_TRUE(e.isVisible());
     });
     EXPECT_EQ(result, QDialog::Rejected);
@@ -382,9 +388,9 @@ TEST_F(EditorTest, cancelledConfirmationAndFailedWrite_changeNothing) {
     start(kThreeProfiles);
     const QByteArray before = fileBytes();
     answer = DialogButton::Cancel;
-    withEditor(form->MenuDelete, [&](TFormEditor& e) {
-        e.ComboBox1->setCurrentIndex(0);
-        e.Button_delete->click();
+    withEditor(control<QAction>("MenuDelete"), [&](TFormEditor& e) {
+        controlOf<QComboBox>(&e, "ComboBox1")->setCurrentIndex(0);
+        controlOf<QPushButton>(&e, "Button_delete")->click();
         EXPECT_TRUE(e.isVisible());
     });
     ASSERT_EQ(dialogs.size(), 1u);
@@ -399,9 +405,9 @@ TEST_F(EditorTest, cancelledConfirmationAndFailedWrite_changeNothing) {
     auto ops = std::make_shared<FailingReplace>();
     ops->fail = true;
     forms::IniFile = std::make_unique<profiles::IniStore>(iniPath(), ops);
-    withEditor(form->MenuDelete, [&](TFormEditor& e) {
-        e.ComboBox1->setCurrentIndex(0);
-        e.Button_delete->click();
+    withEditor(control<QAction>("MenuDelete"), [&](TFormEditor& e) {
+        controlOf<QComboBox>(&e, "ComboBox1")->setCurrentIndex(0);
+        controlOf<QPushButton>(&e, "Button_delete")->click();
         EXPECT_TRUE(e.isVisible());
     });
     ASSERT_EQ(dialogs.size(), 2u);
@@ -418,9 +424,9 @@ TEST_F(EditorTest, deleteOfAProfileTheFileNoLongerHolds_isRefused_andTheListsFol
     // Edited by hand meanwhile: only the first profile is left in the file.
     writeFile(iniPath(), "[Records]\nProfiles=1\nSelected=0\n0=Mara Quill|07.11.1984\n");
     const QByteArray before = fileBytes();
-    withEditor(form->MenuDelete, [](TFormEditor& e) {
-        e.ComboBox1->setCurrentIndex(2);
-        e.Button_delete->click();
+    withEditor(control<QAction>("MenuDelete"), [](TFormEditor& e) {
+        controlOf<QComboBox>(&e, "ComboBox1")->setCurrentIndex(2);
+        controlOf<QPushButton>(&e, "Button_delete")->click();
         EXPECT_TRUE(e.isVisible());
     });
     ASSERT_EQ(dialogs.size(), 2u);
@@ -436,9 +442,9 @@ TEST_F(EditorTest, addOfANameThatWouldNotReadBack_isRefusedWithTheReason) {
     const QByteArray before = fileBytes();
     for (const QString& name : {QStringLiteral("a|b"), QString(2037, QLatin1Char('x'))}) {
         dialogs.clear();
-        withEditor(form->MenuAddNew, [&](TFormEditor& e) {
+        withEditor(control<QAction>("MenuAddNew"), [&](TFormEditor& e) {
             type(e, name, QStringLiteral("05"), QStringLiteral("08"), QStringLiteral("1971"));
-            e.Button_addnew->click();
+            controlOf<QPushButton>(&e, "Button_addnew")->click();
             EXPECT_TRUE(e.isVisible());
         });
         ASSERT_EQ(dialogs.size(), 1u);
@@ -455,10 +461,10 @@ TEST_F(EditorTest, deleteAmongTenThousand_leavesEveryOtherEntryOnceInOrder) {
     for (int k = 0; k < kCount; ++k)
         ini += QByteArray::number(k) + "=Person " + QByteArray::number(k) + "|01.02.1970\n";
     start(ini);
-    ASSERT_EQ(form->ComboBox1->count(), kCount);
-    withEditor(form->MenuDelete, [](TFormEditor& e) {
-        e.ComboBox1->setCurrentIndex(kGone);
-        e.Button_delete->click();
+    ASSERT_EQ(control<QComboBox>("ComboBox1")->count(), kCount);
+    withEditor(control<QAction>("MenuDelete"), [](TFormEditor& e) {
+        controlOf<QComboBox>(&e, "ComboBox1")->setCurrentIndex(kGone);
+        controlOf<QPushButton>(&e, "Button_delete")->click();
     });
     const profiles::IniDocument doc = fileDocument();
     const QStringList keys = doc.keyNames(QStringLiteral("Records"));
@@ -470,10 +476,10 @@ TEST_F(EditorTest, deleteAmongTenThousand_leavesEveryOtherEntryOnceInOrder) {
         ASSERT_EQ(doc.value(QStringLiteral("Records"), keys[k + 2]),
                   QStringLiteral("Person %1|01.02.1970").arg(person));
     }
-    EXPECT_EQ(form->ComboBox1->itemText(kGone), QStringLiteral("Person %1").arg(kGone + 1));
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->itemText(kGone), QStringLiteral("Person %1").arg(kGone + 1));
     // A list this long gets its submenu items as the submenu first opens.
-    form->MenuProfilePersonal->popup(QPoint());
-    form->MenuProfilePersonal->hide();
+    control<QMenu>("MenuProfilePersonal")->popup(QPoint());
+    control<QMenu>("MenuProfilePersonal")->hide();
     ASSERT_NE(personalItem(kCount - 2), nullptr);
     EXPECT_EQ(personalItem(kGone)->text(), QStringLiteral("Person %1").arg(kGone + 1));
     EXPECT_EQ(personalItem(kCount - 2)->text(), QStringLiteral("Person %1").arg(kCount - 1));

@@ -26,10 +26,10 @@ class InterpretWindowTest : public testing::DrawnPersonTest {
     void openInterpretation() { control<QToolButton>("SpeedButton1")->click(); }
 
     QString caption() const { return FormInterpret->windowTitle(); }
-    QString physical() const { return FormInterpret->Label4->text(); }
-    QString emotional() const { return FormInterpret->Label5->text(); }
-    QString intellectual() const { return FormInterpret->Label6->text(); }
-    bool greetingShown() const { return !FormInterpret->LabelGreeting->isHidden(); }
+    QString physical() const { return controlOf<QLabel>(FormInterpret, "Label4")->text(); }
+    QString emotional() const { return controlOf<QLabel>(FormInterpret, "Label5")->text(); }
+    QString intellectual() const { return controlOf<QLabel>(FormInterpret, "Label6")->text(); }
+    bool greetingShown() const { return !controlOf<QLabel>(FormInterpret, "LabelGreeting")->isHidden(); }
 
     // The three day boxes and the three texts agree with each other and with the given days.
     void expectDays(int p, int e, int i) {
@@ -52,16 +52,16 @@ TEST_F(InterpretWindowTest, windowMatchesDesign_beforeItIsFirstShown) {
     EXPECT_EQ(FormInterpret->font().family(), designFont(12).family());
     EXPECT_EQ(FormInterpret->font().pixelSize(), designFont(12).pixelSize());
     EXPECT_EQ(caption(), QStringLiteral("     Rhythm's interpretation ..."));
-    EXPECT_EQ(FormInterpret->Bevel1->geometry(), QRect(8, 8, 465, 201));
+    EXPECT_EQ(controlOf<rorovovo::forms::BevelPanel>(FormInterpret, "Bevel1")->geometry(), QRect(8, 8, 465, 201));
 
     const struct {
         QLabel* label;
         const char* text;
         int top;
         QColor color;
-    } headings[] = {{FormInterpret->Label1, "Physical", 12, QColor(255, 0, 0)},
-                    {FormInterpret->Label2, "Emotional", 74, QColor(255, 0, 255)},
-                    {FormInterpret->Label3, "Intellectual", 136, QColor(0, 128, 0)}};
+    } headings[] = {{controlOf<QLabel>(FormInterpret, "Label1"), "Physical", 12, QColor(255, 0, 0)},
+                    {controlOf<QLabel>(FormInterpret, "Label2"), "Emotional", 74, QColor(255, 0, 255)},
+                    {controlOf<QLabel>(FormInterpret, "Label3"), "Intellectual", 136, QColor(0, 128, 0)}};
     for (const auto& h : headings) {
         EXPECT_EQ(h.label->text(), QLatin1String(h.text));
         EXPECT_EQ(h.label->pos(), QPoint(16, h.top)) << h.text;
@@ -72,17 +72,21 @@ TEST_F(InterpretWindowTest, windowMatchesDesign_beforeItIsFirstShown) {
         QLabel* label;
         const char* text;
         int top;
-    } texts[] = {{FormInterpret->Label4, "physical", 32},
-                 {FormInterpret->Label5, "emotional", 94},
-                 {FormInterpret->Label6, "intellectual", 156}};
+    } texts[] = {{controlOf<QLabel>(FormInterpret, "Label4"), "physical", 32},
+                 {controlOf<QLabel>(FormInterpret, "Label5"), "emotional", 94},
+                 {controlOf<QLabel>(FormInterpret, "Label6"), "intellectual", 156}};
     for (const auto& t : texts) {
         EXPECT_EQ(t.label->text(), QLatin1String(t.text));
         EXPECT_EQ(t.label->geometry(), QRect(16, t.top, 417, 33)) << t.text;
         EXPECT_TRUE(t.label->wordWrap()) << t.text;
-        EXPECT_TRUE(FormInterpret->Bevel1->geometry().contains(t.label->geometry())) << t.text;
+        EXPECT_TRUE(
+            controlOf<rorovovo::forms::BevelPanel>(FormInterpret, "Bevel1")->geometry().contains(t.label->geometry()))
+            << t.text;
     }
-    EXPECT_TRUE(FormInterpret->LabelGreeting->isHidden());
-    EXPECT_TRUE(FormInterpret->Bevel1->geometry().contains(FormInterpret->LabelGreeting->geometry()));
+    EXPECT_TRUE(controlOf<QLabel>(FormInterpret, "LabelGreeting")->isHidden());
+    EXPECT_TRUE(controlOf<rorovovo::forms::BevelPanel>(FormInterpret, "Bevel1")
+                    ->geometry()
+                    .contains(controlOf<QLabel>(FormInterpret, "LabelGreeting")->geometry()));
 }
 
 TEST_F(InterpretWindowTest, beforeAnyDrawing_readsTheDesignTexts2To4AndTheNameBoxAsItIs) {
@@ -132,8 +136,9 @@ TEST_F(InterpretWindowTest, longCaption_widensTheWindowSoATitleBarShowsItWhole) 
         EXPECT_GE(FormInterpret->width(), 492);
         EXPECT_EQ(FormInterpret->height(), 216);
         // The texts keep their designed boxes; the frame reaches as far as the window.
-        EXPECT_EQ(FormInterpret->Label4->geometry(), QRect(16, 32, 417, 33));
-        EXPECT_EQ(FormInterpret->Bevel1->geometry(), QRect(8, 8, FormInterpret->width() - 27, 201));
+        EXPECT_EQ(controlOf<QLabel>(FormInterpret, "Label4")->geometry(), QRect(16, 32, 417, 33));
+        EXPECT_EQ(controlOf<rorovovo::forms::BevelPanel>(FormInterpret, "Bevel1")->geometry(),
+                  QRect(8, 8, FormInterpret->width() - 27, 201));
     }
     EXPECT_GT(FormInterpret->width(), 492);
 }
@@ -234,7 +239,7 @@ TEST_F(InterpretWindowTest, birthdayGreeting_showsOnlyOnTheBirthday) {
     draw(QStringLiteral("Ann"), QDate(1990, 3, 15));
     openInterpretation();
     EXPECT_TRUE(greetingShown());
-    EXPECT_EQ(FormInterpret->LabelGreeting->text(), QStringLiteral("By the way: HAPPY BIRTHDAY!"));
+    EXPECT_EQ(controlOf<QLabel>(FormInterpret, "LabelGreeting")->text(), QStringLiteral("By the way: HAPPY BIRTHDAY!"));
     for (const QString& t : {caption(), physical(), emotional(), intellectual()})
         EXPECT_FALSE(t.contains(QStringLiteral("BIRTHDAY")));
 
@@ -283,9 +288,9 @@ TEST_F(InterpretWindowTest, clickOnTheBackgroundHides_clickOnTheFrameOrALabelDoe
     openInterpretation();
     ASSERT_TRUE(FormInterpret->isVisible());
 
-    QTest::mouseClick(FormInterpret->Label4, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(FormInterpret->Label1, Qt::LeftButton);
-    QTest::mouseClick(FormInterpret->LabelGreeting, Qt::LeftButton);
+    QTest::mouseClick(controlOf<QLabel>(FormInterpret, "Label4"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(controlOf<QLabel>(FormInterpret, "Label1"), Qt::LeftButton);
+    QTest::mouseClick(controlOf<QLabel>(FormInterpret, "LabelGreeting"), Qt::LeftButton);
     QTest::mouseClick(FormInterpret, Qt::LeftButton, {}, QPoint(200, 70));  // the frame between two texts
     QTest::mouseClick(FormInterpret, Qt::LeftButton, {}, QPoint(9, 200));   // just inside the frame's corner
     EXPECT_TRUE(FormInterpret->isVisible());

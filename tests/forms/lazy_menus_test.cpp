@@ -147,7 +147,7 @@ TEST_F(CelebrityMenuTest, largeFile_isBuiltWhenOpened_andEveryEntryPicks) {
                     .toUtf8();
     writeFile(datPath(), file);
     start();
-    QMenu* menu = form->MenuProfileCelebrity;
+    QMenu* menu = control<QMenu>("MenuProfileCelebrity");
     EXPECT_EQ(menu->actions().size(), LazyMenu::kBuiltAtOnce);
     menu->popup(form->mapToGlobal(QPoint(20, 20)));
     ASSERT_TRUE(waitFor([menu] { return menu->isVisible(); }));
@@ -157,9 +157,10 @@ TEST_F(CelebrityMenuTest, largeFile_isBuiltWhenOpened_andEveryEntryPicks) {
     for (int i : {0, LazyMenu::kBuiltAtOnce, count - 1}) {
         EXPECT_EQ(items[i]->text(), QStringLiteral("Star %1").arg(i));
         items[i]->trigger();
-        EXPECT_EQ(form->Edit_name->text(), QStringLiteral("Star %1").arg(i));
-        EXPECT_EQ(form->Edit_day->text(), QStringLiteral("%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
-        EXPECT_EQ(form->Edit_year->text(), QStringLiteral("19%1").arg(i % 90 + 10));
+        EXPECT_EQ(control<QLineEdit>("Edit_name")->text(), QStringLiteral("Star %1").arg(i));
+        EXPECT_EQ(control<QLineEdit>("Edit_day")->text(),
+                  QStringLiteral("%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
+        EXPECT_EQ(control<QLineEdit>("Edit_year")->text(), QStringLiteral("19%1").arg(i % 90 + 10));
     }
 }
 
@@ -182,32 +183,32 @@ class PersonalMenuTest : public MainWindowTest {
     void deleteProfile(int position) {
         using rorovovo::forms::FormEditor;
         QTimer::singleShot(0, [position] {
-            FormEditor->ComboBox1->setCurrentIndex(position);
-            FormEditor->Button_delete->click();
+            controlOf<QComboBox>(FormEditor, "ComboBox1")->setCurrentIndex(position);
+            controlOf<QPushButton>(FormEditor, "Button_delete")->click();
         });
-        form->MenuDelete->trigger();
+        control<QAction>("MenuDelete")->trigger();
     }
 
     void open() {
-        form->MenuProfilePersonal->popup(form->mapToGlobal(QPoint(20, 20)));
-        ASSERT_TRUE(waitFor([this] { return form->MenuProfilePersonal->isVisible(); }));
-        form->MenuProfilePersonal->hide();
+        control<QMenu>("MenuProfilePersonal")->popup(form->mapToGlobal(QPoint(20, 20)));
+        ASSERT_TRUE(waitFor([this] { return control<QMenu>("MenuProfilePersonal")->isVisible(); }));
+        control<QMenu>("MenuProfilePersonal")->hide();
     }
 
     // The menu mirrors the list, with the list's selection as its one checked item.
     void expectMenuMirrorsList(const char* what) {
-        const QList<QAction*> items = form->MenuProfilePersonal->actions();
-        ASSERT_EQ(items.size(), form->ComboBox1->count()) << what;
+        const QList<QAction*> items = control<QMenu>("MenuProfilePersonal")->actions();
+        ASSERT_EQ(items.size(), control<QComboBox>("ComboBox1")->count()) << what;
         int checked = -1;
         for (int k = 0; k < items.size(); ++k) {
-            EXPECT_EQ(items[k]->text(), form->ComboBox1->itemText(k)) << what << " at " << k;
+            EXPECT_EQ(items[k]->text(), control<QComboBox>("ComboBox1")->itemText(k)) << what << " at " << k;
             EXPECT_EQ(items[k]->objectName(), QStringLiteral("MenuProPers_%1").arg(k)) << what;
             if (items[k]->isChecked()) {
                 EXPECT_EQ(checked, -1) << what << ": a second checked item at " << k;
                 checked = k;
             }
         }
-        EXPECT_EQ(checked, form->ComboBox1->currentIndex()) << what;
+        EXPECT_EQ(checked, control<QComboBox>("ComboBox1")->currentIndex()) << what;
     }
 };
 
@@ -229,12 +230,12 @@ TEST_F(PersonalMenuTest, changesWhileNeverOpened_showInPlaceWhenItOpens) {
         for (int position : c.deletes) deleteProfile(position);
         if (c.add) {
             setDate(QStringLiteral("05"), QStringLiteral("06"), QStringLiteral("1977"));
-            form->Edit_name->setText(QStringLiteral("Newcomer"));
-            form->Button_addnew->click();
-            EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Newcomer")) << c.what;
+            control<QLineEdit>("Edit_name")->setText(QStringLiteral("Newcomer"));
+            control<QPushButton>("Button_addnew")->click();
+            EXPECT_EQ(control<QComboBox>("ComboBox1")->currentText(), QStringLiteral("Newcomer")) << c.what;
         }
-        EXPECT_EQ(form->ComboBox1->count(), kCount - int(c.deletes.size()) + int(c.add)) << c.what;
-        EXPECT_LE(form->MenuProfilePersonal->actions().size(), LazyMenu::kBuiltAtOnce) << c.what;
+        EXPECT_EQ(control<QComboBox>("ComboBox1")->count(), kCount - int(c.deletes.size()) + int(c.add)) << c.what;
+        EXPECT_LE(control<QMenu>("MenuProfilePersonal")->actions().size(), LazyMenu::kBuiltAtOnce) << c.what;
         open();
         expectMenuMirrorsList(c.what);
         TearDown();
@@ -249,8 +250,8 @@ TEST_F(PersonalMenuTest, itemMadeOnOpening_picksAndTakesTheCheck) {
     QAction* last = form->findChild<QAction*>(QStringLiteral("MenuProPers_%1").arg(kCount - 1));
     ASSERT_NE(last, nullptr);
     last->trigger();
-    EXPECT_EQ(form->ComboBox1->currentIndex(), kCount - 1);
-    EXPECT_EQ(form->Edit_name->text(), QStringLiteral("Person %1").arg(kCount - 1));
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentIndex(), kCount - 1);
+    EXPECT_EQ(control<QLineEdit>("Edit_name")->text(), QStringLiteral("Person %1").arg(kCount - 1));
     expectMenuMirrorsList("after the pick");
 }
 
@@ -259,7 +260,7 @@ TEST_F(PersonalMenuTest, itemMadeOnOpening_picksAndTakesTheCheck) {
 TEST_F(PersonalMenuTest, longList_itemsComingIntoTheMenuKeepNamesGroupAndCheck) {
     const int count = LazyMenu::kWindow + 50;
     startWithProfiles(count - 3, count);
-    QMenu* menu = form->MenuProfilePersonal;
+    QMenu* menu = control<QMenu>("MenuProfilePersonal");
     menu->popup(form->mapToGlobal(QPoint(20, 20)));
     ASSERT_TRUE(waitFor([menu] { return menu->isVisible(); }));
     EXPECT_EQ(menu->actions().first()->objectName(), QStringLiteral("MenuProPers_0"));
@@ -275,7 +276,7 @@ TEST_F(PersonalMenuTest, longList_itemsComingIntoTheMenuKeepNamesGroupAndCheck) 
     }
     menu->hide();
     form->findChild<QAction*>(QStringLiteral("MenuProPers_2"))->trigger();
-    EXPECT_EQ(form->ComboBox1->currentIndex(), 2);
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentIndex(), 2);
     int checked = 0;
     for (int k = 0; k < count; ++k)
         checked += form->findChild<QAction*>(QStringLiteral("MenuProPers_%1").arg(k))->isChecked() ? 1 : 0;

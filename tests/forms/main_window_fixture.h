@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "controls.h"
 #include "forms/QuorvitAbout.h"
 #include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
@@ -49,7 +50,6 @@ class MainWindowTest : public ::testing::Test {
 
     void start() {
         using namespace rorovovo::forms;
-        BirthDate = 0;  // as at the program's start
         form = createProgramWindows();
         form->show();
         QApplication::processEvents();
@@ -70,16 +70,14 @@ class MainWindowTest : public ::testing::Test {
     }
 
     template <class T>
-    T* child(const char* name) const {
-        T* w = form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+    T* control(const char* name) const {
+        return controlOf<T>(form, QLatin1String(name));
     }
 
     void setDate(const QString& day, const QString& month, const QString& year) {
-        form->Edit_day->setText(day);
-        form->Edit_month->setText(month);
-        form->Edit_year->setText(year);
+        control<QLineEdit>("Edit_day")->setText(day);
+        control<QLineEdit>("Edit_month")->setText(month);
+        control<QLineEdit>("Edit_year")->setText(year);
     }
 
     rorovovo::forms::TForm1* form = nullptr;

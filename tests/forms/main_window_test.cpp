@@ -16,6 +16,7 @@
 #include <QtTest/QTest>
 #include <functional>
 
+#include "chart/strip_geometry.h"
 #include "forms/widgets.h"
 #include "main_window_fixture.h"
 #include "platform/system_menu.h"
@@ -52,25 +53,26 @@ QString iniValue(const QString& path, const QString& key) {
 TEST_F(MainWindowTest, firstRun_showsTodayDefaultsAndReportsMissingCelebrityFile) {
     start();
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Biorhythms"));
-    EXPECT_EQ(form->Edit_day->text(), QStringLiteral("08"));
-    EXPECT_EQ(form->Edit_month->text(), QStringLiteral("12"));
-    EXPECT_EQ(form->Edit_year->text(), QStringLiteral("2026"));
-    EXPECT_TRUE(form->Edit_name->text().isEmpty());
-    EXPECT_EQ(form->ComboBox1->count(), 0);
-    EXPECT_TRUE(form->Button_addnew->isEnabled());
-    EXPECT_FALSE(form->MenuOptionsSize->isChecked());
-    EXPECT_FALSE(form->MenuOptionsPosit->isChecked());
+    EXPECT_EQ(control<QLineEdit>("Edit_day")->text(), QStringLiteral("08"));
+    EXPECT_EQ(control<QLineEdit>("Edit_month")->text(), QStringLiteral("12"));
+    EXPECT_EQ(control<QLineEdit>("Edit_year")->text(), QStringLiteral("2026"));
+    EXPECT_TRUE(control<QLineEdit>("Edit_name")->text().isEmpty());
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->count(), 0);
+    EXPECT_TRUE(control<QPushButton>("Button_addnew")->isEnabled());
+    EXPECT_FALSE(control<QAction>("MenuOptionsSize")->isChecked());
+    EXPECT_FALSE(control<QAction>("MenuOptionsPosit")->isChecked());
     const bool expected[] = {true, true, true, true, false, false};
-    const QAction* items[] = {form->MenuOptionsShowPhysical,     form->MenuOptionsShowEmotional,
-                              form->MenuOptionsShowIntellectual, form->MenuOptionsShowIntuitional,
-                              form->MenuOptionsShowSpiritual,    form->MenuOptionsShowAesthetics};
+    const QAction* items[] = {
+        control<QAction>("MenuOptionsShowPhysical"),     control<QAction>("MenuOptionsShowEmotional"),
+        control<QAction>("MenuOptionsShowIntellectual"), control<QAction>("MenuOptionsShowIntuitional"),
+        control<QAction>("MenuOptionsShowSpiritual"),    control<QAction>("MenuOptionsShowAesthetics")};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(items[i]->isChecked(), expected[i]) << i;
         EXPECT_EQ(items[i]->data().toInt(), i + 1);
     }
     // The day boxes keep their design texts until the first draw.
-    EXPECT_EQ(form->Edit2->text(), QStringLiteral("2"));
-    EXPECT_EQ(form->Edit5->text(), QStringLiteral("5"));
+    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), QStringLiteral("2"));
+    EXPECT_EQ(control<QLineEdit>("Edit5")->text(), QStringLiteral("5"));
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].kind, DialogKind::Plain);
     EXPECT_EQ(dialogs[0].text, QStringLiteral("Data file 'Cyclomat.dat' with Celebrity names does not exist on path.\r"
@@ -78,14 +80,14 @@ TEST_F(MainWindowTest, firstRun_showsTodayDefaultsAndReportsMissingCelebrityFile
     // Nothing is written before the user changes something.
     EXPECT_FALSE(QFile::exists(iniPath()));
     // The chart strip opens at today.
-    EXPECT_EQ(form->ScrollBar1->value(), 600);
-    EXPECT_EQ(form->ScrollBar1->maximum(), 3000);
-    EXPECT_EQ(form->ImageBio->x(), -600);
-    EXPECT_EQ(form->ImageBio->width(), 3513);
-    EXPECT_EQ(form->ImageBio->picture().size(), QSize(3513, 181));
-    EXPECT_EQ(forms::TodayX, 600);
-    EXPECT_EQ(forms::ChartHeight, 181);
-    EXPECT_GT(form->myImageList->y(), 400);
+    EXPECT_EQ(control<QScrollBar>("ScrollBar1")->value(), 600);
+    EXPECT_EQ(control<QScrollBar>("ScrollBar1")->maximum(), 3000);
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->x(), -600);
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->width(), 3513);
+    EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->picture().size(), QSize(3513, 181));
+    EXPECT_EQ(chart::Strip.TodayX, 600);
+    EXPECT_EQ(chart::Strip.ChartHeight, 181);
+    EXPECT_GT(control<rorovovo::forms::PictureBox>("myImageList")->y(), 400);
 }
 
 TEST_F(MainWindowTest, controls_carryTheirCaptionsHintsAndPlaces) {
@@ -110,30 +112,30 @@ TEST_F(MainWindowTest, controls_carryTheirCaptionsHintsAndPlaces) {
                   {"Image_Intuitional", {55, 46, 40, 40}},
                   {"ScrollBar1", {0, 182, 509, 16}}};
     for (const auto& p : places) {
-        auto* w = child<QWidget>(p.name);
+        auto* w = control<QWidget>(p.name);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->geometry(), p.geometry) << p.name;
     }
-    EXPECT_EQ(child<QToolButton>("ButtonAddNew")->toolTip(), QStringLiteral(" add new profile "));
-    EXPECT_EQ(child<QToolButton>("ButtonDrawBio")->toolTip(), QStringLiteral(" draw biorhythm "));
-    EXPECT_EQ(child<QToolButton>("ButtonDrawBio")->text(), QStringLiteral("draw bio"));
-    EXPECT_EQ(child<QToolButton>("ButtonAbout")->toolTip(), QStringLiteral(" about "));
-    EXPECT_EQ(child<QToolButton>("ButtonHelp")->toolTip(), QStringLiteral(" help "));
-    EXPECT_EQ(child<QToolButton>("ButtonClose")->toolTip(), QStringLiteral(" close "));
-    EXPECT_EQ(child<QComboBox>("ComboBox1")->toolTip(), QStringLiteral(" select profile "));
-    EXPECT_EQ(child<QToolButton>("SpeedButton1")->toolTip(), QStringLiteral(" biorhythm today's interpretation "));
-    EXPECT_EQ(child<QLabel>("Label11")->text(), QStringLiteral("Day         of 23"));
-    EXPECT_EQ(child<QLabel>("Label14")->text(), QStringLiteral("Day         of 38"));
-    EXPECT_EQ(child<QLabel>("Label17")->text(), QStringLiteral("Aesthetics"));
-    EXPECT_EQ(child<QLabel>("Label_Sign")->text(), QStringLiteral("zodiac"));
-    EXPECT_EQ(child<QPushButton>("Button_now")->text(), QStringLiteral("!"));
-    EXPECT_FALSE(form->Edit6->isEnabled());
-    EXPECT_FALSE(form->Edit_age->isEnabled());
-    EXPECT_TRUE(form->Edit2->isReadOnly());
-    EXPECT_EQ(form->Edit3->palette().color(QPalette::Text), QColor(0xFF00FF));
-    EXPECT_EQ(form->Shape3->color(), QColor(0x008000));
+    EXPECT_EQ(control<QToolButton>("ButtonAddNew")->toolTip(), QStringLiteral(" add new profile "));
+    EXPECT_EQ(control<QToolButton>("ButtonDrawBio")->toolTip(), QStringLiteral(" draw biorhythm "));
+    EXPECT_EQ(control<QToolButton>("ButtonDrawBio")->text(), QStringLiteral("draw bio"));
+    EXPECT_EQ(control<QToolButton>("ButtonAbout")->toolTip(), QStringLiteral(" about "));
+    EXPECT_EQ(control<QToolButton>("ButtonHelp")->toolTip(), QStringLiteral(" help "));
+    EXPECT_EQ(control<QToolButton>("ButtonClose")->toolTip(), QStringLiteral(" close "));
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->toolTip(), QStringLiteral(" select profile "));
+    EXPECT_EQ(control<QToolButton>("SpeedButton1")->toolTip(), QStringLiteral(" biorhythm today's interpretation "));
+    EXPECT_EQ(control<QLabel>("Label11")->text(), QStringLiteral("Day         of 23"));
+    EXPECT_EQ(control<QLabel>("Label14")->text(), QStringLiteral("Day         of 38"));
+    EXPECT_EQ(control<QLabel>("Label17")->text(), QStringLiteral("Aesthetics"));
+    EXPECT_EQ(control<QLabel>("Label_Sign")->text(), QStringLiteral("zodiac"));
+    EXPECT_EQ(control<QPushButton>("Button_now")->text(), QStringLiteral("!"));
+    EXPECT_FALSE(control<QLineEdit>("Edit6")->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("Edit_age")->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("Edit2")->isReadOnly());
+    EXPECT_EQ(control<QLineEdit>("Edit3")->palette().color(QPalette::Text), QColor(0xFF00FF));
+    EXPECT_EQ(control<rorovovo::forms::LineShape>("Shape3")->color(), QColor(0x008000));
     // Year, month, day, then "add new", the name and the list.
-    QWidget* w = form->Edit_year;
+    QWidget* w = control<QLineEdit>("Edit_year");
     QStringList chain;
     for (int i = 0; i < 6; ++i, w = w->nextInFocusChain()) {
         while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()) w = w->nextInFocusChain();
@@ -144,41 +146,41 @@ TEST_F(MainWindowTest, controls_carryTheirCaptionsHintsAndPlaces) {
 
 TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
     start();
-    EXPECT_EQ(captions(form->MainMenu1->actions()),
+    EXPECT_EQ(captions(control<QMenuBar>("MainMenu1")->actions()),
               (QStringList{"Program", "Profiles", "Options", "Tools", "|", "Help"}));
-    EXPECT_EQ(captions(form->MenuProgram->actions()),
+    EXPECT_EQ(captions(control<QMenu>("MenuProgram")->actions()),
               (QStringList{"Add new profile...", "Delete profile...", "-", "Draw biorhythms", "Draw extra* rythms",
                            "Biorhythms interpretation...", "-", "Exit"}));
-    EXPECT_EQ(captions(form->MenuProfiles->actions()), (QStringList{"Personal", "-", "Celebrity"}));
-    EXPECT_EQ(captions(form->MenuOptions->actions()),
+    EXPECT_EQ(captions(control<QMenu>("MenuProfiles")->actions()), (QStringList{"Personal", "-", "Celebrity"}));
+    EXPECT_EQ(captions(control<QMenu>("MenuOptions")->actions()),
               (QStringList{"Save window's size", "Save window's position", "-", "Default rhythms to show...", "-",
                            "Mark critical days"}));
-    EXPECT_EQ(form->MenuToolsCritical->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
-    EXPECT_EQ(captions(form->MenuOptionsShowRhytms->actions()),
+    EXPECT_EQ(control<QAction>("MenuToolsCritical")->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+    EXPECT_EQ(captions(control<QMenu>("MenuOptionsShowRhytms")->actions()),
               (QStringList{"Physical rhythm", "Emotional rhythm", "Intellectual rhythm", "Intuitional rhythm", "-",
                            "Spiritual rhythm", "Aesthetics rhytm"}));
     EXPECT_EQ(
-        captions(form->MenuHelp->actions()),
+        captions(control<QMenu>("MenuHelp")->actions()),
         (QStringList{"Help...", "-", "Software news...", "Check new versions *", "-", "Donations...", "About..."}));
-    EXPECT_EQ(form->MenuProgramExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
-    EXPECT_EQ(form->MenuHelpAbout->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
-    EXPECT_EQ(form->MenuHelpHelp->shortcut(), QKeySequence(QStringLiteral("F1")));
-    EXPECT_EQ(captions(form->MenuTools->actions()),
+    EXPECT_EQ(control<QAction>("MenuProgramExit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    EXPECT_EQ(control<QAction>("MenuHelpAbout")->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(control<QAction>("MenuHelpHelp")->shortcut(), QKeySequence(QStringLiteral("F1")));
+    EXPECT_EQ(captions(control<QMenu>("MenuTools")->actions()),
               (QStringList{"Critical days...", "Compatibility...", "Save chart as...", "Print chart..."}));
-    EXPECT_EQ(form->MenuToolsSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-    EXPECT_EQ(form->MenuToolsPrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(control<QAction>("MenuToolsSave")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(control<QAction>("MenuToolsPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     for (const char* name : {"MenuSep1", "MenuSep4", "MenuSep8", "MenuProgramIterpret", "MenuOptionsShowAesthetics"})
         EXPECT_NE(form->findChild<QAction*>(QLatin1String(name)), nullptr) << name;
     // A screen reader comes to the menu bar before the controls.
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form);
     ASSERT_NE(window, nullptr);
     ASSERT_GT(window->childCount(), 1);
-    EXPECT_EQ(window->child(0)->object(), form->MainMenu1);
+    EXPECT_EQ(window->child(0)->object(), control<QMenuBar>("MainMenu1"));
 }
 
 TEST_F(MainWindowTest, resizing_movesControlsByTheLayoutRules) {
     start();
-    const int menu = form->MainMenu1->height();
+    const int menu = control<QMenuBar>("MainMenu1")->height();
     // The offscreen screen is small; lift the upper limit so the rules can be seen at larger sizes.
     form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     for (const QSize client : {QSize(654, 328), QSize(800, 400), QSize(700, 340)}) {
@@ -186,16 +188,17 @@ TEST_F(MainWindowTest, resizing_movesControlsByTheLayoutRules) {
         QApplication::processEvents();
         ASSERT_EQ(form->centralWidget()->size(), client);
         const int cw = client.width(), ch = client.height();
-        EXPECT_EQ(form->PanelBio->size(), QSize(cw - 141, ch - 126));
-        EXPECT_EQ(form->ScrollBar1->width(), cw - 145);
-        EXPECT_EQ(form->ScrollBar1->y(), ch - 146);
-        EXPECT_EQ(form->ImageBio->height(), ch - 147);
-        EXPECT_EQ(form->ImageBio->width(), 3513);  // the strip holds the same days whatever the size
-        EXPECT_EQ(form->Panel2->pos(), QPoint(cw - 106, 18));
-        EXPECT_EQ(form->Panel3->pos(), QPoint(cw - 106, ch - 100));
-        EXPECT_EQ(form->Panel1->pos(), QPoint(24, ch - 100));
-        EXPECT_EQ(form->Image_date->y(), ch - 204);
-        EXPECT_EQ(form->Button_now->pos(), QPoint(8, ch - 236));
+        EXPECT_EQ(control<rorovovo::forms::BevelPanel>("PanelBio")->size(), QSize(cw - 141, ch - 126));
+        EXPECT_EQ(control<QScrollBar>("ScrollBar1")->width(), cw - 145);
+        EXPECT_EQ(control<QScrollBar>("ScrollBar1")->y(), ch - 146);
+        EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->height(), ch - 147);
+        EXPECT_EQ(control<rorovovo::forms::PictureBox>("ImageBio")->width(),
+                  3513);  // the strip holds the same days whatever the size
+        EXPECT_EQ(control<rorovovo::forms::BevelPanel>("Panel2")->pos(), QPoint(cw - 106, 18));
+        EXPECT_EQ(control<rorovovo::forms::BevelPanel>("Panel3")->pos(), QPoint(cw - 106, ch - 100));
+        EXPECT_EQ(control<rorovovo::forms::BevelPanel>("Panel1")->pos(), QPoint(24, ch - 100));
+        EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_date")->y(), ch - 204);
+        EXPECT_EQ(control<QPushButton>("Button_now")->pos(), QPoint(8, ch - 236));
     }
 }
 
@@ -203,7 +206,7 @@ TEST_F(MainWindowTest, sizeLimits_keepTheDesignedClientAreaAndStayBelowTheScreen
     start();
     const QSize min = form->minimumSize();
     EXPECT_EQ(min.width(), 654);
-    EXPECT_EQ(min.height(), 328 + form->MainMenu1->sizeHint().height());
+    EXPECT_EQ(min.height(), 328 + control<QMenuBar>("MainMenu1")->sizeHint().height());
     const QSize max = form->maximumSize();
     EXPECT_GE(max.width(), min.width());
     EXPECT_GE(max.height(), min.height());
@@ -215,7 +218,8 @@ TEST_F(MainWindowTest, sizeLimits_keepTheDesignedClientAreaAndStayBelowTheScreen
 TEST_F(MainWindowTest, uncaughtConversionError_showsTheErrorBoxAndTheProgramRunsOn) {
     start();
     dialogs.clear();
-    form->Edit2->setText(QStringLiteral("abc"));  // the day boxes only ever hold numbers; this one does not
+    control<QLineEdit>("Edit2")->setText(
+        QStringLiteral("abc"));  // the day boxes only ever hold numbers; this one does not
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].kind, DialogKind::Error);
     EXPECT_EQ(dialogs[0].title, platform::applicationTitle());
@@ -232,8 +236,15 @@ TEST_F(MainWindowTest, systemMenuAboutCommand_opensTheAboutBoxAndPassesTheMessag
               (QStringList{"&Restore", "&Move", "&Size", "Mi&nimize", "-", "&About...", "-", "&Close\tAlt+F4"}));
     bool aboutShown = false;
     closeWhenShown(form->aboutBox(), aboutShown);
+    // Sent, the hook sees it before the window; it is never swallowed.
+    bool reachedWindow = false;
+    forms::onEvent(form, [&](QEvent* e) {
+        reachedWindow = reachedWindow || e->type() == platform::SysCommandEvent::eventType();
+        return false;
+    });
     platform::SysCommandEvent about(1025);
-    EXPECT_FALSE(form->AppMessage(form, &about));  // never swallowed
+    QApplication::sendEvent(form, &about);
+    EXPECT_TRUE(reachedWindow);
     EXPECT_TRUE(aboutShown);
     // Delivered through the event loop, the hook sees it too.
     aboutShown = false;
@@ -245,19 +256,19 @@ TEST_F(MainWindowTest, systemMenuAboutCommand_opensTheAboutBoxAndPassesTheMessag
     closeWhenShown(form->aboutBox(), aboutShown);
     form->activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == form; }));
-    form->Edit_name->setFocus();
-    QTest::keyClick(form->Edit_name, Qt::Key_A, Qt::ControlModifier);
+    control<QLineEdit>("Edit_name")->setFocus();
+    QTest::keyClick(control<QLineEdit>("Edit_name"), Qt::Key_A, Qt::ControlModifier);
     EXPECT_TRUE(waitFor([&] { return aboutShown; }));
 }
 
 TEST_F(MainWindowTest, windowOptions_writeTheirFlagAtOnceAndTheSizeAtClose) {
     start();
-    form->MenuOptionsSize->trigger();
-    EXPECT_TRUE(form->MenuOptionsSize->isChecked());
+    control<QAction>("MenuOptionsSize")->trigger();
+    EXPECT_TRUE(control<QAction>("MenuOptionsSize")->isChecked());
     EXPECT_EQ(iniValue(iniPath(), "Preferences/WindowSize"), QStringLiteral("1"));
     EXPECT_TRUE(iniValue(iniPath(), "Preferences/WinWidth").isEmpty());
-    form->MenuOptionsShowIntellectual->trigger();  // off
-    form->MenuOptionsShowSpiritual->trigger();     // on
+    control<QAction>("MenuOptionsShowIntellectual")->trigger();  // off
+    control<QAction>("MenuOptionsShowSpiritual")->trigger();     // on
     const int width = form->frameGeometry().width();
     form->close();
     EXPECT_EQ(iniValue(iniPath(), "Preferences/WinWidth").toInt(), width);
@@ -270,15 +281,15 @@ TEST_F(MainWindowTest, storedPreferences_restoreSizePositionAndRhythmsAndDropThe
               "[Preferences]\nRhytms=0011101\nWindowSize=1\nWinWidth=760\nWinHeight=420\nWindowPosit=1\n"
               "WinTop=40\nWinLeft=30\n[Rhytms]\nPhysical=1\n");
     start();
-    EXPECT_TRUE(form->MenuOptionsSize->isChecked());
-    EXPECT_TRUE(form->MenuOptionsPosit->isChecked());
+    EXPECT_TRUE(control<QAction>("MenuOptionsSize")->isChecked());
+    EXPECT_TRUE(control<QAction>("MenuOptionsPosit")->isChecked());
     EXPECT_TRUE(waitFor([&] { return form->frameGeometry().size() == QSize(760, 420); }))
         << form->frameGeometry().width() << "x" << form->frameGeometry().height();
     EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(30, 40));
-    EXPECT_FALSE(form->MenuOptionsShowPhysical->isChecked());
-    EXPECT_TRUE(form->MenuOptionsShowIntellectual->isChecked());
-    EXPECT_TRUE(form->MenuOptionsShowSpiritual->isChecked());
-    EXPECT_FALSE(form->MenuOptionsShowAesthetics->isChecked());
+    EXPECT_FALSE(control<QAction>("MenuOptionsShowPhysical")->isChecked());
+    EXPECT_TRUE(control<QAction>("MenuOptionsShowIntellectual")->isChecked());
+    EXPECT_TRUE(control<QAction>("MenuOptionsShowSpiritual")->isChecked());
+    EXPECT_FALSE(control<QAction>("MenuOptionsShowAesthetics")->isChecked());
     QFile f(iniPath());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray content = f.readAll();
@@ -294,7 +305,7 @@ TEST_F(MainWindowTest, badRhythmDigit_endsStartUpWithTheErrorBox) {
         if (d.kind == DialogKind::Error && d.text == QStringLiteral("'x' is not a valid integer value."))
             sawError = true;
     EXPECT_TRUE(sawError);
-    EXPECT_EQ(form->ComboBox1->count(), 0);  // the profiles were not loaded in this run
+    EXPECT_EQ(control<QComboBox>("ComboBox1")->count(), 0);  // the profiles were not loaded in this run
     form->close();
     EXPECT_EQ(iniValue(iniPath(), "Preferences/Rhytms").size(), 6);
 }
@@ -329,11 +340,12 @@ TEST_F(MainWindowTest, userGuide_describesEveryCommandOfTheMenus) {
         for (QAction* a : menu->actions()) {
             if (a->isSeparator()) continue;
             items.push_back(a);
-            if (a->menu() && a->menu() != form->MenuProfilePersonal && a->menu() != form->MenuProfileCelebrity)
+            if (a->menu() && a->menu() != control<QMenu>("MenuProfilePersonal") &&
+                a->menu() != control<QMenu>("MenuProfileCelebrity"))
                 walk(a->menu());
         }
     };
-    for (QAction* top : form->MainMenu1->actions()) {
+    for (QAction* top : control<QMenuBar>("MainMenu1")->actions()) {
         if (top->menu()) walk(top->menu());
         if (top->menu()) items.push_back(top);
     }

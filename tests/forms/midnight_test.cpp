@@ -30,8 +30,11 @@ TEST_F(MidnightTest, todaysDateBoxes_showOneDayInBothWindows) {
     forms::TFormEditor editor(form);
     const QStringList days = {QStringLiteral("31.12.2026"), QStringLiteral("01.01.2027")};
     for (const auto& [window, boxes] :
-         {std::pair{"main", std::array{form->Edit_day, form->Edit_month, form->Edit_year}},
-          {"editor", {editor.Edit_day, editor.Edit_month, editor.Edit_year}}}) {
+         {std::pair{"main", std::array{control<QLineEdit>("Edit_day"), control<QLineEdit>("Edit_month"),
+                                       control<QLineEdit>("Edit_year")}},
+          {"editor",
+           {controlOf<QLineEdit>(&editor, "Edit_day"), controlOf<QLineEdit>(&editor, "Edit_month"),
+            controlOf<QLineEdit>(&editor, "Edit_year")}}}) {
         const QString shown = boxes[0]->text() + '.' + boxes[1]->text() + '.' + boxes[2]->text();
         EXPECT_TRUE(days.contains(shown)) << window << ": " << shown.toStdString();
     }
@@ -41,10 +44,11 @@ TEST_F(MidnightTest, draw_givesEveryCycleDayFromTheTotalDaysShown) {
     start();
     setDate("15", "03", "1958");
     crossMidnightAtEveryReading();
-    QTest::mouseClick(form->ButtonDrawBio, Qt::LeftButton);
-    const int lived = form->Edit6->text().toInt();
+    QTest::mouseClick(control<QToolButton>("ButtonDrawBio"), Qt::LeftButton);
+    const int lived = control<QLineEdit>("Edit6")->text().toInt();
     ASSERT_GT(lived, 0);
-    QLineEdit* const boxes[] = {form->Edit2, form->Edit3, form->Edit4, form->Edit5};
+    QLineEdit* const boxes[] = {control<QLineEdit>("Edit2"), control<QLineEdit>("Edit3"), control<QLineEdit>("Edit4"),
+                                control<QLineEdit>("Edit5")};
     for (const auto& r : rhythm::Rhythms) {
         if (!r.Base) continue;
         EXPECT_EQ(boxes[r.Number - 1]->text().toInt(), rhythm::cycleDay(lived, r.Period)) << r.Period;

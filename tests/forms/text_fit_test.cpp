@@ -220,21 +220,21 @@ TEST_F(TextFitTest, everyWindowsTexts_fitAndKeepClearOfEachOther) {
     ASSERT_EQ(QFontInfo(designFont(12)).family(), testFamily()) << "the face of this run is not installed";
     // A birthday, so the greeting shows too, and an age of three figures.
     draw(QStringLiteral("Ann"), QDate(1815, 3, 15));
-    form->MenuToolsCriticalClick();
-    form->MenuToolsCompatClick();
-    auto* compat = form->FormCompatibility.data();
+    control<QAction>("MenuToolsCritical")->trigger();
+    control<QAction>("MenuToolsCompat")->trigger();
+    auto* compat = form->findChild<TFormCompatibility*>(QStringLiteral("FormCompatibility"));
     ASSERT_NE(compat, nullptr);
-    compat->Edit_name2->setText(QStringLiteral("Bob"));
-    compat->Edit_day2->setText(QStringLiteral("05"));
-    compat->Edit_month2->setText(QStringLiteral("06"));
-    compat->Edit_year2->setText(QStringLiteral("1985"));
-    compat->Button_compare->click();
-    form->MenuProgramIterpretClick();
+    controlOf<QLineEdit>(compat, "Edit_name2")->setText(QStringLiteral("Bob"));
+    controlOf<QLineEdit>(compat, "Edit_day2")->setText(QStringLiteral("05"));
+    controlOf<QLineEdit>(compat, "Edit_month2")->setText(QStringLiteral("06"));
+    controlOf<QLineEdit>(compat, "Edit_year2")->setText(QStringLiteral("1985"));
+    controlOf<QPushButton>(compat, "Button_compare")->click();
+    control<QAction>("MenuProgramIterpret")->trigger();
     form->aboutBox()->show();
     form->profileEditor()->show();
     form->show();
     QApplication::processEvents();
-    ASSERT_TRUE(form->interpretWindow()->LabelGreeting->isVisible());
+    ASSERT_TRUE(controlOf<QLabel>(form->interpretWindow(), "LabelGreeting")->isVisible());
 
     int windows = 0;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -268,7 +268,7 @@ TEST_F(TextFitTest, everyInterpretationText_fitsItsBox) {
         std::string_view (*text)(int day);
         int period;
     } rhythms[] = {{rhythm::physicalText, 23}, {rhythm::emotionalText, 28}, {rhythm::intellectualText, 33}};
-    QLabel* box = form->interpretWindow()->Label4;
+    QLabel* box = controlOf<QLabel>(form->interpretWindow(), "Label4");
     for (const auto& r : rhythms)
         for (int day = 0; day < r.period; ++day) {
             const std::string_view text = r.text(day);

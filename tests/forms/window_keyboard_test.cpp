@@ -14,12 +14,12 @@ using rorovovo::forms::contrastRatio;
 
 TEST_F(MainWindowTest, withoutProfiles_theFirstInputBoxOfTheTabOrderHasTheFocus) {
     start();
-    EXPECT_EQ(form->focusWidget(), form->Edit_year);
+    EXPECT_EQ(form->focusWidget(), control<QLineEdit>("Edit_year"));
 }
 
 TEST_F(MainWindowTest, chartScrollBar_takesTheFocusOnAClickShowsItAndHasTheSmallestThumb) {
     start();
-    QScrollBar* bar = form->ScrollBar1;
+    QScrollBar* bar = control<QScrollBar>("ScrollBar1");
     ASSERT_NE(bar->focusPolicy() & Qt::TabFocus, 0);
     const QImage unfocused = bar->grab().toImage();
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));  // the right arrow
@@ -47,10 +47,13 @@ TEST_F(MainWindowTest, dateBoxes_limitTypingAndPastingButNeverTheProgramsOwnText
         const char* whileIn;
         const char* afterLeaving;
     } cases[] = {
-        {form->Edit_day, "", "-5", "-5", "-05"},          {form->Edit_year, "", "-123", "-123", "-0123"},
-        {form->Edit_day, "", "123", "12", "12"},          {form->Edit_year, "", "19581", "1958", "1958"},
-        {form->Edit_month, "1", "234", "12", "12"},       {form->Edit_day, "-05", "7", "-05", "-05"},
-        {form->Edit_year, "12345", "", "12345", "12345"},
+        {control<QLineEdit>("Edit_day"), "", "-5", "-5", "-05"},
+        {control<QLineEdit>("Edit_year"), "", "-123", "-123", "-0123"},
+        {control<QLineEdit>("Edit_day"), "", "123", "12", "12"},
+        {control<QLineEdit>("Edit_year"), "", "19581", "1958", "1958"},
+        {control<QLineEdit>("Edit_month"), "1", "234", "12", "12"},
+        {control<QLineEdit>("Edit_day"), "-05", "7", "-05", "-05"},
+        {control<QLineEdit>("Edit_year"), "12345", "", "12345", "12345"},
     };
     for (const auto& c : cases) {
         const QString pasted = QString::fromLatin1(c.pasted);
@@ -65,13 +68,13 @@ TEST_F(MainWindowTest, dateBoxes_limitTypingAndPastingButNeverTheProgramsOwnText
             QTest::keyClicks(c.box, pasted);
         }
         EXPECT_EQ(c.box->text(), QString::fromLatin1(c.whileIn)) << c.before << " + " << c.pasted;
-        form->Edit_name->setFocus(Qt::TabFocusReason);
+        control<QLineEdit>("Edit_name")->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(c.box->text(), QString::fromLatin1(c.afterLeaving)) << c.before << " + " << c.pasted;
     }
     EXPECT_TRUE(dialogs.empty());
     // A negative day reaches the draw whole, which reports it out of range rather than as a wrong date.
     setDate(QStringLiteral("-05"), QStringLiteral("01"), QStringLiteral("1958"));
-    QTest::mouseClick(form->ButtonDrawBio, Qt::LeftButton);
+    QTest::mouseClick(control<QToolButton>("ButtonDrawBio"), Qt::LeftButton);
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs.back().text, QStringLiteral("Range check error."));
 }
@@ -83,10 +86,10 @@ TEST_F(MainWindowTest, quietTexts_keepTheirGreyWithAMarginOverThreeToOneContrast
         QPalette::ColorGroup group;
         QPalette::ColorRole text, background;
     } cases[] = {
-        {form->Label11, QPalette::Active, QPalette::WindowText, QPalette::Window},
-        {form->Label14, QPalette::Inactive, QPalette::WindowText, QPalette::Window},
-        {form->Edit6, QPalette::Disabled, QPalette::Text, QPalette::Base},
-        {form->Edit_age, QPalette::Disabled, QPalette::Text, QPalette::Base},
+        {control<QLabel>("Label11"), QPalette::Active, QPalette::WindowText, QPalette::Window},
+        {control<QLabel>("Label14"), QPalette::Inactive, QPalette::WindowText, QPalette::Window},
+        {control<QLineEdit>("Edit6"), QPalette::Disabled, QPalette::Text, QPalette::Base},
+        {control<QLineEdit>("Edit_age"), QPalette::Disabled, QPalette::Text, QPalette::Base},
     };
     for (const auto& c : cases) {
         const QPalette& p = c.widget->palette();
@@ -95,7 +98,7 @@ TEST_F(MainWindowTest, quietTexts_keepTheirGreyWithAMarginOverThreeToOneContrast
         EXPECT_EQ(text.red(), text.blue());  // still a grey, not black
         EXPECT_GT(text.red(), 0x40);
     }
-    EXPECT_FALSE(form->Edit6->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("Edit6")->isEnabled());
 }
 
 TEST_F(MainWindowTest, dateBoxes_showATextWiderThanTheirRoomWholeInsideTheirBorder) {
@@ -103,8 +106,9 @@ TEST_F(MainWindowTest, dateBoxes_showATextWiderThanTheirRoomWholeInsideTheirBord
     const struct {
         QLineEdit* box;
         const char* text;
-    } cases[] = {{form->Edit_day, "-05"},   {form->Edit_day, "-1"},     {form->Edit_day, "14"},
-                 {form->Edit_age, "211.0"}, {form->Edit_age, "4371.5"}, {form->Edit6, "3652424"}};
+    } cases[] = {{control<QLineEdit>("Edit_day"), "-05"},    {control<QLineEdit>("Edit_day"), "-1"},
+                 {control<QLineEdit>("Edit_day"), "14"},     {control<QLineEdit>("Edit_age"), "211.0"},
+                 {control<QLineEdit>("Edit_age"), "4371.5"}, {control<QLineEdit>("Edit6"), "3652424"}};
     for (const auto& [edit, text] : cases) {
         edit->setText(QLatin1String(text));
         const QImage box = edit->grab().toImage();
@@ -118,5 +122,5 @@ TEST_F(MainWindowTest, dateBoxes_showATextWiderThanTheirRoomWholeInsideTheirBord
         EXPECT_GE(left, 2) << text;
         EXPECT_LE(right, box.width() - 3) << text;
     }
-    EXPECT_EQ(form->Edit_day->textMargins(), QMargins());  // a text that fits is laid out as designed
+    EXPECT_EQ(control<QLineEdit>("Edit_day")->textMargins(), QMargins());  // a text that fits is laid out as designed
 }

@@ -15,14 +15,14 @@ bool nearWhite(QRgb c) { return qRed(c) > 224 && qGreen(c) > 224 && qBlue(c) > 2
 
 class ZodiacSignTest : public testing::DrawnPersonTest {
   protected:
-    PictureBox* sign() const { return control<PictureBox>("ImageSign"); }
+    PictureBox* sign() const { return control<rorovovo::forms::PictureBox>("ImageSign"); }
     QString signName() const { return control<QLabel>("Label_Sign")->text(); }
     QImage picture() const { return sign()->picture().convertToFormat(QImage::Format_RGB32); }
 
     // The strip cell (1..12) whose symbol the picture shows: the one whose white and non-white pixels, mapped onto
     // the picture, agree with it best.
     int bestMatchingCell(const QImage& shown) const {
-        const QImage strip = control<PictureBox>("myImageList")->picture();
+        const QImage strip = control<rorovovo::forms::PictureBox>("myImageList")->picture();
         int best = 0;
         double bestScore = -1;
         for (int n = 1; n <= 12; ++n) {
@@ -50,7 +50,7 @@ TEST_F(ZodiacSignTest, beforeAnyDrawing_labelReadsZodiacAndThereIsNoPicture) {
 }
 
 TEST_F(ZodiacSignTest, pictureStrip_isMovedOutOfSightAtStartUp) {
-    const PictureBox* strip = control<PictureBox>("myImageList");
+    const PictureBox* strip = control<rorovovo::forms::PictureBox>("myImageList");
     ASSERT_NE(QGuiApplication::primaryScreen(), nullptr);
     EXPECT_EQ(strip->y(), QGuiApplication::primaryScreen()->geometry().height() + 100);
     EXPECT_EQ(strip->x(), 16);
