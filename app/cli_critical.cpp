@@ -7,8 +7,8 @@
 
 #include "app/commands.h"
 #include "core/errors.h"
+#include "core/file_ops.h"
 #include "platform/clock.h"
-#include "profiles/file_ops.h"
 #include "rhythm/calendar.h"
 #include "rhythm/critical.h"
 #include "rhythm/dates.h"
@@ -19,11 +19,6 @@ namespace {
 
 constexpr int kMaxDays = 36525;  // a century is more than any calendar wants
 
-QDate qdate(double value) {
-    const rhythm::Date d = rhythm::decodeDate(value);
-    return QDate(d.Year, d.Month, d.Day);
-}
-
 }  // namespace
 
 int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -31,7 +26,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
     const auto birth = parseDate(args[1]);
     if (!birth) return invalidDate(err, args[1]);
     const QDate today = platform::now().date();
-    double from = rhythm::encodeDate(today.year(), today.month(), today.day());
+    double from = platform::toDateValue(today);
     int days = 90;
     bool json = false;
     QString icsPath;
@@ -62,8 +57,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
     }
 
     // A path that cannot take the calendar fails the command before it prints half of its work.
-    if (const QString problem = icsPath.isEmpty() ? QString() : profiles::checkOutputPath(icsPath);
-        !problem.isEmpty()) {
+    if (const QString problem = icsPath.isEmpty() ? QString() : core::checkOutputPath(icsPath); !problem.isEmpty()) {
         err << problem << Qt::endl;
         return kExitFailure;
     }
@@ -83,7 +77,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
                 if (day.Rhythms & (1u << (r.Number - 1)))
                     names.append(QString::fromUtf8(r.Name.data(), int(r.Name.size())));
             const auto kind = rhythm::criticalKindName(day.Kind);
-            array.append(QJsonObject{{QStringLiteral("date"), qdate(day.Date).toString(Qt::ISODate)},
+            array.append(QJsonObject{{QStringLiteral("date"), platform::toQDate(day.Date).toString(Qt::ISODate)},
                                      {QStringLiteral("rhythms"), names},
                                      {QStringLiteral("kind"), QString::fromUtf8(kind.data(), int(kind.size()))}});
         }
@@ -94,7 +88,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
             << "# " << QString::fromStdString(rhythm::criticalKindNote()) << '\n';
         const QLocale c = QLocale::c();
         for (const auto& day : list) {
-            const QDate date = qdate(day.Date);
+            const QDate date = platform::toQDate(day.Date);
             out << c.toString(date, QStringLiteral("ddd dd.MM.yyyy")) << "  "
                 << QString::fromUtf8(rhythm::criticalKindName(day.Kind).data()).leftJustified(6) << "  "
                 << QString::fromStdString(rhythm::rhythmNames(day.Rhythms)) << '\n';
@@ -105,8 +99,8 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
     if (!icsPath.isEmpty()) {
         try {
             const double stamp = platform::toDateValue(platform::now().toUTC());
-            profiles::writeFileAtomically(
-                icsPath, QByteArray::fromStdString(rhythm::criticalDaysCalendar(list, {}, *birth, stamp)));
+            core::writeFileAtomically(icsPath,
+                                      QByteArray::fromStdString(rhythm::criticalDaysCalendar(list, {}, *birth, stamp)));
         } catch (const AppError& e) {
             err << QString::fromStdString(e.what()) << Qt::endl;
             return kExitFailure;

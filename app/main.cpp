@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "core/file_ops.h"
 #include "forms/program.h"
 
 int main(int argc, char** argv) {
+    rorovovo::core::ignoreFileSizeSignal();
     {
         QTextStream out(stdout);
         QTextStream err(stderr);

@@ -17,9 +17,8 @@
 #include "chart/painter_surface.h"
 #include "chart/qt_geometry.h"
 #include "core/errors.h"
+#include "core/file_ops.h"
 #include "extras/extras.h"
-#include "profiles/file_ops.h"
-#include "profiles/ini_store.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
 
@@ -38,20 +37,13 @@ constexpr int kSmallPixels = 10;
 constexpr int kMaxPrintRows = 6;
 constexpr int kLabelGap = 4;  // the least room between two dates under the strip
 
-std::string dayText(double date) {
-    const rhythm::Date d = rhythm::decodeDate(date);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", d.Day, d.Month, d.Year);
-    return text;
-}
-
 }  // namespace
 
 ChartDocument makeChartDocument(const std::string& name, double birthDate, double now, double firstDay, int days,
                                 const rhythm::ShownRhythms& shown) {
     if (days < 1 || days > kMaxDocumentDays) throw RangeError();
     ChartDocument doc;
-    doc.title = (name.empty() ? std::string() : name + ", ") + "born " + dayText(birthDate);
+    doc.title = (name.empty() ? std::string() : name + ", ") + "born " + rhythm::formatDate(birthDate);
     doc.days = days;
     const double first = std::floor(firstDay);
     const double today = std::floor(now);
@@ -65,7 +57,7 @@ ChartDocument makeChartDocument(const std::string& name, double birthDate, doubl
             {r.Period, r.Colour, r.Pen, rhythm::leftEdgeCycleDay(lived, doc.todayX, r.Period), std::string(r.Name)});
     }
     for (int i = ((todayIndex % 7) + 7) % 7; i < days; i += 7)
-        doc.dateLabels.emplace_back(kDay * i, dayText(first + i));
+        doc.dateLabels.emplace_back(kDay * i, rhythm::formatDate(first + i));
     return doc;
 }
 
@@ -200,12 +192,11 @@ namespace {
 // Whole or absent: the bytes are made in memory, then written as every file of the program is (links followed, no
 // FIFO or device replaced). A path that cannot take the file is refused before anything is drawn.
 void writeAtomically(const QString& path, const std::function<bool(QIODevice&)>& make) {
-    if (const QString problem = profiles::checkOutputPath(path); !problem.isEmpty())
-        throw AppError(problem.toStdString());
+    if (const QString problem = core::checkOutputPath(path); !problem.isEmpty()) throw AppError(problem.toStdString());
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!make(buffer)) throw profiles::WriteError(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    profiles::writeFileAtomically(path, buffer.data());
+    if (!make(buffer)) throw core::WriteError(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    core::writeFileAtomically(path, buffer.data());
 }
 
 bool paintOn(QPaintDevice& device, const ChartDocument& doc) {

@@ -49,7 +49,7 @@ void paintChartDocument(QPainter& painter, const ChartDocument& doc, int rows = 
 QImage renderChartImage(const ChartDocument& doc);
 
 // Writes the document as PNG, SVG or PDF, chosen by the file name's extension (case blind). The file is whole or
-// absent, and written as profiles::writeFileAtomically writes (a symbolic link is followed, a FIFO or device
+// absent, and written as core::writeFileAtomically writes (a symbolic link is followed, a FIFO or device
 // refused). Throws AppError "Unable to write to <full path>" (with the reason, when there is one) when that fails,
 // kChartFileNameRule for an extension that names none of the three, and for SVG also when the module that draws it
 // cannot be loaded (extras/extras.h).

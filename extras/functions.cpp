@@ -9,21 +9,20 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTimer>
 #include <memory>
+
+#include "core/file_ops.h"
 
 namespace rorovovo::extras {
 
 namespace {
 
 bool downloadToFile(const QUrl& url, const QString& localPath, int timeoutMs, qint64 maxBytes) {
-    if (!url.isValid() || localPath.isEmpty()) return false;
-
-    // Written beside the target and renamed over it only when complete, so a failure leaves nothing behind.
-    QSaveFile out(localPath);
-    if (!out.open(QIODevice::WriteOnly)) return false;
+    if (!url.isValid() || localPath.isEmpty() || !core::checkOutputPath(localPath).isEmpty()) return false;
+    // Gathered whole, and written by the program's one writer once complete, so a failure leaves nothing behind.
+    QByteArray out;
 
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
@@ -47,7 +46,8 @@ bool downloadToFile(const QUrl& url, const QString& localPath, int timeoutMs, qi
         if (failed) return;
         const QByteArray chunk = reply->readAll();
         received += chunk.size();
-        if (received > maxBytes || out.write(chunk) != chunk.size()) fail();
+        if (received > maxBytes) return fail();
+        out += chunk;
     });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
 
@@ -58,15 +58,17 @@ bool downloadToFile(const QUrl& url, const QString& localPath, int timeoutMs, qi
     if (!failed) {
         const QByteArray rest = reply->readAll();
         received += rest.size();
-        if (received > maxBytes || out.write(rest) != rest.size()) failed = true;
+        if (received > maxBytes) failed = true;
+        out += rest;
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool ok = !failed && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300;
-    if (!ok) {
-        out.cancelWriting();  // the temporary file goes with `out`
+    if (failed || reply->error() != QNetworkReply::NoError || status < 200 || status >= 300) return false;
+    try {
+        core::writeFileAtomically(localPath, out);
+    } catch (const core::WriteError&) {
         return false;
     }
-    return out.commit();
+    return true;
 }
 
 bool writeSvg(QIODevice& out, const QSize& size, const QString& title,

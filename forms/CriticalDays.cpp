@@ -14,12 +14,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/file_ops.h"
+#include "core/qt_text.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
 #include "platform/output_dialogs.h"
-#include "profiles/file_ops.h"
 #include "profiles/ini_store.h"
 #include "rhythm/calendar.h"
 #include "rhythm/dates.h"
@@ -31,20 +32,13 @@ namespace {
 constexpr int kSpans[] = {30, 90, 180, 365};
 constexpr int kDefaultSpan = 1;  // 90 days
 
-QDate qdate(double value) {
-    const rhythm::Date d = rhythm::decodeDate(value);
-    return QDate(d.Year, d.Month, d.Day);
-}
-
-double dateValue(QDate date) { return rhythm::encodeDate(date.year(), date.month(), date.day()); }
-
 QString colouredNames(rhythm::RhythmSet set) {
     QStringList names;
     for (const rhythm::Rhythm& r : rhythm::Rhythms)
         if (set & (1u << (r.Number - 1)))
             names << QStringLiteral("<span style=\"color:#%1\">%2</span>")
                          .arg(r.Colour, 6, 16, QLatin1Char('0'))
-                         .arg(QString::fromUtf8(r.Name.data(), int(r.Name.size())));
+                         .arg(core::qstr(r.Name));
     return names.join(QStringLiteral(", "));
 }
 
@@ -94,7 +88,7 @@ TFormCritical::TFormCritical(const std::unique_ptr<profiles::IniStore>& settings
     rhythms->addWidget(rhythmsLabel, 0, 0);
     for (const rhythm::Rhythm& r : rhythm::Rhythms) {
         const int i = r.Number - 1;
-        auto* box = new QCheckBox(QString::fromUtf8(r.Name.data(), int(r.Name.size())), this);
+        auto* box = new QCheckBox(core::qstr(r.Name), this);
         box->setObjectName(QStringLiteral("CheckRhythm_") + box->text());
         box->setChecked(true);
         rhythms->addWidget(box, i / 3, 1 + i % 3);
@@ -174,7 +168,7 @@ void TFormCritical::setPerson(const DrawnPerson& person) {
 
 int TFormCritical::spanDays() const { return ComboSpan->currentData().toInt(); }
 
-double TFormCritical::fromValue() const { return dateValue(DateFrom->date()); }
+double TFormCritical::fromValue() const { return platform::toDateValue(DateFrom->date()); }
 
 rhythm::ShownRhythms TFormCritical::listedRhythms() const {
     rhythm::ShownRhythms shown{};
@@ -196,11 +190,9 @@ void TFormCritical::fill(int days) {
         days_.clear();
         return;
     }
-    const QDate birth = qdate(birth_);
-    LabelPerson->setText(
-        name_.isEmpty()
-            ? QStringLiteral("Critical days for the birth date %1").arg(birth.toString(QStringLiteral("dd.MM.yyyy")))
-            : QStringLiteral("Critical days of %1, born %2").arg(name_, birth.toString(QStringLiteral("dd.MM.yyyy"))));
+    const QString birth = core::qstr(rhythm::formatDate(birth_));
+    LabelPerson->setText(name_.isEmpty() ? QStringLiteral("Critical days for the birth date %1").arg(birth)
+                                         : QStringLiteral("Critical days of %1, born %2").arg(name_, birth));
     listedDays_ = days;
     days_ = rhythm::criticalDays(birth_, fromValue(), days, listedRhythms());
 
@@ -209,12 +201,12 @@ void TFormCritical::fill(int days) {
     TableCritical->setRowCount(int(days_.size()));
     for (int row = 0; row < int(days_.size()); ++row) {
         const rhythm::CriticalDay& day = days_[std::size_t(row)];
-        const QDate date = qdate(day.Date);
+        const QDate date = platform::toQDate(day.Date);
         auto* dateItem = new QTableWidgetItem(locale.toString(date, QStringLiteral("ddd ")) +
                                               locale.toString(date, QLocale::ShortFormat));
         const auto kindName = rhythm::criticalKindName(day.Kind);
         auto* rhythmsItem = new QTableWidgetItem(QString::fromStdString(rhythm::rhythmNames(day.Rhythms)));
-        auto* kindItem = new QTableWidgetItem(QString::fromUtf8(kindName.data(), int(kindName.size())));
+        auto* kindItem = new QTableWidgetItem(core::qstr(kindName));
         TableCritical->setItem(row, 0, dateItem);
         TableCritical->setItem(row, 1, rhythmsItem);
         TableCritical->setItem(row, 2, kindItem);
@@ -254,8 +246,8 @@ void TFormCritical::ButtonNextTripleClick() {
             TableCritical->setFocus(Qt::OtherFocusReason);
         }
     const QDate today = platform::now().date();
-    const qint64 away = today.daysTo(qdate(next));
-    const QString when = QLocale().toString(qdate(next), QLocale::ShortFormat);
+    const qint64 away = today.daysTo(platform::toQDate(next));
+    const QString when = QLocale().toString(platform::toQDate(next), QLocale::ShortFormat);
     if (away == 0)
         LabelNext->setText(QStringLiteral("Today, %1, is a triple critical day.").arg(when));
     else if (away > 0)
@@ -281,7 +273,7 @@ void TFormCritical::ButtonSaveCalendarClick() {
     if (path.isEmpty()) return;
     const double stamp = platform::toDateValue(platform::now().toUTC());
     const std::string text = rhythm::criticalDaysCalendar(days_, name_.toStdString(), birth_, stamp);
-    profiles::writeFileAtomically(path, QByteArray::fromStdString(text));
+    core::writeFileAtomically(path, QByteArray::fromStdString(text));
     LabelNext->setText(
         QStringLiteral("%1 critical days saved to %2").arg(days_.size()).arg(QDir::toNativeSeparators(path)));
 }

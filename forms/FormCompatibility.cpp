@@ -12,6 +12,7 @@
 #include "chart/chart_drawing.h"
 #include "chart/colors.h"
 #include "chart/strip_geometry.h"
+#include "core/qt_text.h"
 #include "forms/person_panel.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
@@ -28,16 +29,6 @@ namespace {
 using chart::Strip;  // as the main window's: today's column where the view opens
 constexpr int kNameRole = Qt::UserRole;
 constexpr int kDateRole = Qt::UserRole + 1;
-
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), int(text.size())); }
-
-QString dateText(double date) {
-    const rhythm::Date d = rhythm::decodeDate(date);
-    return QStringLiteral("%1.%2.%3")
-        .arg(d.Day, 2, 10, QLatin1Char('0'))
-        .arg(d.Month, 2, 10, QLatin1Char('0'))
-        .arg(d.Year, 4, 10, QLatin1Char('0'));
-}
 
 chart::BaseOffsets offsetsOf(double birthDate) {
     const int lived = rhythm::daysLived(birthDate, platform::toDateValue(platform::now()));
@@ -98,7 +89,7 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
         const rhythm::Rhythm& r = rhythm::Rhythms[i];
         const int top = 50 + 26 * i;
         auto* name =
-            place(new QLabel(fromView(r.Name), this), ("LabelRhythm_" + std::string(r.Name)).c_str(), 292, top);
+            place(new QLabel(core::qstr(r.Name), this), ("LabelRhythm_" + std::string(r.Name)).c_str(), 292, top);
         setTextColor(name, QColor(QRgb(r.Colour)));
         Bar[i] = place(new PercentBar(this, QColor(QRgb(r.Colour))), ("Bar_" + std::string(r.Name)).c_str(), 372, top,
                        100, 14);
@@ -184,7 +175,7 @@ void TFormCompatibility::Button_compareClick() {
         // The figures of an earlier comparison would now stand beside a date they are not for.
         second_.reset();
         showResult();
-        platform::showMessage(fromView(rhythm::InvalidBirthDateMessage));
+        platform::showMessage(core::qstr(rhythm::InvalidBirthDateMessage));
         Edit_day2->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -227,7 +218,8 @@ void TFormCompatibility::showResult() {
         LabelFirst->setText(QStringLiteral("Nobody drawn yet: draw a chart in the main window first."));
     } else {
         const QString name = first_->first.isEmpty() ? QStringLiteral("(no name)") : first_->first;
-        LabelFirst->setText(QStringLiteral("First person: %1, born %2").arg(name, dateText(first_->second)));
+        LabelFirst->setText(
+            QStringLiteral("First person: %1, born %2").arg(name, core::qstr(rhythm::formatDate(first_->second))));
     }
     const bool both = first_ && second_;
     const auto c = both ? rhythm::compareBirthDates(first_->second, second_->second) : rhythm::Compatibility{};

@@ -11,6 +11,7 @@
 #include "chart/indicator.h"
 #include "chart/strip_geometry.h"
 #include "chart/vertical_text.h"
+#include "core/qt_text.h"
 #include "forms/CriticalDays.h"
 #include "forms/Rorovovo1.h"
 #include "forms/widgets.h"
@@ -30,11 +31,9 @@ namespace {
 // The desktop colours the indicators and the date marker are drawn in.
 constexpr chart::Rgb kInactiveBorder = 0xD4D0C8, kWindowText = 0x000000, kButtonHighlight = 0xFFFFFF;
 
-std::string utf8(const QString& text) { return text.toStdString(); }
+using core::utf8;
 
-QString padded(const QString& text, int precision) {
-    return QString::fromStdString(rhythm::zeroPadded(rhythm::strToInt(utf8(text)), precision));
-}
+QString paddedText(const QString& text, int digits) { return padded(rhythm::strToInt(utf8(text)), digits); }
 
 chart::Rgb buttonFace(const QWidget* w) { return w->palette().color(QPalette::Window).rgb() & 0xFFFFFF; }
 
@@ -156,7 +155,7 @@ void TForm1::MenuOptionsShowCyclesClick(QAction* sender) {
 }
 
 void TForm1::Edit2Change(QLineEdit* sender) {
-    const QString text = padded(sender->text(), 2);
+    const QString text = paddedText(sender->text(), 2);
     // Writing the same text again notifies nobody, which ends the chain of change notifications.
     if (text != sender->text()) sender->setText(text);
 }
@@ -173,7 +172,7 @@ void TForm1::ShowZodiacSign(double date) {
     const auto ymd = rhythm::decodeDate(date);
     const int n = rhythm::zodiacSignNumber(ymd.Month, ymd.Day);
     const auto& sign = rhythm::ZodiacSigns[n - 1];
-    Label_Sign->setText(QString::fromUtf8(sign.Name.data(), int(sign.Name.size())));
+    Label_Sign->setText(core::qstr(sign.Name));
     // A name longer than the label grows it equally on both sides of its place above the picture.
     const int grow = std::max(0, textWidth(Label_Sign) - signLabelPlace_.width());
     Label_Sign->setGeometry(signLabelPlace_.adjusted(-(grow + 1) / 2, 0, (grow + 1) / 2, 0));
@@ -235,8 +234,8 @@ void TForm1::Edit_monthClick() { Edit_month->selectAll(); }
 
 void TForm1::Edit_yearClick() { Edit_year->selectAll(); }
 
-void TForm1::Edit_dayExit(QLineEdit* sender) { sender->setText(padded(sender->text(), 2)); }
+void TForm1::Edit_dayExit(QLineEdit* sender) { sender->setText(paddedText(sender->text(), 2)); }
 
-void TForm1::Edit_yearExit(QLineEdit* sender) { sender->setText(padded(sender->text(), 4)); }
+void TForm1::Edit_yearExit(QLineEdit* sender) { sender->setText(paddedText(sender->text(), 4)); }
 
 }  // namespace rorovovo::forms

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include "core/qt_text.h"
 #include "forms/QuorvitInterpret.h"
 #include "forms/Rorovovo1.h"
 #include "platform/clock.h"
@@ -10,12 +11,6 @@
 #include "rhythm/interpretation.h"
 
 namespace rorovovo::forms {
-
-namespace {
-
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
-
-}  // namespace
 
 void TForm1::MenuProgramIterpretClick() { ShowInterpretation(); }
 
@@ -29,11 +24,11 @@ void TForm1::ShowInterpretation() {
     const bool birthday = drawn_ && rhythm::isBirthday(drawn_->birthDate, platform::toDateValue(now));
 
     // The texts describe the person last drawn; the caption names whoever the name box holds now.
-    interpretWindow()->showTexts(QStringLiteral("     Rhythm's interpretation @  ") +
-                                     QLocale().toString(now.date(), QLocale::ShortFormat) +
-                                     QStringLiteral("  -  for ") + Edit_name->text(),
-                                 text(rhythm::physicalText(physical)), text(rhythm::emotionalText(emotional)),
-                                 text(rhythm::intellectualText(intellectual)), birthday);
+    interpretWindow()->showTexts(
+        QStringLiteral("     Rhythm's interpretation @  ") + QLocale().toString(now.date(), QLocale::ShortFormat) +
+            QStringLiteral("  -  for ") + Edit_name->text(),
+        core::qstr(rhythm::physicalText(physical)), core::qstr(rhythm::emotionalText(emotional)),
+        core::qstr(rhythm::intellectualText(intellectual)), birthday);
 }
 
 TFormInterpret* TForm1::interpretWindow() {

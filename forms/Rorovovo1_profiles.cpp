@@ -160,7 +160,7 @@ void TForm1::ComboBox1Change() {
     QString unremembered;
     try {
         profileList_->storeSelection(p);
-    } catch (const profiles::WriteError& error) {
+    } catch (const core::WriteError& error) {
         if (!selectionWriteReported_) unremembered = QString::fromStdString(error.what());
     }
     Edit_name->setText(entry.name);

@@ -4,12 +4,12 @@
 #include <QMenu>
 
 #include "core/errors.h"
+#include "core/file_ops.h"
 #include "forms/FormCompatibility.h"
 #include "forms/Rorovovo1.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/output_dialogs.h"
-#include "profiles/file_ops.h"
 #include "profiles/profile_list.h"
 
 namespace rorovovo::forms {
@@ -72,7 +72,7 @@ void TForm1::MenuToolsPrintClick() {
     // Printing into a PDF file is written whole or not at all, like every file the program writes.
     // A FIFO or a device chosen in the dialog is refused before the dialog opens it to check it, which would wait.
     job.acceptFile = [](const QString& path) {
-        const QString problem = profiles::checkOutputPath(path);
+        const QString problem = core::checkOutputPath(path);
         if (!problem.isEmpty()) platform::showMessage(problem);
         return problem.isEmpty();
     };

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include "core/qt_text.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -14,8 +15,6 @@
 namespace rorovovo::forms {
 
 namespace {
-
-QString padded(int value, int digits) { return QString::fromStdString(rhythm::zeroPadded(value, digits)); }
 
 QLineEdit* dateBox(QWidget* parent, const QString& name, QPoint place_, int width, int maxChars, bool digitsOnly) {
     auto* box = place(new QLineEdit(parent), name.toLatin1().constData(), place_.x(), place_.y(), width, 21);
@@ -63,15 +62,14 @@ bool DateBoxes::anyEmpty() const { return day->text().isEmpty() || month->text()
 bool DateBoxes::check() const {
     if (rhythm::checkBirthDate(day->text().toStdString(), month->text().toStdString(), year->text().toStdString()))
         return true;
-    platform::showMessage(
-        QString::fromUtf8(rhythm::InvalidBirthDateMessage.data(), qsizetype(rhythm::InvalidBirthDateMessage.size())));
+    platform::showMessage(core::qstr(rhythm::InvalidBirthDateMessage));
     day->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
 rhythm::Date DateBoxes::value() const {
-    return {rhythm::strToInt(year->text().toStdString()), rhythm::strToInt(month->text().toStdString()),
-            rhythm::strToInt(day->text().toStdString())};
+    return {rhythm::strToInt(core::utf8(year->text())), rhythm::strToInt(core::utf8(month->text())),
+            rhythm::strToInt(core::utf8(day->text()))};
 }
 
 }  // namespace rorovovo::forms

@@ -6,7 +6,6 @@
 #include <QDBusConnection>
 #include <QEvent>
 #include <QThread>
-#include <csignal>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -120,10 +119,6 @@ TForm1* createProgramWindows() {
 }
 
 int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
-#ifdef Q_OS_UNIX
-    // Past the file-size limit a write fails like any other failed write instead of ending the program.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
     StartUpHelper helper(kBusOffTheMainThread && platformUsesBus(argc, argv));
     QApplication app(argc, argv);
     QApplication::setStyle(makeProgramStyle());

@@ -15,6 +15,7 @@
 
 #include "chart/qt_geometry.h"
 #include "forms/pictures.h"
+#include "rhythm/convert.h"
 
 namespace rorovovo::forms {
 
@@ -129,6 +130,8 @@ class EventHook : public QObject {
 };
 
 }  // namespace
+
+QString padded(int value, int digits) { return QString::fromStdString(rhythm::zeroPadded(value, digits)); }
 
 void onEvent(QObject* watched, std::function<bool(QEvent* event)> handler) {
     watched->installEventFilter(new EventHook(watched, std::move(handler)));

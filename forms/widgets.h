@@ -41,6 +41,9 @@ void onSignal(Window* window, Sender* sender, Signal signal, void (Window::*hand
 // the object.
 void onEvent(QObject* watched, std::function<bool(QEvent* event)> handler);
 
+// An integer written with at least `digits` digits, zeros in front ("%.2d", "%.4d").
+QString padded(int value, int digits);
+
 // The colour a control writes its text in.
 void setTextColor(QWidget* widget, const QColor& color);
 

@@ -1,5 +1,7 @@
 #include "platform/clock.h"
 
+#include "rhythm/dates.h"
+
 namespace rorovovo::platform {
 
 namespace {
@@ -24,6 +26,13 @@ double toDateValue(const QDateTime& dateTime) {
     const double fraction = dateTime.time().msecsSinceStartOfDay() / 86400000.0;
     // Before the epoch the fraction still counts away from day 0, as the date value's sign says.
     return days >= 0 ? days + fraction : days - fraction;
+}
+
+double toDateValue(QDate date) { return rhythm::encodeDate(date.year(), date.month(), date.day()); }
+
+QDate toQDate(double value) {
+    const rhythm::Date d = rhythm::decodeDate(value);
+    return QDate(d.Year, d.Month, d.Day);
 }
 
 }  // namespace rorovovo::platform

@@ -12,5 +12,8 @@ void resetClock();
 
 // A date and time as a date value: days since 30 December 1899, the time of day as the fraction.
 double toDateValue(const QDateTime& dateTime);
+// The same for a date at midnight, and the date of a date value's day (outside the calendar: RangeError).
+double toDateValue(QDate date);
+QDate toQDate(double value);
 
 }  // namespace rorovovo::platform

@@ -1,7 +1,7 @@
 #include "profiles/celebrities.h"
 
 #include "core/errors.h"
-#include "profiles/file_ops.h"
+#include "core/file_ops.h"
 #include "profiles/profile_entry.h"
 #include "profiles/text_codec.h"
 
@@ -31,16 +31,16 @@ CelebrityList parseCelebrities(const QByteArray& bytes) {
 std::optional<CelebrityList> readCelebrityFile(const QString& path) {
     QByteArray bytes;
     QString reason;
-    switch (readRegularFile(path, &bytes, &reason)) {
-        case ReadResult::Read:
+    switch (core::readRegularFile(path, &bytes, &reason)) {
+        case core::ReadResult::Read:
             return parseCelebrities(bytes);
-        case ReadResult::Missing:
+        case core::ReadResult::Missing:
             return std::nullopt;
-        case ReadResult::NotRegular:
-        case ReadResult::Failed:
+        case core::ReadResult::NotRegular:
+        case core::ReadResult::Failed:
             break;
     }
-    throw AppError(readErrorMessage(path, reason).toStdString());
+    throw AppError(core::readErrorMessage(path, reason).toStdString());
 }
 
 }  // namespace rorovovo::profiles

@@ -75,17 +75,12 @@ void checkValue(const QString& value) {
 
 }  // namespace
 
-WriteError::WriteError(const QString& fullPath) : AppError(("Unable to write to " + fullPath).toStdString()) {}
-
-WriteError::WriteError(const QString& fullPath, const QString& reason)
-    : AppError(("Unable to write to " + fullPath + " (" + reason + ")").toStdString()) {}
-
 bool IniStore::Stamp::operator==(const Stamp& o) const {
     return exists == o.exists && size == o.size && modified == o.modified && changed == o.changed && inode == o.inode;
 }
 
-IniStore::IniStore(const QString& path, std::shared_ptr<FileOps> ops)
-    : path_(QFileInfo(path).absoluteFilePath()), ops_(ops ? std::move(ops) : SystemFileOps::instance()) {
+IniStore::IniStore(const QString& path, std::shared_ptr<core::FileOps> ops)
+    : path_(QFileInfo(path).absoluteFilePath()), ops_(ops ? std::move(ops) : core::SystemFileOps::instance()) {
     removeLeftovers();
     stamp_ = stampNow();
     lastCheck_.start();
@@ -127,10 +122,10 @@ IniStore::Stamp IniStore::stampNow() const {
 
 bool IniStore::readDisk(QByteArray* bytes, bool* exists, QString* problem) const {
     QString reason;
-    const ReadResult result = readRegularFile(path_, bytes, &reason);
-    *exists = result != ReadResult::Missing;
-    if (result == ReadResult::Read || result == ReadResult::Missing) return true;
-    if (problem) *problem = readErrorMessage(path_, reason);
+    const core::ReadResult result = core::readRegularFile(path_, bytes, &reason);
+    *exists = result != core::ReadResult::Missing;
+    if (result == core::ReadResult::Read || result == core::ReadResult::Missing) return true;
+    if (problem) *problem = core::readErrorMessage(path_, reason);
     return false;
 }
 
@@ -290,9 +285,9 @@ bool IniStore::changesNothing(const Op& op) const {
 }
 
 // Replacing a symbolic link would cut it; the file it points to is the one to replace, and to lock.
-QString IniStore::targetPath() const { return resolveOutputPath(path_); }
+QString IniStore::targetPath() const { return core::resolveOutputPath(path_); }
 
-void IniStore::throwWriteError() const { throw WriteError(QDir::toNativeSeparators(path_)); }
+void IniStore::throwWriteError() const { throw core::WriteError(QDir::toNativeSeparators(path_)); }
 
 void IniStore::beginBatch() {
     inBatch_ = true;
@@ -342,7 +337,7 @@ void IniStore::commitBatch() {
         try {
             writeAtomically(targetPath(), bytes);
             written = true;
-        } catch (const WriteError&) {
+        } catch (const core::WriteError&) {
         }
     }
     const bool failed = needed && !written;
@@ -359,7 +354,7 @@ void IniStore::commitBatch() {
 }
 
 void IniStore::writeAtomically(const QString& target, const QByteArray& bytes) {
-    if (!replaceFile(*ops_, target, bytes)) throwWriteError();
+    if (!core::replaceFile(*ops_, target, bytes)) throwWriteError();
 }
 
 IniStore::Batch::Batch(IniStore& store) : store_(store), outer_(!store.inBatch_) {

@@ -8,20 +8,12 @@
 #include <vector>
 
 #include "core/errors.h"
-#include "profiles/file_ops.h"
+#include "core/file_ops.h"
 #include "profiles/ini_document.h"
 
 class QLockFile;
 
 namespace rorovovo::profiles {
-
-// A write to the settings file that did not happen; the file and the store are as they were before it.
-class WriteError : public AppError {
-  public:
-    explicit WriteError(const QString& fullPath);
-    // "Unable to write to <full path> (<reason>)".
-    WriteError(const QString& fullPath, const QString& reason);
-};
 
 // The settings file. The file is parsed once and kept in memory, so reading N keys costs O(N). A read looks
 // at the file's size and time stamps, at most once every 20 ms, and parses the file again only when they
@@ -35,7 +27,7 @@ class IniStore {
     // Opening never fails, also when the file does not exist or cannot be read (everything reads as its
     // default then). It removes what a copy of the program killed while writing left beside the file: the lock
     // file and the temporary file. `ops` replaces the file system for tests.
-    explicit IniStore(const QString& path, std::shared_ptr<FileOps> ops = nullptr);
+    explicit IniStore(const QString& path, std::shared_ptr<core::FileOps> ops = nullptr);
     ~IniStore();
     IniStore(const IniStore&) = delete;
     IniStore& operator=(const IniStore&) = delete;
@@ -43,7 +35,7 @@ class IniStore {
     QString path() const { return path_; }
     // Why the file could not be read when the store was opened ("Input/output error: unable to read <path>
     // (<reason>)"), for instance because the path is a folder or a FIFO; empty when it was read or does not exist.
-    // Such a file is never opened again by a write: every key reads as its default and writes throw WriteError.
+    // Such a file is never opened again by a write: every key reads as its default and writes throw core::WriteError.
     QString problem() const { return problem_; }
 
     // The longest value a read gives back; longer ones are cut.
@@ -64,7 +56,7 @@ class IniStore {
     quint64 revision();
 
     // Each write reaches the file before it returns, unless a Batch is open. A failed file write throws
-    // WriteError ("Unable to write to <full path>"); a name or value that cannot be stored (line break, NUL,
+    // core::WriteError ("Unable to write to <full path>"); a name or value that cannot be stored (line break, NUL,
     // a section name with "]", a key that is empty, starts with "[" or ";" or holds "=") throws AppError
     // before anything changes.
     void writeString(const QString& section, const QString& key, const QString& value);
@@ -85,7 +77,7 @@ class IniStore {
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
-        // Writes the file; throws WriteError (and discards the writes) when that fails.
+        // Writes the file; throws core::WriteError (and discards the writes) when that fails.
         void commit();
 
       private:
@@ -128,7 +120,7 @@ class IniStore {
 
     QString path_;
     QString problem_;
-    std::shared_ptr<FileOps> ops_;
+    std::shared_ptr<core::FileOps> ops_;
     IniDocument doc_;
     QByteArray diskBytes_;  // the file as last read or written by this store
     bool diskExists_ = false;

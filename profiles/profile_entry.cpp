@@ -1,19 +1,9 @@
 #include "profiles/profile_entry.h"
 
 #include "profiles/ini_store.h"
+#include "rhythm/dates.h"
 
 namespace rorovovo::profiles {
-
-namespace {
-
-// "%.*d": at least `width` digits, a minus sign in front of the zeros.
-QString zeroPadded(int value, int width) {
-    const qint64 wide = value;  // the minimum int has no positive counterpart
-    QString digits = QString::number(wide < 0 ? -wide : wide).rightJustified(width, QLatin1Char('0'));
-    return wide < 0 ? QLatin1Char('-') + digits : digits;
-}
-
-}  // namespace
 
 EntrySplit splitProfileEntry(QStringView entry) {
     const qsizetype bar = entry.indexOf(QLatin1Char('|'));
@@ -32,11 +22,7 @@ QString entryMonth(const QString& datePart) { return datePart.mid(3, 2); }
 QString entryYear(const QString& datePart) { return datePart.mid(6, 4); }
 
 QString buildProfileEntry(const QString& name, int day, int month, int year) {
-    return buildProfileEntry(name, zeroPadded(day, 2), zeroPadded(month, 2), zeroPadded(year, 4));
-}
-
-QString buildProfileEntry(const QString& name, const QString& day, const QString& month, const QString& year) {
-    return name + QLatin1Char('|') + day + QLatin1Char('.') + month + QLatin1Char('.') + year;
+    return name + QLatin1Char('|') + QString::fromStdString(rhythm::formatDate(rhythm::Date{year, month, day}));
 }
 
 QString unstorableReason(const QString& name, const QString& entry) {

@@ -35,7 +35,5 @@ QString unstorableReason(const QString& name, const QString& entry);
 
 // A name as it is compared with the stored ones: every character with code 32 or below removed from both ends.
 QString trimmedProfileName(const QString& name);
-// buildProfileEntry from three texts already brought to their widths; they are used as they stand.
-QString buildProfileEntry(const QString& name, const QString& day, const QString& month, const QString& year);
 
 }  // namespace rorovovo::profiles

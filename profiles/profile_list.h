@@ -17,7 +17,7 @@ class IniStore;
 // reloads it when they differ, and acts on the entry the user saw, wherever it is now.
 // As a list model (one row per profile, the name as display text) it drives the windows' lists and menus: adds
 // and deletes arrive as inserted and removed rows, a load as a reset.
-// Every call that touches the file throws AppError when no store is open, and WriteError when a write fails;
+// Every call that touches the file throws AppError when no store is open, and core::WriteError when a write fails;
 // a failed write changes neither the file nor the list.
 class ProfileList : public QAbstractListModel {
     Q_OBJECT

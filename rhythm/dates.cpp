@@ -81,4 +81,10 @@ bool checkBirthDate(std::string_view day, std::string_view month, std::string_vi
     return birthDateValue(day, month, year).has_value();
 }
 
+std::string formatDate(const Date& date) {
+    return zeroPadded(date.Day, 2) + "." + zeroPadded(date.Month, 2) + "." + zeroPadded(date.Year, 4);
+}
+
+std::string formatDate(double value) { return formatDate(decodeDate(value)); }
+
 }  // namespace rorovovo::rhythm

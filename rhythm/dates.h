@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace rorovovo::rhythm {
@@ -34,6 +35,11 @@ double encodeDate(int year, int month, int day);
 // fraction is still the time of that day. Values outside 1 Jan 0001 .. 31 Dec 9999 (or not a number) throw
 // RangeError.
 Date decodeDate(double value);
+
+// A date as DD.MM.YYYY, day and month of two digits and the year of four, as profiles and the program's files
+// write it. The date value's day counts (see decodeDate, which throws as it does).
+std::string formatDate(const Date& date);
+std::string formatDate(double value);
 
 // Message shown when the three birth-date boxes do not form a date; "\r" breaks the line in the message box.
 inline constexpr std::string_view InvalidBirthDateMessage =

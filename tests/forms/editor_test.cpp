@@ -40,11 +40,11 @@ const QByteArray kThreeProfiles =
     "[Records]\nProfiles=3\nSelected=1\n0=Mara Quill|07.11.1984\n1=Tobias Wren|23.02.1990\n2=Ines Falkner|01.06.1962\n";
 
 // The file system, except that replacing the settings file fails while `fail` is set.
-class FailingReplace : public profiles::SystemFileOps {
+class FailingReplace : public core::SystemFileOps {
   public:
     bool fail = false;
     bool replace(const QString& from, const QString& to) override {
-        return !fail && profiles::SystemFileOps::replace(from, to);
+        return !fail && core::SystemFileOps::replace(from, to);
     }
 };
 

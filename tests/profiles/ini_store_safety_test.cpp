@@ -25,26 +25,28 @@ namespace {
 
 // The real file system, except that the operation with the given number (counted from 1 over every step of
 // every write) fails, as a full disk or a lost medium would make it.
-class FailingFileOps : public SystemFileOps {
+class FailingFileOps : public core::SystemFileOps {
   public:
     int failAt = 0;
     int count = 0;
 
     bool createTemp(const QString& target, QFile& file) override {
-        return pass() && SystemFileOps::createTemp(target, file);
+        return pass() && core::SystemFileOps::createTemp(target, file);
     }
     bool write(QFile& file, const QByteArray& bytes) override {
         // A failing write leaves part of the bytes behind, as a full disk does.
         if (!pass()) {
-            SystemFileOps::write(file, bytes.left(bytes.size() / 2));
+            core::SystemFileOps::write(file, bytes.left(bytes.size() / 2));
             return false;
         }
-        return SystemFileOps::write(file, bytes);
+        return core::SystemFileOps::write(file, bytes);
     }
-    bool flush(QFile& file) override { return pass() && SystemFileOps::flush(file); }
-    bool sync(QFile& file) override { return pass() && SystemFileOps::sync(file); }
-    bool close(QFile& file) override { return pass() && SystemFileOps::close(file); }
-    bool replace(const QString& from, const QString& to) override { return pass() && SystemFileOps::replace(from, to); }
+    bool flush(QFile& file) override { return pass() && core::SystemFileOps::flush(file); }
+    bool sync(QFile& file) override { return pass() && core::SystemFileOps::sync(file); }
+    bool close(QFile& file) override { return pass() && core::SystemFileOps::close(file); }
+    bool replace(const QString& from, const QString& to) override {
+        return pass() && core::SystemFileOps::replace(from, to);
+    }
 
   private:
     bool pass() { return ++count != failAt; }
@@ -63,7 +65,7 @@ void addProfile(IniStore& store, const QString& entry) {
 QString writeErrorOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const WriteError& e) {
+    } catch (const core::WriteError& e) {
         return e.what();
     }
     return "no error";
@@ -202,8 +204,8 @@ TEST_F(IniStoreSafetyTest, writeFileAtomically_followsLinks_andLeavesWhatIsNoReg
         struct stat before = {}, after = {};
         ::lstat(qPrintable(path), &before);
         const QString problem = *c.reason ? expectedMessage + " (" + c.reason + ")" : QString();
-        EXPECT_EQ(checkOutputPath(path), problem);
-        EXPECT_EQ(writeErrorOf([&] { writeFileAtomically(path, "new"); }), *c.reason ? problem : "no error");
+        EXPECT_EQ(core::checkOutputPath(path), problem);
+        EXPECT_EQ(writeErrorOf([&] { core::writeFileAtomically(path, "new"); }), *c.reason ? problem : "no error");
         ::lstat(qPrintable(path), &after);
         EXPECT_EQ(after.st_ino, before.st_ino) << "the link, FIFO or folder was replaced";
         EXPECT_EQ(readBytes(real), *c.reason ? QByteArray("<missing>") : QByteArray("new"));
@@ -223,7 +225,7 @@ TEST_F(IniStoreSafetyTest, pathThatIsNoFile_isReportedAtOnce_neverWaitedOn_andNe
         {"huge file",
          [&] {
              QFile f(path);  // sparse: no disk space taken
-             return f.open(QIODevice::WriteOnly) && f.resize(kLargestReadableFile + 1);
+             return f.open(QIODevice::WriteOnly) && f.resize(core::kLargestReadableFile + 1);
          },
          "it is larger than 64 MB"},
     };

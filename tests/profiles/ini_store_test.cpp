@@ -271,7 +271,7 @@ TEST_F(IniStoreTest, textThatWouldChangeTheFileStructure_isRefusedBeforeWriting)
     const auto refused = [&](auto write) {
         try {
             write();
-        } catch (const WriteError&) {
+        } catch (const core::WriteError&) {
             return false;
         } catch (const AppError& e) {
             return QString(e.what()).contains("cannot be stored in the settings file");

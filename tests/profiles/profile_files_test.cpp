@@ -40,7 +40,6 @@ TEST(ProfileEntry, isBuiltZeroPadded_andReadsBackTheSameDate) {
     EXPECT_EQ(entryDay(e.datePart) + entryMonth(e.datePart) + entryYear(e.datePart), "05020990");
     EXPECT_EQ(buildProfileEntry(" a %1 ", 31, 12, 9999), " a %1 |31.12.9999");
     EXPECT_EQ(buildProfileEntry("x", -1, 0, 0), "x|-01.00.0000");
-    EXPECT_EQ(buildProfileEntry("x", "1", "02", "2000"), "x|1.02.2000");
 }
 
 TEST(Celebrities, linesEndWithLfOrCrLf_andALastLineWithoutBreakCounts) {

@@ -5,7 +5,21 @@
 #include <QString>
 #include <memory>
 
-namespace rorovovo::profiles {
+#include "core/errors.h"
+
+namespace rorovovo::core {
+
+// A file the program could not write; a file it replaces is as it was before.
+class WriteError : public AppError {
+  public:
+    explicit WriteError(const QString& fullPath);
+    // "Unable to write to <full path> (<reason>)".
+    WriteError(const QString& fullPath, const QString& reason);
+};
+
+// Past the file-size limit a write then fails, as any failed write does, instead of ending the program with a
+// signal halfway through a file. Called once at start-up by every program that writes files.
+void ignoreFileSizeSignal();
 
 // The steps of replacing a file safely, one call each, so that a test can make any one of them fail as a full
 // disk, a lost medium or a read-only folder would. Every call reports success; none throws.
@@ -73,4 +87,4 @@ bool replaceFile(FileOps& ops, const QString& target, const QByteArray& bytes);
 // checkOutputPath refused it).
 void writeFileAtomically(const QString& target, const QByteArray& bytes);
 
-}  // namespace rorovovo::profiles
+}  // namespace rorovovo::core

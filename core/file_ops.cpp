@@ -1,4 +1,4 @@
-#include "profiles/file_ops.h"
+#include "core/file_ops.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -6,8 +6,6 @@
 #include <csignal>
 #include <filesystem>
 #include <system_error>
-
-#include "profiles/ini_store.h"
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -20,7 +18,7 @@
 #include <cstring>
 #endif
 
-namespace rorovovo::profiles {
+namespace rorovovo::core {
 
 namespace {
 
@@ -54,6 +52,17 @@ std::filesystem::path nativePath(const QString& path) {
 }
 
 }  // namespace
+
+WriteError::WriteError(const QString& fullPath) : AppError(("Unable to write to " + fullPath).toStdString()) {}
+
+WriteError::WriteError(const QString& fullPath, const QString& reason)
+    : AppError(("Unable to write to " + fullPath + " (" + reason + ")").toStdString()) {}
+
+void ignoreFileSizeSignal() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 ReadResult readRegularFile(const QString& path, QByteArray* bytes, QString* reason) {
     bytes->clear();
@@ -129,14 +138,7 @@ bool SystemFileOps::createTemp(const QString& target, QFile& file) {
     return false;
 }
 
-bool SystemFileOps::write(QFile& file, const QByteArray& bytes) {
-#ifdef SIGXFSZ
-    // A file-size limit must end in an error the user sees, not in a program killed halfway through a file.
-    static const bool ignoreFileSizeSignal = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
-    (void)ignoreFileSizeSignal;
-#endif
-    return file.write(bytes) == bytes.size();
-}
+bool SystemFileOps::write(QFile& file, const QByteArray& bytes) { return file.write(bytes) == bytes.size(); }
 
 bool SystemFileOps::flush(QFile& file) { return file.flush(); }
 
@@ -200,4 +202,4 @@ void writeFileAtomically(const QString& target, const QByteArray& bytes) {
     if (!replaceFile(*SystemFileOps::instance(), target, bytes)) throw WriteError(fullPathOf(target));
 }
 
-}  // namespace rorovovo::profiles
+}  // namespace rorovovo::core
