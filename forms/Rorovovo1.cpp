@@ -195,6 +195,8 @@ void TForm1::createMenus() {
     MenuToolsCritical = menuItem(MenuTools, "MenuToolsCritical", QStringLiteral("Critical days..."));
     MenuToolsCritical->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     MenuToolsCompat = menuItem(MenuTools, "MenuToolsCompat", QStringLiteral("Compatibility..."));
+    MenuToolsPlanner = menuItem(MenuTools, "MenuToolsPlanner", QStringLiteral("Planner..."));
+    MenuToolsPlanner->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     MenuToolsSave = menuItem(MenuTools, "MenuToolsSave", QStringLiteral("Save chart as..."));
     MenuToolsPrint = menuItem(MenuTools, "MenuToolsPrint", QStringLiteral("Print chart..."));
     // Nothing to save or print before a chart has been drawn.
@@ -215,8 +217,8 @@ void TForm1::createMenus() {
     MenuHelpAbout = menuItem(MenuHelp, "MenuHelpAbout", QStringLiteral("About..."));
 
     // Window-wide shortcuts: they work whichever control has the keyboard.
-    for (QAction* a :
-         {MenuProgramExit, MenuHelpHelp, MenuHelpAbout, MenuToolsCritical, MenuToolsSave, MenuToolsPrint}) {
+    for (QAction* a : {MenuProgramExit, MenuHelpHelp, MenuHelpAbout, MenuToolsCritical, MenuToolsPlanner, MenuToolsSave,
+                       MenuToolsPrint}) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
     }
@@ -445,6 +447,7 @@ void TForm1::connectHandlers() {
     on(MenuOptionsCriticalMarks, &QAction::triggered, &TForm1::MenuOptionsCriticalMarksClick);
     on(ButtonAbout, &QToolButton::clicked, &TForm1::MenuHelpAboutClick);
     on(MenuToolsCompat, &QAction::triggered, &TForm1::MenuToolsCompatClick);
+    on(MenuToolsPlanner, &QAction::triggered, &TForm1::MenuToolsPlannerClick);
     on(MenuToolsSave, &QAction::triggered, &TForm1::MenuToolsSaveClick);
     on(MenuToolsPrint, &QAction::triggered, &TForm1::MenuToolsPrintClick);
 }
@@ -678,8 +681,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // critical days).
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* a :
-             {MenuProgramExit, MenuHelpAbout, MenuHelpHelp, MenuToolsCritical, MenuToolsSave, MenuToolsPrint})
+        for (QAction* a : {MenuProgramExit, MenuHelpAbout, MenuHelpHelp, MenuToolsCritical, MenuToolsPlanner,
+                           MenuToolsSave, MenuToolsPrint})
             if (!a->shortcut().isEmpty() && a->shortcut() == pressed) {
                 event->ignore();
                 return true;

@@ -44,6 +44,7 @@ class TFormCompatibility;
 class TFormCritical;
 class TFormEditor;
 class TFormInterpret;
+class TFormPlanner;
 
 // The main window. It holds only its controls; the state its handlers share lives in the variables below.
 class TForm1 : public QMainWindow {
@@ -92,6 +93,7 @@ class TForm1 : public QMainWindow {
     QAction *MenuSep9, *MenuOptionsCriticalMarks;
     QMenu* MenuTools;  // our own additions, between "Options" and the divider
     QAction *MenuToolsCritical, *MenuToolsCompat, *MenuToolsSave, *MenuToolsPrint;
+    QAction* MenuToolsPlanner;
     QAction* MenuSep1;
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
@@ -162,6 +164,9 @@ class TForm1 : public QMainWindow {
     // before the first draw.
     std::optional<chart::ChartDocument> drawnChartDocument() const;
     QPointer<TFormCompatibility> FormCompatibility;
+    // Days planned for several people, with the stored profiles and the celebrities to pick from.
+    void MenuToolsPlannerClick();
+    QPointer<TFormPlanner> FormPlanner;
 
     // Help, web links, About box and version check.
     void MenuHelpHelpClick();

@@ -1,0 +1,312 @@
+// The planner window through its widgets on a fixed clock: members from every source, groups in the settings file,
+// the roster's marks and tool tips, the keyboard, and the files it writes.
+#include "forms/Planner.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolTip>
+#include <QtTest/QTest>
+
+#include "drawn_person.h"
+#include "platform/output_dialogs.h"
+#include "rhythm/dates.h"
+#include "wait.h"
+
+namespace rorovovo::forms::testing {
+namespace {
+
+QString datPath() { return platform::executableFolder() + QStringLiteral("Cyclomat.dat"); }
+
+class PlannerTest : public DrawnPersonTest {
+  protected:
+    void SetUp() override {
+        QFile dat(datPath());
+        ASSERT_TRUE(dat.open(QIODevice::WriteOnly));
+        dat.write("Lena Corwick|14.08.1921\nOtto Brannigan|30.01.1955\n");
+        dat.close();
+        DrawnPersonTest::SetUp();
+    }
+    void TearDown() override {
+        platform::resetOutputDialogHandlers();
+        QToolTip::hideText();
+        DrawnPersonTest::TearDown();
+        QFile::remove(datPath());
+    }
+
+    TFormPlanner* open() {
+        form->MenuToolsPlanner->trigger();
+        TFormPlanner* w = form->FormPlanner.data();
+        EXPECT_TRUE(w && waitFor([w] { return w->isVisible(); }));
+        return w;
+    }
+    // A profile stored through the main window's "add new".
+    void storeProfile(const QString& name, QDate birth) {
+        draw(name, birth);
+        control<QPushButton>("Button_addnew")->click();
+    }
+    static QStringList memberNames(const TFormPlanner* w) {
+        QStringList names;
+        for (const auto& m : w->members()) names << QString::fromStdString(m.Name);
+        return names;
+    }
+    QString file(const QByteArray& bytes, const QString& name) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+    QString ini() const { return platform::executableFolder() + QStringLiteral("Cyclomat.ini"); }
+    QTemporaryDir dir;
+};
+
+TEST_F(PlannerTest, members_comeFromProfilesCelebritiesTypingFilesAndContacts) {
+    storeProfile(QStringLiteral("Ann Smith"), {1980, 2, 1});
+    TFormPlanner* w = open();
+    ASSERT_NE(w, nullptr);
+    w->EditFilter->setText(QStringLiteral("o"));  // Ann Smith has no "o": hidden
+    QStringList shown;
+    for (int i = 0; i < w->ListPeople->count(); ++i)
+        if (!w->ListPeople->item(i)->isHidden()) shown << w->ListPeople->item(i)->text();
+    EXPECT_EQ(shown,
+              QStringList({"Personal", "Celebrity", "Lena Corwick (14.08.1921)", "Otto Brannigan (30.01.1955)"}));
+    w->EditFilter->clear();
+    for (const char* picked : {"Ann Smith (01.02.1980)", "Lena Corwick (14.08.1921)"})
+        w->ListPeople->findItems(QLatin1String(picked), Qt::MatchExactly)[0]->setSelected(true);
+    w->ButtonAddPeople->click();
+
+    const struct {
+        const char *name, *day, *month, *year;
+        bool added;
+    } typed[] = {{"Cy", "31", "02", "2010", false}, {"Cy", "5", "6", "2010", true}};
+    for (const auto& t : typed) {
+        w->Edit_name->setText(QLatin1String(t.name));
+        w->Edit_day->setText(QLatin1String(t.day));
+        w->Edit_month->setText(QLatin1String(t.month));
+        w->Edit_year->setText(QLatin1String(t.year));
+        const std::size_t before = dialogs.size();
+        w->ButtonAddTyped->click();
+        EXPECT_EQ(dialogs.size(), before + (t.added ? 0 : 1));
+        if (!t.added) {
+            EXPECT_EQ(dialogs.back().text.toStdString(), std::string(rhythm::InvalidBirthDateMessage));
+        }
+    }
+    QString picked = file("Dee|15.03.2024\nBad|1.1.2000\n", QStringLiteral("group.txt"));
+    platform::setOpenFileHandler([&](const QString&) { return picked; });
+    w->ButtonAddFile->click();
+    EXPECT_EQ(w->LabelStatus->text(),
+              QStringLiteral("1 person added from group.txt; 1 entry without a valid birth date "
+                             "left out"));
+    picked = file("BEGIN:VCARD\nFN:Eve\nBDAY:2001-09-09\nEND:VCARD\nBEGIN:VCARD\nFN:Fay\nBDAY:--0101\nEND:VCARD\n",
+                  QStringLiteral("contacts.vcf"));
+    w->ButtonImportContacts->click();
+    EXPECT_EQ(dialogs.back().text, QStringLiteral("1 person imported; 1 card had no birth year"));
+    EXPECT_EQ(memberNames(w), QStringList({"Ann Smith", "Lena Corwick", "Cy", "Dee", "Eve"}));
+    EXPECT_EQ(w->ListMembers->item(2)->text(), QStringLiteral("Cy (05.06.2010)"));
+    EXPECT_EQ(w->table().Members, 5);
+    w->ListMembers->item(1)->setSelected(true);
+    w->ButtonRemove->click();
+    EXPECT_EQ(memberNames(w), QStringList({"Ann Smith", "Cy", "Dee", "Eve"}));
+    EXPECT_TRUE(errorsShown().empty());
+}
+
+TEST_F(PlannerTest, aSavedGroup_opensUnchangedAfterTheProfileListChanged) {
+    storeProfile(QStringLiteral("Ann Smith"), {1980, 2, 1});
+    storeProfile(QStringLiteral("Bob Smith"), {1978, 4, 3});
+    TFormPlanner* w = open();
+    ASSERT_NE(w, nullptr);
+    w->ListPeople->item(1)->setSelected(true);
+    w->ListPeople->item(2)->setSelected(true);
+    w->ButtonAddPeople->click();
+    w->ComboGroups->setCurrentText(QStringLiteral("Family"));
+    w->ButtonSaveGroup->click();
+    QSettings saved(ini(), QSettings::IniFormat);
+    EXPECT_EQ(saved.value("Groups/Groups").toInt(), 1);
+    EXPECT_EQ(saved.value("Groups/Member0_1").toString(), QStringLiteral("Bob Smith|03.04.1978"));
+
+    // The profiles go and another comes: the group keeps its people.
+    IniFile->eraseSection(QStringLiteral("Records"));
+    storeProfile(QStringLiteral("Zed"), {1990, 1, 1});
+    w->ButtonRemoveAll->click();
+    w->close();
+    w = open();
+    EXPECT_EQ(w->ListPeople->item(1)->text(), QStringLiteral("Zed (01.01.1990)"));
+    EXPECT_EQ(w->ComboGroups->findText(QStringLiteral("Family")), 0);
+    w->ComboGroups->setCurrentText(QStringLiteral("family"));
+    w->ButtonOpenGroup->click();
+    EXPECT_EQ(memberNames(w), QStringList({"Ann Smith", "Bob Smith"}));
+    EXPECT_EQ(w->LabelStatus->text(), QStringLiteral("Group \"Family\" opened: 2 people"));
+    EXPECT_EQ(w->members()[1].Birth, rhythm::encodeDate(1978, 4, 3));
+
+    w->ButtonDeleteGroup->click();  // the confirmation is answered OK
+    EXPECT_EQ(dialogs.back().kind, platform::DialogKind::Confirmation);
+    EXPECT_EQ(w->ComboGroups->count(), 0);
+    EXPECT_TRUE(errorsShown().empty());
+}
+
+TEST_F(PlannerTest, roster_marksEachKindByShapeAndTellsEachCellInAToolTip) {
+    TFormPlanner* w = open();
+    ASSERT_NE(w, nullptr);
+    // Born today: day 0 is triple, day 11 single (Physical). Born 115 days ago: today is double (Physical,
+    // Intellectual).
+    w->addMembers(
+        {{QStringLiteral("Ann"), QStringLiteral("15.03.2024")}, {QStringLiteral("Bob"), QStringLiteral("21.11.2023")}});
+    RosterView* roster = w->Roster;
+    ASSERT_TRUE(waitFor([&] { return roster->viewport()->isVisible(); }));
+    const QImage image = roster->viewport()->grab().toImage();
+    const auto near = [&](QPointF at, QRgb want) {
+        const QColor got = image.pixelColor(at.toPoint()), wanted(want);
+        return std::abs(got.red() - wanted.red()) + std::abs(got.green() - wanted.green()) +
+                   std::abs(got.blue() - wanted.blue()) <
+               40;
+    };
+    const struct {
+        int member, day;
+        QRgb colour;
+        // Offsets from the cell's centre, in shares of the mark's size: inside the shape, then outside it.
+        QPointF inside, outside;
+        QRgb background;
+    } marks[] = {
+        {0, 0, 0xC00000, {-0.35, 0}, {-0.4, 0.3}, 0xFFF0B0},    // diamond, in today's column
+        {1, 0, 0xE06A00, {-0.3, 0.3}, {-0.4, -0.3}, 0xFFF0B0},  // triangle
+        {0, 11, 0x1F5FBF, {0.36, 0}, {0, 0}, 0xFFFFFF},         // ring: its middle is empty
+    };
+    for (const auto& m : marks) {
+        const QRectF cell = roster->cellRect(m.member, m.day);
+        const qreal s = 0.7 * std::min(cell.width(), cell.height());
+        const QPointF c = cell.center();
+        bool inside = false;
+        for (int dx = -1; dx <= 1; ++dx) inside = inside || near(c + m.inside * s + QPointF(dx, 0), m.colour);
+        EXPECT_TRUE(inside) << m.member << "," << m.day;
+        EXPECT_TRUE(near(c + m.outside * s, m.background)) << m.member << "," << m.day;
+    }
+    EXPECT_TRUE(near(roster->cellRect(0, 1).topLeft() + QPointF(4, 4), 0xEEEEEE)) << "Saturday shaded";
+
+    EXPECT_EQ(roster->cellToolTip(0, 0), QStringLiteral("Ann, born 15.03.2024\nFri 15.03.2024\nPhysical 0 % rising\n"
+                                                        "Emotional 0 % rising\nIntellectual 0 % rising\nCritical: "
+                                                        "Physical, Emotional, Intellectual (triple day)"));
+    EXPECT_EQ(roster->cellToolTip(2, 0), QStringLiteral("Fri 15.03.2024\nGroup score 0 (the lowest of the members' "
+                                                        "scores)\nA critical day for 2 of 2 members"));
+    // The keyboard's cell and the mouse pointer's show their tool tips.
+    roster->setFocus();
+    QTest::keyClick(roster, Qt::Key_Right);
+    EXPECT_TRUE(waitFor([&] { return QToolTip::text() == roster->cellToolTip(0, 1); }));
+    const QPoint at = roster->cellRect(1, 11).center();
+    QHelpEvent hover(QEvent::ToolTip, at, roster->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(roster->viewport(), &hover);
+    EXPECT_TRUE(waitFor([&] { return QToolTip::text() == roster->cellToolTip(1, 11); }));
+    // A best day picked scrolls its column into view without working the table out again.
+    w->SpinDays->setValue(400);
+    const int builds = w->tableBuilds();
+    w->TableBest->selectRow(w->TableBest->rowCount() - 1);
+    const QDate picked =
+        QLocale().toDate(w->TableBest->item(w->TableBest->rowCount() - 1, 0)->text(), QStringLiteral("ddd dd.MM.yyyy"));
+    const int day = int(QDate(2024, 3, 15).daysTo(picked));
+    EXPECT_GT(day, 20);
+    EXPECT_EQ(roster->currentDay(), day);
+    EXPECT_TRUE(roster->viewport()->rect().contains(roster->cellRect(0, day)));
+    EXPECT_EQ(w->tableBuilds(), builds);
+}
+
+TEST_F(PlannerTest, keyboard_tabReachesEveryControl_escapeCloses_sizeAndMembersComeBack) {
+    TFormPlanner* w = open();
+    ASSERT_NE(w, nullptr);
+    w->addMembers({{QStringLiteral("Ann"), QStringLiteral("01.02.1980")}});
+    w->CheckRhythm[3]->setChecked(true);
+    QApplication::setActiveWindow(w);
+    w->ListMembers->setFocus();
+    ASSERT_TRUE(waitFor([w] { return w->ListMembers->hasFocus(); }));
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 40; ++i) {
+        reached << QApplication::focusWidget();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (QWidget* c : w->findChildren<QWidget*>())
+        if (c->isVisibleTo(w) && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus) && !c->focusProxy() &&
+            c->parentWidget() == w) {
+            EXPECT_TRUE(reached.contains(c)) << c->objectName().toStdString();
+        }
+    w->resize(1100, 700);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(waitFor([w] { return !w->isVisible(); }));
+    QSettings saved(ini(), QSettings::IniFormat);
+    EXPECT_EQ(saved.value("Planner/Width").toInt(), 1100);
+    EXPECT_EQ(saved.value("Planner/Members").toInt(), 1);
+    EXPECT_EQ(saved.value("Planner/Member0").toString(), QStringLiteral("Ann|01.02.1980"));
+    EXPECT_EQ(saved.value("Planner/Rhythms").toStringList(), QStringList({"P", "E", "I", "N"}));
+
+    delete form;
+    IniFile.reset();
+    form = createProgramWindows();
+    w = open();
+    EXPECT_EQ(w->size(), QSize(1100, 700));
+    EXPECT_EQ(memberNames(w), QStringList({"Ann"}));
+    EXPECT_TRUE(w->CheckRhythm[3]->isChecked());
+}
+
+TEST_F(PlannerTest, files_pdfPrintCsvAndCalendarAreWrittenOrTheErrorSaysWhy) {
+    TFormPlanner* w = open();
+    ASSERT_NE(w, nullptr);
+    QList<profiles::ProfileEntry> many;
+    for (int i = 0; i < 60; ++i) many.push_back({QStringLiteral("Person %1").arg(i), QStringLiteral("01.01.1990")});
+    w->addMembers(many);
+    w->ComboGroups->setCurrentText(QStringLiteral("Team"));
+    QString path;
+    platform::setSaveFileHandler([&](const QString&, const QString&) { return path; });
+    platform::setPrintDialogHandler([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    const auto pdfText = [](const QString& pdf) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    for (QPushButton* b : {w->ButtonSavePdf, w->ButtonPrint}) {
+        path = dir.filePath(b->objectName() + QStringLiteral(".pdf"));
+        b->click();
+        const QString text = pdfText(path);
+        const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        ASSERT_GE(pages.size(), 2) << text.toStdString();  // sixty rows fold to more than one page
+        EXPECT_TRUE(
+            pages[0].contains(QStringLiteral("Team: 15.03.2024 to 13.04.2024, page 1 of %1").arg(pages.size())));
+        EXPECT_TRUE(pages[0].contains(QStringLiteral("Person 0")));
+        EXPECT_TRUE(pages.last().contains(QStringLiteral("Person 59")));
+        for (const QString& page : pages) EXPECT_TRUE(page.contains(QStringLiteral("Group score")));
+    }
+    path = dir.filePath(QStringLiteral("team.csv"));
+    w->ButtonSaveCsv->click();
+    QFile csv(path);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count('\n'), 1 + 60 * 30);
+    path = dir.filePath(QStringLiteral("team.ics"));
+    w->ButtonSaveCalendar->click();
+    QFile ics(path);
+    ASSERT_TRUE(ics.open(QIODevice::ReadOnly));
+    const QByteArray calendar = ics.readAll();
+    EXPECT_EQ(calendar.count("BEGIN:VEVENT"), w->TableBest->rowCount());
+    EXPECT_TRUE(calendar.contains("SUMMARY:Best day for Team: group score"));
+    EXPECT_TRUE(errorsShown().empty());
+
+    path = dir.filePath(QStringLiteral("missing/team.csv"));
+    w->ButtonSaveCsv->click();
+    ASSERT_EQ(errorsShown().size(), 1u);
+    EXPECT_EQ(errorsShown()[0], QStringLiteral("Unable to write to %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+}  // namespace
+}  // namespace rorovovo::forms::testing
