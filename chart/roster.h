@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -46,10 +47,17 @@ struct RosterView {
     // The cell with the keyboard's focus, framed; a member of table.Members is the group's row.
     int focusMember = -1;
     int focusDay = -1;
+    // The part that needs painting (a scroll moves the rest); empty for the whole area.
+    QRect exposed;
 };
 
 constexpr const char* kGroupRowCaption = "Group score";
 
+// The names as the names' column shows them: elided to its width, "(no name)" for an empty one.
+QStringList fittedRosterNames(const QStringList& names, const QFont& font, const RosterMetrics& metrics,
+                              QPaintDevice* device = nullptr);
+
+// `names` as fittedRosterNames gives them.
 void paintRoster(QPainter& painter, const rhythm::PlanTable& table, const QStringList& names,
                  const RosterMetrics& metrics, const RosterView& view, QSize area);
 

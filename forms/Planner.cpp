@@ -131,6 +131,7 @@ void RosterView::setPlan(const rhythm::PlanTable* table, const std::vector<rhyth
     names_ = names;
     today_ = today;
     metrics_ = chart::RosterMetrics::forFont(font(), names_, 22 * fontMetrics().averageCharWidth());
+    fitted_ = chart::fittedRosterNames(names_, font(), metrics_);
     updateScrollBars();
     setCurrent(member_, day_);
     viewport()->update();
@@ -229,7 +230,7 @@ void RosterView::showCurrentToolTip() {
     QToolTip::showText(viewport()->mapToGlobal(cell.bottomLeft()), cellToolTip(member_, day_), viewport(), cell);
 }
 
-void RosterView::paintEvent(QPaintEvent*) {
+void RosterView::paintEvent(QPaintEvent* event) {
     QPainter p(viewport());
     if (!table_) {
         p.fillRect(viewport()->rect(), Qt::white);
@@ -246,7 +247,8 @@ void RosterView::paintEvent(QPaintEvent*) {
         v.focusMember = member_;
         v.focusDay = day_;
     }
-    chart::paintRoster(p, *table_, names_, metrics_, v, viewport()->size());
+    v.exposed = event->rect();
+    chart::paintRoster(p, *table_, fitted_, metrics_, v, viewport()->size());
 }
 
 void RosterView::resizeEvent(QResizeEvent* event) {
@@ -254,11 +256,18 @@ void RosterView::resizeEvent(QResizeEvent* event) {
     updateScrollBars();
 }
 
-void RosterView::scrollContentsBy(int, int) {
-    viewport()->update();
+void RosterView::scrollContentsBy(int dx, int dy) {
     if (!table_) return;
+    // The pixels on view move along and only what comes into view is painted: the days across, under the fixed names,
+    // the members up or down, between the fixed head and the group's row.
+    const QSize view = viewport()->size();
+    if (dx) viewport()->scroll(dx, 0, QRect(metrics_.nameWidth, 0, view.width() - metrics_.nameWidth, view.height()));
+    if (dy)
+        viewport()->scroll(
+            0, dy,
+            QRect(0, metrics_.headHeight, view.width(), view.height() - metrics_.headHeight - metrics_.rowHeight));
     const int first = horizontalScrollBar()->value() / metrics_.cellWidth;
-    const int wide = viewport()->width() - metrics_.nameWidth;
+    const int wide = view.width() - metrics_.nameWidth;
     emit shownDaysChanged(
         first, std::min(table_->Days, (horizontalScrollBar()->value() + wide - 1) / metrics_.cellWidth + 1) - 1);
 }

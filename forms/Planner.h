@@ -62,6 +62,7 @@ class RosterView : public QAbstractScrollArea {
     const rhythm::PlanTable* table_ = nullptr;
     const std::vector<rhythm::PlanMember>* members_ = nullptr;
     QStringList names_;
+    QStringList fitted_;  // as the names' column shows them
     double today_ = 0;
     chart::RosterMetrics metrics_;
     int member_ = 0;
