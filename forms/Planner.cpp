@@ -273,7 +273,10 @@ void RosterView::scrollContentsBy(int dx, int dy) {
 }
 
 void RosterView::keyPressEvent(QKeyEvent* event) {
-    if (!table_) return QAbstractScrollArea::keyPressEvent(event);
+    if (!table_) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
     int member = member_, day = day_;
     switch (event->key()) {
         case Qt::Key_Left:
@@ -301,7 +304,8 @@ void RosterView::keyPressEvent(QKeyEvent* event) {
             day = table_->Days - 1;
             break;
         default:
-            return QAbstractScrollArea::keyPressEvent(event);
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
     }
     setCurrent(member, day);
     showCurrentToolTip();
@@ -523,6 +527,7 @@ TFormPlanner::TFormPlanner(QWidget* parent) : QDialog(parent) {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     resize(1000, 680);
+    if (parent) parent->installEventFilter(this);
     {
         const QSignalBlocker blockDays(SpinDays), blockDate(DateFrom);
         SpinDays->setValue(kDefaultDays);
@@ -612,8 +617,12 @@ void TFormPlanner::EditFilterChange() {
 int TFormPlanner::addMembers(const QList<profiles::ProfileEntry>& entries) {
     int skipped = 0;
     for (const profiles::ProfileEntry& e : entries) {
+        if (int(members_.size()) >= kMaxMembers) {
+            platform::showMessage(QStringLiteral("The planner holds at most %1 people.").arg(kMaxMembers));
+            break;
+        }
         const auto birth = profiles::entryBirthDate(e.datePart);
-        if (!birth || int(members_.size()) >= kMaxMembers) {
+        if (!birth) {
             ++skipped;
             continue;
         }
@@ -933,6 +942,16 @@ void TFormPlanner::showEvent(QShowEvent* event) {
 
 void TFormPlanner::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
+    saveSettings();
+}
+
+bool TFormPlanner::eventFilter(QObject* watched, QEvent* event) {
+    // The main window releases the settings file as it closes: an open planner keeps its state first.
+    if (watched == parentWidget() && event->type() == QEvent::Close && isVisible()) saveSettings();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormPlanner::saveSettings() {
     const QStringList now = settingsSnapshot();
     if (!IniFile || !settingsRead_ || now == storedSettings_) return;
     storedSettings_ = now;

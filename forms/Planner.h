@@ -102,7 +102,8 @@ class TFormPlanner : public QDialog {
     void setPeople(const QList<profiles::ProfileEntry>& personal, const QList<profiles::ProfileEntry>& celebrities);
     // The start date goes back to today each time the window opens.
     void reset();
-    // Appends the people whose entries hold a valid date; returns how many were left out.
+    // Appends the people whose entries hold a valid date, up to the planner's limit (which it says when reached);
+    // returns how many had no valid date.
     int addMembers(const QList<profiles::ProfileEntry>& entries);
     const std::vector<rhythm::PlanMember>& members() const { return members_; }
     const rhythm::PlanTable& table() const { return table_; }
@@ -129,8 +130,10 @@ class TFormPlanner : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void saveSettings();
     void rebuild();
     void fillRankings();
     void fillGroups();

@@ -45,12 +45,16 @@ QByteArray contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QString written(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    return path;
+}
+
 class PlanCommand : public ::testing::Test {
   protected:
     void SetUp() override {
-        QFile f(group());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Ann Smith|01.02.1980\r\n\r\nBob, Jr.|15.04.2024\r\n");  // Bob is born inside the span
+        written(group(), "Ann Smith|01.02.1980\r\n\r\nBob, Jr.|15.04.2024\r\n");  // Bob is born inside the span
     }
     QString group() const { return dir.filePath(QStringLiteral("group.txt")); }
     QStringList args() const {
@@ -123,13 +127,10 @@ TEST_F(PlanCommand, csvAndCalendar_readBackWithStableUids) {
     const PlanTable t = expected();
     const int day = 31;  // 15.04.2024, Bob's birth day: every rhythm is critical
     const MemberDay bob = memberDay(encodeDate(2024, 4, 15), t.From + day);
-    EXPECT_EQ(rows[1 + 2 * 45 + day], QStringLiteral("\"Bob, Jr.\",2024-04-15,2024-04-15,%1,%2,%3,%4,"
-                                                     "\"Physical, Emotional, Intellectual, Intuitional\",triple\r")
-                                          .arg(bob.Percent[0])
-                                          .arg(bob.Percent[1])
-                                          .arg(bob.Percent[2])
-                                          .arg(bob.Percent[3])
-                                          .toUtf8());
+    QByteArray percentages;
+    for (int i = 0; i < 4; ++i) percentages += QByteArray::number(bob.Percent[std::size_t(i)]) + ',';
+    EXPECT_EQ(rows[1 + 2 * 45 + day], "\"Bob, Jr.\",2024-04-15,2024-04-15," + percentages +
+                                          "\"Physical, Emotional, Intellectual, Intuitional\",triple\r");
 
     const Result parsed = run(QStringLiteral("/usr/bin/python3"),
                               {QStringLiteral(ROROVOVO_SOURCE_DIR "/tests/app/read_calendar.py"), ics});
@@ -149,23 +150,16 @@ TEST_F(PlanCommand, csvAndCalendar_readBackWithStableUids) {
         uids << e["uid"].toString();
     }
     // The same people in another order make the same events.
-    QFile swapped(dir.filePath(QStringLiteral("swapped.txt")));
-    ASSERT_TRUE(swapped.open(QIODevice::WriteOnly));
-    swapped.write("Bob, Jr.|15.04.2024\nAnn Smith|01.02.1980\n");
-    swapped.close();
     const QString again = dir.filePath(QStringLiteral("again.ics"));
     QStringList reordered = args();
-    reordered[2] = swapped.fileName();
+    reordered[2] = written(dir.filePath(QStringLiteral("swapped.txt")), "Bob, Jr.|15.04.2024\nAnn Smith|01.02.1980\n");
     ASSERT_EQ(plan(reordered << "--ics" << again).status, 0);
     for (const QString& uid : uids) EXPECT_TRUE(contents(again).contains(uid.toUtf8())) << uid.toStdString();
 }
 
 TEST_F(PlanCommand, badInputAndFailingWrites_endWithTheirStatusAndNoOutput) {
     const QString csv = dir.filePath(QStringLiteral("never.csv"));
-    QFile bad(dir.filePath(QStringLiteral("bad.txt")));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("Ann|31.02.1980\n");
-    bad.close();
+    const QString bad = written(dir.filePath(QStringLiteral("bad.txt")), "Ann|31.02.1980\n");
     const QString invalid = QStringLiteral(
         "Sorry, but the 'Birthday Date' you supplied is not a valid Date.\nPlease go back and correct it...\n");
     const struct {
@@ -180,7 +174,7 @@ TEST_F(PlanCommand, badInputAndFailingWrites_endWithTheirStatusAndNoOutput) {
         {{"01.01.2000", "--top", "0", "--csv", csv}, 2, {}},
         {{"01.01.2000", "--rhythms", "P,P", "--csv", csv}, 2, {}},
         {{"01.01.2000", "--from", "01.12.9999", "--days", "32", "--csv", csv}, 2, {}},
-        {{"01.01.2000", "--group", bad.fileName(), "--csv", csv}, 2, {}},
+        {{"01.01.2000", "--group", bad, "--csv", csv}, 2, {}},
         {{"01.01.2000", "--group", dir.filePath("missing.txt"), "--csv", csv}, 2, {}},
         {{"01.01.2000", "--what", "--csv", csv}, 2, {}},
         {{"01.01.2000", "--csv", dir.filePath("no/such/plan.csv")}, 1, "Unable to write to "},
