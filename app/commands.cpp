@@ -23,6 +23,12 @@ const std::vector<Command>& commands() {
         {"--compat",
          "--compat DD.MM.YYYY DD.MM.YYYY [--json]\n                         how well two people's rhythms match",
          &runCompat},
+        {"--plan",
+         "--plan DD.MM.YYYY [DD.MM.YYYY ...] [--group FILE] [--from DD.MM.YYYY] [--days N] [--top K]\n"
+         "       [--rhythms P,E,I,N,S,A] [--json] [--csv FILE] [--ics FILE]\n"
+         "                         the best and worst days for a group (from today, 30 days, Physical,\n"
+         "                         Emotional and Intellectual)",
+         &runPlan},
     };
     return list;
 }

@@ -27,5 +27,6 @@ int runVersion(int argc, char** argv, const QStringList& args, QTextStream& out,
 int runCritical(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runChart(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runCompat(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
+int runPlan(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 
 }  // namespace rorovovo::cli

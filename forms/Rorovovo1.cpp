@@ -209,6 +209,7 @@ void TForm1::setupToolsMenu() {
     MenuTools->setObjectName(QStringLiteral("MenuTools"));
     MenuToolsCritical = menuItem(MenuTools, "MenuToolsCritical", QStringLiteral("Critical days..."));
     MenuToolsCompat = menuItem(MenuTools, "MenuToolsCompat", QStringLiteral("Compatibility..."));
+    MenuToolsPlanner = menuItem(MenuTools, "MenuToolsPlanner", QStringLiteral("Planner..."));
     MenuToolsSave = menuItem(MenuTools, "MenuToolsSave", QStringLiteral("Save chart as..."));
     MenuToolsPrint = menuItem(MenuTools, "MenuToolsPrint", QStringLiteral("Print chart..."));
     // Nothing to save or print before a chart has been drawn.
@@ -233,11 +234,12 @@ void TForm1::setupShortcuts() {
     MenuHelpAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     MenuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
     MenuToolsCritical->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    MenuToolsPlanner->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     MenuToolsSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuToolsPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     // Window-wide: they work whichever control has the keyboard.
-    for (QAction* a :
-         {MenuProgramExit, MenuHelpHelp, MenuHelpAbout, MenuToolsCritical, MenuToolsSave, MenuToolsPrint}) {
+    for (QAction* a : {MenuProgramExit, MenuHelpHelp, MenuHelpAbout, MenuToolsCritical, MenuToolsPlanner, MenuToolsSave,
+                       MenuToolsPrint}) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
     }
@@ -468,6 +470,7 @@ void TForm1::connectHandlers() {
     on(MenuOptionsCriticalMarks, &QAction::triggered, &TForm1::MenuOptionsCriticalMarksClick);
     on(ButtonAbout, &QToolButton::clicked, &TForm1::MenuHelpAboutClick);
     on(MenuToolsCompat, &QAction::triggered, &TForm1::MenuToolsCompatClick);
+    on(MenuToolsPlanner, &QAction::triggered, &TForm1::MenuToolsPlannerClick);
     on(MenuToolsSave, &QAction::triggered, &TForm1::MenuToolsSaveClick);
     on(MenuToolsPrint, &QAction::triggered, &TForm1::MenuToolsPrintClick);
 }

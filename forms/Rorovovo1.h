@@ -45,6 +45,7 @@ class TFormCompatibility;
 class TFormCritical;
 class TFormEditor;
 class TFormInterpret;
+class TFormPlanner;
 
 // The main window. Other code reaches its controls by their object names, which are the names below; what it
 // offers otherwise is the person it drew.
@@ -145,6 +146,8 @@ class TForm1 : public QMainWindow {
 
     // Tools: two people side by side, the chart saved and printed.
     void MenuToolsCompatClick();
+    // Days planned for several people, with the stored profiles and the celebrities to pick from.
+    void MenuToolsPlannerClick();
     void MenuToolsSaveClick();
     void MenuToolsPrintClick();
     // The stored profiles, then the celebrities, as name and date part.
@@ -227,7 +230,7 @@ class TForm1 : public QMainWindow {
         *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
     QAction *MenuSep9, *MenuOptionsCriticalMarks;
     QMenu* MenuTools;  // our own additions, between "Options" and the divider
-    QAction *MenuToolsCritical, *MenuToolsCompat, *MenuToolsSave, *MenuToolsPrint;
+    QAction *MenuToolsCritical, *MenuToolsCompat, *MenuToolsPlanner, *MenuToolsSave, *MenuToolsPrint;
     QAction* MenuSep1;
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
@@ -256,6 +259,7 @@ class TForm1 : public QMainWindow {
     bool removingSelected_ = false;
     QPointer<TFormCritical> criticalWindow_;
     QPointer<TFormCompatibility> compatibilityWindow_;
+    QPointer<TFormPlanner> plannerWindow_;
     QRect signLabelPlace_;                // where the sign name sits when it fits
     rhythm::RhythmSet drawnRhythms_ = 0;  // the curves on the chart since its last clearing
 };

@@ -13,6 +13,11 @@ SaveFileHandler& saveHandler() {
     return h;
 }
 
+OpenFileHandler& openHandler() {
+    static OpenFileHandler h;
+    return h;
+}
+
 PrintDialogHandler& printHandler() {
     static PrintDialogHandler h;
     return h;
@@ -22,9 +27,11 @@ PrintDialogHandler& printHandler() {
 
 void setSaveFileHandler(SaveFileHandler handler) { saveHandler() = std::move(handler); }
 void setPrintDialogHandler(PrintDialogHandler handler) { printHandler() = std::move(handler); }
+void setOpenFileHandler(OpenFileHandler handler) { openHandler() = std::move(handler); }
 
 void resetOutputDialogHandlers() {
     saveHandler() = nullptr;
+    openHandler() = nullptr;
     printHandler() = nullptr;
 }
 
@@ -38,6 +45,11 @@ QString getSaveFileName(QWidget* parent, const QString& caption, const QString& 
         if (match.hasMatch()) path += QLatin1Char('.') + match.captured(1);
     }
     return path;
+}
+
+QString getOpenFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter) {
+    if (openHandler()) return openHandler()(filter);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
 extras::PrintOutcome print(extras::PrintJob job) {

@@ -16,6 +16,12 @@ using SaveFileHandler = std::function<QString(const QString& suggested, const QS
 void setSaveFileHandler(SaveFileHandler handler);
 QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter);
 
+// The file dialog for opening an existing file: its path, or the empty text when cancelled. Tests answer it in
+// advance as the save dialog's.
+using OpenFileHandler = std::function<QString(const QString& filter)>;
+void setOpenFileHandler(OpenFileHandler handler);
+QString getOpenFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter);
+
 // The system print dialog for a job, then the printing the user asked for. Tests answer the dialog in advance (and
 // may set the printer up as a user would). Throws AppError when the module that prints cannot be loaded, and what
 // the job's own functions throw.

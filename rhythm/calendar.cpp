@@ -113,4 +113,28 @@ std::string criticalDaysCalendar(const std::vector<CriticalDay>& days, std::stri
     return out;
 }
 
+std::string stableKey(std::string_view text) {
+    char key[24];
+    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(fnv1a(text)));
+    return key;
+}
+
+std::string allDayCalendar(const std::vector<AllDayEvent>& events, std::string_view product, double stampUtc) {
+    const std::string stamp = basicDateTimeUtc(stampUtc);
+    std::string out;
+    appendLine(out, "BEGIN:VCALENDAR");
+    appendLine(out, "VERSION:2.0");
+    appendLine(out, "PRODID:-//Rorovovo//" + std::string(product) + "//EN");
+    for (const AllDayEvent& event : events) {
+        appendLine(out, "BEGIN:VEVENT");
+        appendLine(out, "UID:" + event.Uid);
+        appendLine(out, "DTSTAMP:" + stamp);
+        appendLine(out, "DTSTART;VALUE=DATE:" + basicDate(event.Date));
+        appendLine(out, "SUMMARY:" + escaped(event.Summary));
+        appendLine(out, "END:VEVENT");
+    }
+    appendLine(out, "END:VCALENDAR");
+    return out;
+}
+
 }  // namespace rorovovo::rhythm

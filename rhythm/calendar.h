@@ -21,4 +21,17 @@ std::string criticalDaySummary(const CriticalDay& day, std::string_view name);
 // The names of the rhythms in the set, in table order, joined by ", ".
 std::string rhythmNames(RhythmSet rhythms);
 
+// One all-day event of an export; the summary is plain UTF-8 text.
+struct AllDayEvent {
+    std::string Uid;
+    double Date;  // whole date value
+    std::string Summary;
+};
+
+// Events in the form of the critical-days export; `product` goes into PRODID ("-//Rorovovo//<product>//EN").
+std::string allDayCalendar(const std::vector<AllDayEvent>& events, std::string_view product, double stampUtc);
+
+// 16 hexadecimal digits that depend only on the text: the part of a UID that names a person or a group.
+std::string stableKey(std::string_view text);
+
 }  // namespace rorovovo::rhythm

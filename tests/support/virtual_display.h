@@ -9,7 +9,8 @@
 // A private X display on the Unix socket only, gone with the object.
 class VirtualDisplay {
   public:
-    bool start() {
+    // `screen`: its width and height in pixels, "WxH".
+    bool start(const QString& screen = QStringLiteral("1280x1024")) {
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
         if (xvfb.isEmpty()) return false;
         // Numbers well above the ones desktops and other tools pick. The number is given, not left to the server:
@@ -23,7 +24,7 @@ class VirtualDisplay {
             // refusing whoever connects at that moment.
             server_.setStandardErrorFile(QProcess::nullDevice());
             server_.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                 QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                                 QStringLiteral("-screen"), QStringLiteral("0"), screen + QStringLiteral("x24"),
                                  QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
             if (!server_.waitForStarted()) return false;
             QByteArray ready;
