@@ -21,6 +21,9 @@ const std::vector<Command>& commands() {
         {"--compat",
          "--compat DD.MM.YYYY DD.MM.YYYY [--json]\n                         how well two people's rhythms match",
          &runCompat},
+        {"--remind",
+         "--remind [--at-login]   one check of the reminders (Tools > Reminders...): shows what is due and ends",
+         &runRemind},
     };
     return list;
 }

@@ -21,6 +21,7 @@ int runHelp(int argc, char** argv, const QStringList& args, QTextStream& out, QT
 int runVersion(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runCritical(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runChart(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
+int runRemind(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runCompat(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 
 }  // namespace rorovovo::cli
