@@ -197,6 +197,7 @@ void TForm1::createMenus() {
     MenuToolsCompat = menuItem(MenuTools, "MenuToolsCompat", QStringLiteral("Compatibility..."));
     MenuToolsSave = menuItem(MenuTools, "MenuToolsSave", QStringLiteral("Save chart as..."));
     MenuToolsPrint = menuItem(MenuTools, "MenuToolsPrint", QStringLiteral("Print chart..."));
+    MenuToolsReminders = menuItem(MenuTools, "MenuToolsReminders", QStringLiteral("Reminders..."));
     // Nothing to save or print before a chart has been drawn.
     MenuToolsSave->setEnabled(false);
     MenuToolsPrint->setEnabled(false);
@@ -447,6 +448,7 @@ void TForm1::connectHandlers() {
     on(MenuToolsCompat, &QAction::triggered, &TForm1::MenuToolsCompatClick);
     on(MenuToolsSave, &QAction::triggered, &TForm1::MenuToolsSaveClick);
     on(MenuToolsPrint, &QAction::triggered, &TForm1::MenuToolsPrintClick);
+    on(MenuToolsReminders, &QAction::triggered, &TForm1::MenuToolsRemindersClick);
 }
 
 void TForm1::FormCreate() {

@@ -91,7 +91,7 @@ class TForm1 : public QMainWindow {
         *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
     QAction *MenuSep9, *MenuOptionsCriticalMarks;
     QMenu* MenuTools;  // our own additions, between "Options" and the divider
-    QAction *MenuToolsCritical, *MenuToolsCompat, *MenuToolsSave, *MenuToolsPrint;
+    QAction *MenuToolsCritical, *MenuToolsCompat, *MenuToolsSave, *MenuToolsPrint, *MenuToolsReminders;
     QAction* MenuSep1;
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,
@@ -156,6 +156,7 @@ class TForm1 : public QMainWindow {
     void MenuToolsCompatClick();
     void MenuToolsSaveClick();
     void MenuToolsPrintClick();
+    void MenuToolsRemindersClick();
     // The stored profiles, then the celebrities, as name and date part.
     QList<profiles::ProfileEntry> knownPeople() const;
     // The chart last drawn as a document: the name drawn, the strip's 351 days and the rhythms on it. Nothing

@@ -163,8 +163,9 @@ TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
     EXPECT_EQ(form->MenuProgramExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
     EXPECT_EQ(form->MenuHelpAbout->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
     EXPECT_EQ(form->MenuHelpHelp->shortcut(), QKeySequence(QStringLiteral("F1")));
-    EXPECT_EQ(captions(form->MenuTools->actions()),
-              (QStringList{"Critical days...", "Compatibility...", "Save chart as...", "Print chart..."}));
+    EXPECT_EQ(
+        captions(form->MenuTools->actions()),
+        (QStringList{"Critical days...", "Compatibility...", "Save chart as...", "Print chart...", "Reminders..."}));
     EXPECT_EQ(form->MenuToolsSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(form->MenuToolsPrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     for (const char* name : {"MenuSep1", "MenuSep4", "MenuSep8", "MenuProgramIterpret", "MenuOptionsShowAesthetics"})
