@@ -65,6 +65,7 @@ const char* const kMenuCaptions[] = {
     "Check new versions *",
     "Donations...",
     "About...",
+    "Reminders...",
 };
 
 }  // namespace
