@@ -3,13 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cmath>
 
 #include "core/errors.h"
 #include "platform/clock.h"
 #include "platform/notifications.h"
 #include "profiles/ini_store.h"
-#include "profiles/profile_entry.h"
-#include "rhythm/dates.h"
 
 namespace rorovovo::platform {
 
@@ -21,27 +20,12 @@ QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 }  // namespace
 
-std::vector<rhythm::RemindedPerson> remindedPeople(const QStringList& entries) {
-    std::vector<rhythm::RemindedPerson> people;
-    for (const QString& entry : entries) {
-        const profiles::ProfileEntry e = profiles::parseProfileEntry(entry);
-        try {
-            if (const auto birth = rhythm::birthDateValue(profiles::entryDay(e.datePart).toStdString(),
-                                                          profiles::entryMonth(e.datePart).toStdString(),
-                                                          profiles::entryYear(e.datePart).toStdString()))
-                people.push_back({e.name.toStdString(), *birth});
-        } catch (const AppError&) {
-        }
-    }
-    return people;
-}
-
 QString refreshReminderCalendar(const profiles::ReminderSettings& s, const QString& path) {
     if (!s.Calendar) return {};
     const double today = std::floor(toDateValue(now()));
     try {
         const std::string text =
-            rhythm::remindersCalendar(remindedPeople(s.People), today, s.Options, toDateValue(now().toUTC()));
+            rhythm::remindersCalendar(profiles::remindedPeople(s.People), today, s.Options, toDateValue(now().toUTC()));
         preparePrivateFolder(path);
         profiles::writeFileAtomically(path, QByteArray::fromStdString(text));
     } catch (const AppError& e) {
@@ -62,7 +46,7 @@ ReminderCheck runReminderCheck(profiles::IniStore& store, const ProgramFiles& fi
         check = {ReminderCheck::NotWritten, 0, problem};
     if (!s.Enabled) return check;
 
-    const auto people = remindedPeople(s.People);
+    const auto people = profiles::remindedPeople(s.People);
     const double moment = toDateValue(now());
     std::set<std::string> shown = profiles::readShownReminders(files.shownReminders);
     rhythm::forgetPastReminders(shown, moment);

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <vector>
 
 #include "platform/paths.h"
 #include "platform/reminder_schedule.h"
@@ -15,9 +14,6 @@ class IniStore;
 namespace rorovovo::platform {
 
 class DesktopNotifier;
-
-// The people of the settings as the reminder plan takes them.
-std::vector<rhythm::RemindedPerson> remindedPeople(const QStringList& entries);
 
 // Writes the calendar of the settings' people, from today (platform::now()) on, when the settings keep one.
 // Returns why it could not be written, empty when it was or none is kept.

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <optional>
 
 #include "core/errors.h"
 #include "profiles/file_ops.h"
@@ -28,17 +29,20 @@ QString kindName(rhythm::CriticalKind kind) {
     return QString::fromLatin1(name.data(), int(name.size()));
 }
 
-// An entry whose date part is a valid date, trimmed; the empty text otherwise.
-QString validEntry(const QString& text) {
-    const ProfileEntry e = parseProfileEntry(text.trimmed());
+// The birth date of an entry written as DD.MM.YYYY, when it is a date.
+std::optional<double> birthOf(const ProfileEntry& e) {
+    if (e.datePart.size() != 10) return std::nullopt;
     try {
-        if (rhythm::birthDateValue(entryDay(e.datePart).toStdString(), entryMonth(e.datePart).toStdString(),
-                                   entryYear(e.datePart).toStdString()) &&
-            e.datePart.size() == 10)
-            return text.trimmed();
+        return rhythm::birthDateValue(entryDay(e.datePart).toStdString(), entryMonth(e.datePart).toStdString(),
+                                      entryYear(e.datePart).toStdString());
     } catch (const AppError&) {
+        return std::nullopt;
     }
-    return {};
+}
+
+// The entry trimmed when it holds a date; the empty text otherwise.
+QString validEntry(const QString& text) {
+    return birthOf(parseProfileEntry(text.trimmed())) ? text.trimmed() : QString();
 }
 
 }  // namespace
@@ -86,6 +90,15 @@ void writeReminderSettings(IniStore& store, const ReminderSettings& s) {
     for (int i = 0; i < s.People.size(); ++i)
         store.writeString(kSection, QStringLiteral("Person%1").arg(i), s.People[i]);
     batch.commit();
+}
+
+std::vector<rhythm::RemindedPerson> remindedPeople(const QStringList& entries) {
+    std::vector<rhythm::RemindedPerson> people;
+    for (const QString& entry : entries) {
+        const ProfileEntry e = parseProfileEntry(entry);
+        if (const auto birth = birthOf(e)) people.push_back({e.name.toStdString(), *birth});
+    }
+    return people;
 }
 
 QList<PeopleGroup> plannerGroups(IniStore& store) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "rhythm/reminders.h"
 
@@ -28,6 +29,9 @@ struct ReminderSettings {
 ReminderSettings readReminderSettings(IniStore& store);
 // Replaces the section in one file write; WriteError when that fails, the file then as it was.
 void writeReminderSettings(IniStore& store, const ReminderSettings& settings);
+
+// The people of these entries as the reminder plan takes them, leaving out an entry whose date is no date.
+std::vector<rhythm::RemindedPerson> remindedPeople(const QStringList& entries);
 
 // A group of the planner, read from its "Groups" section (NameK, MembersK, MemberK_J), which only the planner writes.
 struct PeopleGroup {
