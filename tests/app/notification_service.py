@@ -1,11 +1,9 @@
 #!/usr/bin/python3
-"""A stand-in for the desktop's notification service on a private session bus: each Notify call is appended to the
-file named on the command line as a JSON line (app, icon, summary, body, hints). Prints "ready" once it owns the
-name."""
+"""A stand-in for the desktop's notification service: appends each Notify call to the file named on the command line
+as a JSON line, and prints "ready" once it owns the name on the session bus."""
 import json
 import sys
 
-import dbus
 import dbus.mainloop.glib
 import dbus.service
 from gi.repository import GLib
@@ -14,17 +12,12 @@ INTERFACE = "org.freedesktop.Notifications"
 
 
 class Service(dbus.service.Object):
-    def __init__(self, bus, log):
-        super().__init__(bus, "/org/freedesktop/Notifications")
-        self.log, self.last = log, 0
-
     @dbus.service.method(INTERFACE, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
-        self.last += 1
-        with open(self.log, "a", encoding="utf-8") as f:
+        with open(sys.argv[1], "a", encoding="utf-8") as f:
             f.write(json.dumps({"app": app, "icon": icon, "summary": summary, "body": body,
                                 "hints": {str(k): str(v) for k, v in hints.items()}}) + "\n")
-        return self.last
+        return 1
 
     @dbus.service.method(INTERFACE, out_signature="as")
     def GetCapabilities(self):
@@ -32,8 +25,7 @@ class Service(dbus.service.Object):
 
 
 dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
-bus = dbus.SessionBus()
-name = dbus.service.BusName(INTERFACE, bus)
-service = Service(bus, sys.argv[1])
+name = dbus.service.BusName(INTERFACE, dbus.SessionBus())
+service = Service(name, "/org/freedesktop/Notifications")
 print("ready", flush=True)
 GLib.MainLoop().run()

@@ -135,6 +135,16 @@ class ScreenReader {
     QProcess launcher_;
 };
 
+// A stand-in systemctl in `folder` that appends its arguments to `log`, failing as where no user instance runs
+// unless `answers`.
+inline bool writeStandInSystemctl(const QString& folder, const QString& log, bool answers = true) {
+    QFile f(folder + QStringLiteral("/systemctl"));
+    const QString fails = answers ? QString() : QStringLiteral("echo 'Failed to connect to bus' >&2; exit 1\n");
+    return f.open(QIODevice::WriteOnly) &&
+           f.write(QStringLiteral("#!/bin/sh\necho \"$*\" >> '%1'\n%2").arg(log, fails).toUtf8()) > 0 &&
+           f.setPermissions(f.permissions() | QFile::ExeOwner);
+}
+
 // A session bus of the test's own, which activates nothing, optionally with the stand-in notification service on it
 // (notification_service.py), which appends each Notify call to a file as a JSON line.
 class PrivateBus {
@@ -163,10 +173,8 @@ class PrivateBus {
     }
     ~PrivateBus() {
         for (QProcess* p : {&service_, &bus_}) {
-            if (p->state() == QProcess::NotRunning) continue;
             p->terminate();
             if (!p->waitForFinished(3000)) p->kill();
-            p->waitForFinished();
         }
     }
 

@@ -1,18 +1,15 @@
-// Turning reminders on and off against a stand-in systemctl on PATH: the unit files, the calls to the user's systemd
-// instance, the autostart entry where none answers, and nothing left behind.
-#include "platform/reminder_schedule.h"
-
+// "Remind me" and "Stop reminders" against a stand-in systemctl on PATH: the unit files, the calls to the user's
+// systemd instance, the autostart entry where none answers, what the user is told, and nothing left behind.
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "platform/notifications.h"
 #include "platform/reminder_check.h"
 #include "profiles/ini_store.h"
+#include "tests/app/program_folder.h"
 
 using namespace rorovovo::platform;
 
@@ -24,132 +21,69 @@ QString read(const QString& path) {
 }
 
 TEST(ReminderSchedule, onAndOff_throughTheUsersSystemdOrAutostart_leavingNothingBehind) {
-    enum Systemctl { Answers, NoInstance, Missing };
+    enum Desk { Answers, NoInstance, NoSystemctl, ReadOnlySettings };
     const struct {
-        const char* name;
-        Systemctl systemctl;
-        ScheduledBy by;
-        QStringList onCalls, offCalls;
+        Desk desk;
+        const char* said;                // how the first sentence after "Remind me" starts
+        const char *onCalls, *offCalls;  // systemctl's arguments, a line each; %1 is the units' name
     } cases[] = {
-        {"systemd answers",
-         Answers,
-         ScheduledBy::Timer,
-         {"--user daemon-reload", "--user enable %1.timer", "--user restart %1.timer"},
-         {"--user disable --now %1.timer", "--user daemon-reload"}},
-        {"no user instance", NoInstance, ScheduledBy::Autostart, {"--user daemon-reload"}, {}},
-        {"no systemctl", Missing, ScheduledBy::Autostart, {}, {}},
+        {Answers, "Reminders are on: a systemd user timer",
+         "--user daemon-reload\n--user enable %1.timer\n--user restart %1.timer\n",
+         "--user disable --now %1.timer\n--user daemon-reload\n"},
+        {NoInstance, "No systemd user instance could take a timer (Failed to connect to bus", "--user daemon-reload\n",
+         ""},
+        {NoSystemctl, "No systemd user instance could take a timer (no systemctl on PATH)", "", ""},
+        {ReadOnlySettings, "Unable to write to ", "", ""},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
-        const QString bin = dir.filePath("bin"), log = dir.filePath("calls.log");
-        ASSERT_TRUE(QDir().mkpath(bin));
-        if (c.systemctl != Missing) {
-            QFile script(bin + "/systemctl");
-            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-            script.write(QStringLiteral("#!/bin/sh\necho \"$*\" >> '%1'\n%2exit 0\n")
-                             .arg(log, c.systemctl == NoInstance
-                                           ? "echo 'Failed to connect to bus: No medium found' >&2; exit 1\n"
-                                           : "")
-                             .toUtf8());
-            script.setPermissions(script.permissions() | QFile::ExeOwner);
-        }
+        const QString log = dir.filePath("calls.log");
+        ASSERT_TRUE(QDir().mkpath(dir.filePath("config/autostart")));
+        ASSERT_TRUE(c.desk == NoSystemctl || writeStandInSystemctl(dir.path(), log, c.desk != NoInstance));
         QProcessEnvironment env;
-        env.insert("HOME", dir.filePath("home"));
         env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-        env.insert("PATH", bin);
+        env.insert("PATH", dir.path());
         const SchedulePlaces places = schedulePlaces(env, "/opt/my apps/Rorovovo");
-        const QString name = scheduleName(places);
-        EXPECT_TRUE(name.startsWith("rorovovo-reminders-")) << c.name;
-        EXPECT_NE(name, scheduleName(schedulePlaces(env, "/usr/bin/Rorovovo"))) << c.name;
-        const auto calls = [&](const QStringList& expected, const char* when) {
-            const QString seen = read(log);
-            EXPECT_EQ(seen, expected.isEmpty() ? QString() : expected.join('\n').arg(name) + '\n') << c.name << when;
+        EXPECT_NE(scheduleName(places), scheduleName(schedulePlaces(env, "/usr/bin/Rorovovo")));
+        QFile(autostartFile(places)).open(QIODevice::WriteOnly);  // left by a login without systemd
+        const auto calls = [&](QString expected) {
+            EXPECT_EQ(read(log), expected.replace("%1", scheduleName(places))) << c.said;
             QFile::remove(log);
         };
-
-        if (c.by == ScheduledBy::Timer) {
-            ASSERT_TRUE(QDir().mkpath(dir.filePath("config/autostart")));  // left from a start without systemd
-            QFile(autostartFile(places)).open(QIODevice::WriteOnly);
-        }
-        const ScheduleOutcome on = installSchedule(places, 7 * 60 + 5);
-        EXPECT_EQ(on.by, c.by) << c.name;
-        EXPECT_EQ(installedSchedule(places), c.by) << c.name;
-        calls(c.onCalls, ", on");
-        if (c.by == ScheduledBy::Timer) {
-            EXPECT_TRUE(read(serviceFile(places)).contains("\nExecStart=\"/opt/my apps/Rorovovo\" --remind\n"));
-            const QString timer = read(timerFile(places));
-            for (const char* line :
-                 {"\nOnCalendar=*-*-* 07:05:00\n", "\nPersistent=true\n", "\nWantedBy=timers.target\n"})
-                EXPECT_TRUE(timer.contains(line)) << line;
-            EXPECT_FALSE(QFile::exists(autostartFile(places)));
-        } else {
-            EXPECT_FALSE(on.timerProblem.isEmpty()) << c.name;
-            EXPECT_FALSE(QFile::exists(timerFile(places)) || QFile::exists(serviceFile(places))) << c.name;
-            EXPECT_TRUE(read(autostartFile(places)).contains("\nExec=\"/opt/my apps/Rorovovo\" --remind --at-login\n"));
-            const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
-            if (!validate.isEmpty()) {
-                EXPECT_EQ(QProcess::execute(validate, {autostartFile(places)}), 0) << c.name;
-            }
-        }
-
-        EXPECT_EQ(removeSchedule(places), QString()) << c.name;
-        calls(c.offCalls, ", off");
-        EXPECT_EQ(installedSchedule(places), ScheduledBy::Nothing) << c.name;
-        QDirIterator left(dir.filePath("config"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        EXPECT_FALSE(left.hasNext()) << c.name << ": " << (left.hasNext() ? left.next().toStdString() : "");
-    }
-}
-
-// What "Remind me" and "Stop reminders" tell the user when a desktop service or a folder is missing.
-TEST(ReminderSchedule, applying_saysWhatCouldNotBeSetUpAndWhatStillWorks) {
-    const struct {
-        const char* name;
-        bool enabled, configBlocked, settingsBlocked;
-        QStringList said;  // the start of each sentence
-    } cases[] = {
-        {"no systemd, no bus",
-         true,
-         false,
-         false,
-         {"No systemd user instance could take a timer (no systemctl on PATH)", "No session bus",
-          "The calendar file is up to date."}},
-        {"config folder blocked",
-         true,
-         true,
-         false,
-         {"Nothing could be set up to run the check", "No session bus", "The calendar file is up to date."}},
-        {"settings not writable", true, false, true, {"Unable to write to "}},
-        {"off",
-         false,
-         false,
-         false,
-         {"Reminders are off; nothing runs the check any more.", "The calendar file is up"}},
-    };
-    for (const auto& c : cases) {
-        QTemporaryDir dir;
-        QFile(dir.filePath("file")).open(QIODevice::WriteOnly);
-        QProcessEnvironment env;
-        env.insert("XDG_CONFIG_HOME", dir.filePath(c.configBlocked ? "file/config" : "config"));
-        const SchedulePlaces places = schedulePlaces(env, "/usr/bin/Rorovovo");
         ProgramFiles files;
         files.shownReminders = dir.filePath("shown.txt");
-        files.reminderCalendar = dir.filePath("calendar/critical.ics");
-        rorovovo::profiles::IniStore store(dir.filePath(c.settingsBlocked ? "file/Cyclomat.ini" : "Cyclomat.ini"));
+        files.reminderCalendar = dir.filePath("critical.ics");
+        QFile(dir.filePath("file")).open(QIODevice::WriteOnly);  // no folder to write settings into
+        rorovovo::profiles::IniStore store(
+            dir.filePath(c.desk == ReadOnlySettings ? "file/Cyclomat.ini" : "Cyclomat.ini"));
         rorovovo::profiles::ReminderSettings settings;
-        settings.Enabled = c.enabled;
-        settings.Calendar = true;
-        settings.People = {"Ann|01.02.1980"};
-        DesktopNotifier notifier(QDBusConnection::connectToBus("unix:path=" + dir.filePath("no-bus"), c.name));
-        const QStringList said = applyReminders(store, settings, files, places, notifier);
-        ASSERT_EQ(said.size(), c.said.size()) << c.name << ": " << said.join('|').toStdString();
-        for (int i = 0; i < said.size(); ++i) EXPECT_TRUE(said[i].startsWith(c.said[i])) << said[i].toStdString();
-        EXPECT_EQ(QFile::exists(files.reminderCalendar), !c.settingsBlocked) << c.name;
-        EXPECT_EQ(installedSchedule(places),
-                  c.enabled && !c.configBlocked && !c.settingsBlocked ? ScheduledBy::Autostart : ScheduledBy::Nothing)
-            << c.name;
-        if (!c.settingsBlocked) {
-            EXPECT_EQ(readReminderSettings(store).Enabled, c.enabled) << c.name;
+        settings.Enabled = true;
+        settings.Options.MinuteOfDay = 7 * 60 + 5;
+        DesktopNotifier noBus(QDBusConnection::connectToBus("unix:path=" + dir.filePath("no-bus"), c.said));
+
+        const QStringList on = applyReminders(store, settings, files, places, noBus);
+        EXPECT_TRUE(on.value(0).startsWith(c.said)) << on.join('|').toStdString();
+        EXPECT_EQ(on.value(1).startsWith("No session bus"), c.desk != ReadOnlySettings) << c.said;
+        EXPECT_EQ(installedSchedule(places), c.desk == Answers ? ScheduledBy::Timer : ScheduledBy::Autostart);
+        calls(c.onCalls);
+        if (c.desk == ReadOnlySettings) continue;  // nothing was changed, the old entry is still there
+        if (c.desk == Answers) {
+            EXPECT_TRUE(read(serviceFile(places)).contains("\nExecStart=\"/opt/my apps/Rorovovo\" --remind\n"));
+            for (const char* line :
+                 {"\nOnCalendar=*-*-* 07:05:00\n", "\nPersistent=true\n", "\nWantedBy=timers.target\n"})
+                EXPECT_TRUE(read(timerFile(places)).contains(line)) << line;
+            EXPECT_FALSE(QFile::exists(autostartFile(places)));
+        } else {
+            EXPECT_TRUE(read(autostartFile(places)).contains("\nExec=\"/opt/my apps/Rorovovo\" --remind --at-login\n"));
+            EXPECT_FALSE(QFile::exists(timerFile(places)) || QFile::exists(serviceFile(places))) << c.said;
         }
+        settings.Enabled = false;
+        EXPECT_EQ(applyReminders(store, settings, files, places, noBus),
+                  QStringList{"Reminders are off; nothing runs the check any more."});
+        calls(c.offCalls);
+        EXPECT_FALSE(readReminderSettings(store).Enabled) << c.said;
+        QDirIterator left(dir.filePath("config"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        EXPECT_FALSE(left.hasNext()) << c.said << ": " << (left.hasNext() ? left.next().toStdString() : "");
     }
 }
 
