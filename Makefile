@@ -31,6 +31,8 @@ PACKAGES := \
     python3 \
     python3-pyatspi \
     python3-icalendar \
+    python3-dbus \
+    python3-gi \
     at-spi2-core \
     dbus-daemon \
     dbus-x11 \

@@ -8,8 +8,9 @@ namespace rorovovo::cli {
 
 // Exit statuses of the command line.
 constexpr int kExitOk = 0;
-constexpr int kExitFailure = 1;  // the command ran but could not do its work (a file not written)
-constexpr int kExitUsage = 2;    // bad option or bad input
+constexpr int kExitFailure = 1;   // the command ran but could not do its work (a file not written)
+constexpr int kExitUsage = 2;     // bad option or bad input
+constexpr int kExitNotShown = 3;  // reminders were due, but no session bus or notification service took them
 
 // The arguments after the program name. Returns nothing when they ask for the window (no arguments, or only
 // the toolkit's own options); otherwise runs the command without a window and returns its exit status.

@@ -29,6 +29,9 @@ const std::vector<Command>& commands() {
          "                         the best and worst days for a group (from today, 30 days, Physical,\n"
          "                         Emotional and Intellectual)",
          &runPlan},
+        {"--remind",
+         "--remind [--at-login]   one check of the reminders (Tools > Reminders...): shows what is due and ends",
+         &runRemind},
     };
     return list;
 }

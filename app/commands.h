@@ -26,6 +26,7 @@ int runHelp(int argc, char** argv, const QStringList& args, QTextStream& out, QT
 int runVersion(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runCritical(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runChart(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
+int runRemind(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runCompat(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 int runPlan(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
 

@@ -212,6 +212,7 @@ void TForm1::setupToolsMenu() {
     MenuToolsPlanner = menuItem(MenuTools, "MenuToolsPlanner", QStringLiteral("Planner..."));
     MenuToolsSave = menuItem(MenuTools, "MenuToolsSave", QStringLiteral("Save chart as..."));
     MenuToolsPrint = menuItem(MenuTools, "MenuToolsPrint", QStringLiteral("Print chart..."));
+    MenuToolsReminders = menuItem(MenuTools, "MenuToolsReminders", QStringLiteral("Reminders..."));
     // Nothing to save or print before a chart has been drawn.
     MenuToolsSave->setEnabled(false);
     MenuToolsPrint->setEnabled(false);
@@ -473,6 +474,7 @@ void TForm1::connectHandlers() {
     on(MenuToolsPlanner, &QAction::triggered, &TForm1::MenuToolsPlannerClick);
     on(MenuToolsSave, &QAction::triggered, &TForm1::MenuToolsSaveClick);
     on(MenuToolsPrint, &QAction::triggered, &TForm1::MenuToolsPrintClick);
+    on(MenuToolsReminders, &QAction::triggered, &TForm1::MenuToolsRemindersClick);
 }
 
 void TForm1::FormCreate() {

@@ -150,6 +150,7 @@ class TForm1 : public QMainWindow {
     void MenuToolsPlannerClick();
     void MenuToolsSaveClick();
     void MenuToolsPrintClick();
+    void MenuToolsRemindersClick();
     // The stored profiles, then the celebrities, as name and date part.
     QList<profiles::ProfileEntry> knownPeople() const;
     // The chart last drawn as a document: the name drawn, the strip's days and the rhythms on it. Nothing before the
@@ -230,7 +231,8 @@ class TForm1 : public QMainWindow {
         *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
     QAction *MenuSep9, *MenuOptionsCriticalMarks;
     QMenu* MenuTools;  // our own additions, between "Options" and the divider
-    QAction *MenuToolsCritical, *MenuToolsCompat, *MenuToolsPlanner, *MenuToolsSave, *MenuToolsPrint;
+    QAction *MenuToolsCritical, *MenuToolsCompat, *MenuToolsPlanner, *MenuToolsSave, *MenuToolsPrint,
+        *MenuToolsReminders;
     QAction* MenuSep1;
     QMenu* MenuHelp;
     QAction *MenuHelpHelp, *MenuSep2, *MenuHelpNews, *MenuHelpNewVersions, *MenuSep3, *MenuHelpDonations,

@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QEvent>
 #include <QThread>
+#include <QTimer>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -15,6 +16,8 @@
 
 #include "forms/Rorovovo1.h"
 #include "forms/pictures.h"
+#include "platform/reminder_check.h"
+#include "profiles/ini_store.h"
 
 namespace rorovovo::forms {
 
@@ -133,6 +136,12 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     // Building the window freed much of what reading its files and laying out its texts took.
     giveBackFreedMemory();
     main->show();
+    // The reminders' calendar file covers a year from today, so every start writes it afresh, once the window is up.
+    QTimer::singleShot(0, main, [] {
+        const QString problem =
+            IniFile ? platform::refreshReminderCalendar(*IniFile, platform::programFiles()) : QString();
+        if (!problem.isEmpty()) qWarning("%s", qPrintable(problem));
+    });
     const int status = app.exec();
     helper.finish();
     return status;

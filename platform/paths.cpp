@@ -50,17 +50,21 @@ ProgramFiles programFilesFor(const QString& executableFolder, const QProcessEnvi
     const QString folder = withSeparator(executableFolder);
     ProgramFiles files;
     files.layout = layoutOf(folder);
-    QString readOnly = folder, settings = folder, cache = folder;
+    QString readOnly = folder, settings = folder, cache = folder, state = folder, data = folder;
     if (files.layout == Layout::Installed) {
         readOnly = QDir::cleanPath(folder + kDataFolder) + QLatin1Char('/');
         settings = xdgFolder(env, "XDG_CONFIG_HOME", ".config/") + kUserFolder;
         cache = xdgFolder(env, "XDG_CACHE_HOME", ".cache/") + kUserFolder;
+        state = xdgFolder(env, "XDG_STATE_HOME", ".local/state/") + kUserFolder;
+        data = xdgFolder(env, "XDG_DATA_HOME", ".local/share/") + kUserFolder;
     }
     files.settingsFile = settings + kSettingsName;
     files.celebrityFile = readOnly + QStringLiteral("Cyclomat.dat");
     files.helpFile = readOnly + QStringLiteral("Rorovovo.chm");
     files.guideFile = readOnly + QStringLiteral("Cyclomat.txt");
     files.versionFile = cache + QStringLiteral("vitawave.xml");
+    files.shownReminders = state + QStringLiteral("Rorovovo-reminders-shown.txt");
+    files.reminderCalendar = data + QStringLiteral("Rorovovo-critical-days.ics");
     return files;
 }
 
@@ -71,6 +75,10 @@ bool prepareFolders(const ProgramFiles& files) {
         ok = makePrivateFolder(QFileInfo(file).path()) && ok;
     return ok;
 }
+
+bool preparePrivateFolder(const QString& file) { return makePrivateFolder(QFileInfo(file).path()); }
+
+QString configHome(const QProcessEnvironment& env) { return xdgFolder(env, "XDG_CONFIG_HOME", ".config/"); }
 
 ProgramFiles programFiles() {
     ProgramFiles files =

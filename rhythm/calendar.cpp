@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 #include "rhythm/dates.h"
 
@@ -64,6 +65,19 @@ std::uint64_t fnv1a(std::string_view text, std::uint64_t hash = 1469598103934665
     return hash;
 }
 
+// A DURATION relative to the start of an all-day event, which is the day's midnight: "-PT16H", "PT8H30M", "-P6DT16H".
+std::string duration(int minutes) {
+    std::string text = minutes < 0 ? "-P" : "P";
+    const int m = std::abs(minutes);
+    if (m >= 1440) text += std::to_string(m / 1440) + "D";
+    if (m % 1440 != 0 || m == 0) {
+        text += "T";
+        if (m % 1440 / 60 != 0) text += std::to_string(m % 1440 / 60) + "H";
+        if (m % 60 != 0 || m == 0) text += std::to_string(m % 60) + "M";
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string rhythmNames(RhythmSet rhythms) {
@@ -91,23 +105,40 @@ std::string criticalDaySummary(const CriticalDay& day, std::string_view name) {
 
 std::string criticalDaysCalendar(const std::vector<CriticalDay>& days, std::string_view name, double birth,
                                  double stampUtc) {
-    const std::string person = basicDate(birth);
-    char key[24];
-    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(fnv1a(name, fnv1a(person))));
+    return criticalDaysCalendar({{std::string(name), birth, days}}, stampUtc, nullptr);
+}
+
+std::string criticalDaysCalendar(const std::vector<CalendarPerson>& people, double stampUtc,
+                                 const CalendarAlarm* alarm) {
     const std::string stamp = basicDateTimeUtc(stampUtc);
+    std::string trigger;
+    if (alarm) trigger = "TRIGGER:" + duration(alarm->MinuteOfDay - alarm->LeadDays * 1440);
 
     std::string out;
     appendLine(out, "BEGIN:VCALENDAR");
     appendLine(out, "VERSION:2.0");
     appendLine(out, "PRODID:-//Rorovovo//Critical days//EN");
-    for (const CriticalDay& day : days) {
-        const std::string date = basicDate(day.Date);
-        appendLine(out, "BEGIN:VEVENT");
-        appendLine(out, "UID:critical-" + date + "-" + key + "@rorovovo");
-        appendLine(out, "DTSTAMP:" + stamp);
-        appendLine(out, "DTSTART;VALUE=DATE:" + date);
-        appendLine(out, "SUMMARY:" + escaped(criticalDaySummary(day, name)));
-        appendLine(out, "END:VEVENT");
+    for (const CalendarPerson& person : people) {
+        char key[24];
+        std::snprintf(key, sizeof key, "%016llx",
+                      static_cast<unsigned long long>(fnv1a(person.Name, fnv1a(basicDate(person.Birth)))));
+        for (const CriticalDay& day : person.Days) {
+            const std::string date = basicDate(day.Date);
+            const std::string summary = escaped(criticalDaySummary(day, person.Name));
+            appendLine(out, "BEGIN:VEVENT");
+            appendLine(out, "UID:critical-" + date + "-" + key + "@rorovovo");
+            appendLine(out, "DTSTAMP:" + stamp);
+            appendLine(out, "DTSTART;VALUE=DATE:" + date);
+            appendLine(out, "SUMMARY:" + summary);
+            if (alarm) {
+                appendLine(out, "BEGIN:VALARM");
+                appendLine(out, "ACTION:DISPLAY");
+                appendLine(out, trigger);
+                appendLine(out, "DESCRIPTION:" + summary);
+                appendLine(out, "END:VALARM");
+            }
+            appendLine(out, "END:VEVENT");
+        }
     }
     appendLine(out, "END:VCALENDAR");
     return out;

@@ -15,6 +15,20 @@ namespace rorovovo::rhythm {
 std::string criticalDaysCalendar(const std::vector<CriticalDay>& days, std::string_view name, double birth,
                                  double stampUtc);
 
+// The same for several people in one file, each event with an alarm when `alarm` is given: `LeadDays` days before
+// the day at `MinuteOfDay` minutes after midnight, in the calendar's own time zone.
+struct CalendarAlarm {
+    int LeadDays;
+    int MinuteOfDay;
+};
+struct CalendarPerson {
+    std::string Name;
+    double Birth;
+    std::vector<CriticalDay> Days;
+};
+std::string criticalDaysCalendar(const std::vector<CalendarPerson>& people, double stampUtc,
+                                 const CalendarAlarm* alarm);
+
 // "Double critical day: Physical, Emotional (Ada Lovelace)"; without a name the brackets are left out.
 std::string criticalDaySummary(const CriticalDay& day, std::string_view name);
 

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
+#include <QTemporaryDir>
 #include <QThread>
 
 inline QString runTool(const QString& program, const QStringList& args, const QProcessEnvironment& env,
@@ -132,4 +133,62 @@ class ScreenReader {
   private:
     QProcess bus_;
     QProcess launcher_;
+};
+
+// A stand-in systemctl in `folder` that appends its arguments to `log`, failing as where no user instance runs
+// unless `answers`.
+inline bool writeStandInSystemctl(const QString& folder, const QString& log, bool answers = true) {
+    QFile f(folder + QStringLiteral("/systemctl"));
+    const QString fails = answers ? QString() : QStringLiteral("echo 'Failed to connect to bus' >&2; exit 1\n");
+    return f.open(QIODevice::WriteOnly) &&
+           f.write(QStringLiteral("#!/bin/sh\necho \"$*\" >> '%1'\n%2").arg(log, fails).toUtf8()) > 0 &&
+           f.setPermissions(f.permissions() | QFile::ExeOwner);
+}
+
+// A session bus of the test's own, which activates nothing, optionally with the stand-in notification service on it
+// (notification_service.py), which appends each Notify call to a file as a JSON line.
+class PrivateBus {
+  public:
+    // Adds the bus to `env`; false when dbus-daemon or the stand-in did not come up.
+    bool start(QProcessEnvironment& env, const QString& notifyLog = {}) {
+        const QString config = QDir(folder_.path()).filePath(QStringLiteral("bus.conf"));
+        QFile f(config);
+        if (!folder_.isValid() || !f.open(QIODevice::WriteOnly)) return false;
+        // Debian's session.conf without its service folders, so nothing of the machine's is started on the bus.
+        f.write(
+            "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
+            "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+            "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
+        f.close();
+        bus_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config,
+                                                   QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        const QByteArray address = firstLine(bus_);
+        if (address.isEmpty()) return false;
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromUtf8(address));
+        if (notifyLog.isEmpty()) return true;
+        service_.setProcessEnvironment(env);
+        service_.start(QStringLiteral("/usr/bin/python3"),
+                       {QStringLiteral(ROROVOVO_SOURCE_DIR "/tests/app/notification_service.py"), notifyLog});
+        return firstLine(service_) == "ready";
+    }
+    ~PrivateBus() {
+        for (QProcess* p : {&service_, &bus_}) {
+            p->terminate();
+            if (!p->waitForFinished(3000)) p->kill();
+        }
+    }
+
+  private:
+    static QByteArray firstLine(QProcess& p) {
+        QByteArray out;
+        const QDeadlineTimer deadline(10000);
+        while (!out.contains('\n') && p.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+            p.waitForReadyRead(100);
+            out += p.readAllStandardOutput();
+        }
+        return out.contains('\n') ? out.left(out.indexOf('\n')).trimmed() : QByteArray();
+    }
+
+    QTemporaryDir folder_;
+    QProcess bus_, service_;
 };

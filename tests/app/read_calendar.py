@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Reads an iCalendar file with the icalendar package and prints its events as JSON lines: uid, date, summary."""
+"""Reads an iCalendar file with the icalendar package and prints its events as JSON lines: uid, date, summary,
+alarms."""
 import json
 import sys
 
@@ -15,4 +16,5 @@ for event in calendar.walk("VEVENT"):
         "allDay": event["DTSTART"].params.get("VALUE") == "DATE",
         "stamp": event["DTSTAMP"].dt.isoformat(),
         "summary": str(event["SUMMARY"]),
+        "alarms": [{"action": str(a["ACTION"]), "trigger": str(a["TRIGGER"].dt)} for a in event.walk("VALARM")],
     }))

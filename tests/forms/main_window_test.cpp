@@ -165,9 +165,9 @@ TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
     EXPECT_EQ(control<QAction>("MenuProgramExit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
     EXPECT_EQ(control<QAction>("MenuHelpAbout")->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
     EXPECT_EQ(control<QAction>("MenuHelpHelp")->shortcut(), QKeySequence(QStringLiteral("F1")));
-    EXPECT_EQ(
-        captions(control<QMenu>("MenuTools")->actions()),
-        (QStringList{"Critical days...", "Compatibility...", "Planner...", "Save chart as...", "Print chart..."}));
+    EXPECT_EQ(captions(control<QMenu>("MenuTools")->actions()),
+              (QStringList{"Critical days...", "Compatibility...", "Planner...", "Save chart as...", "Print chart...",
+                           "Reminders..."}));
     EXPECT_EQ(control<QAction>("MenuToolsSave")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(control<QAction>("MenuToolsPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     for (const char* name : {"MenuSep1", "MenuSep4", "MenuSep8", "MenuProgramIterpret", "MenuOptionsShowAesthetics"})

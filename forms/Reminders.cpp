@@ -1,0 +1,219 @@
+#include "forms/Reminders.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTimeEdit>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "forms/widgets.h"
+#include "platform/app_info.h"
+#include "platform/notifications.h"
+#include "platform/reminder_check.h"
+#include "profiles/ini_store.h"
+#include "profiles/profile_entry.h"
+
+namespace rorovovo::forms {
+
+namespace {
+
+constexpr rhythm::CriticalKind kKinds[] = {rhythm::CriticalKind::Single, rhythm::CriticalKind::Double,
+                                           rhythm::CriticalKind::Triple};
+
+QString personCaption(const QString& entry) {
+    const profiles::ProfileEntry e = profiles::parseProfileEntry(entry);
+    return e.name.isEmpty() ? e.datePart : QStringLiteral("%1 (%2)").arg(e.name, e.datePart);
+}
+
+}  // namespace
+
+TFormReminders::TFormReminders(const std::unique_ptr<profiles::IniStore>& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+    setObjectName(QStringLiteral("FormReminders"));
+    setWindowTitle(QStringLiteral("Reminders"));
+    setModal(false);
+    setSizeGripEnabled(true);
+
+    TreePeople = new QTreeWidget(this);
+    TreePeople->setObjectName(QStringLiteral("TreePeople"));
+    TreePeople->setHeaderHidden(true);
+    TreePeople->setAccessibleName(QStringLiteral("People"));
+    auto* peopleLabel = new QLabel(QStringLiteral("&People to be reminded of:"), this);
+    peopleLabel->setBuddy(TreePeople);
+
+    ComboLead = new QComboBox(this);
+    ComboLead->setObjectName(QStringLiteral("ComboLead"));
+    for (const int lead : rhythm::ReminderLeads)
+        ComboLead->addItem(lead == 0   ? QStringLiteral("The same day")
+                           : lead == 1 ? QStringLiteral("1 day before")
+                                       : QStringLiteral("%1 days before").arg(lead),
+                           lead);
+
+    auto* kinds = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        const auto name = rhythm::criticalKindName(kKinds[i]);
+        QString caption = QString::fromLatin1(name.data(), int(name.size()));
+        caption[0] = caption[0].toUpper();
+        CheckKind[i] = new QCheckBox(caption, this);
+        CheckKind[i]->setObjectName(QStringLiteral("CheckKind_") + caption);
+        kinds->addWidget(CheckKind[i]);
+    }
+    kinds->addStretch();
+
+    TimeOfDay = new QTimeEdit(this);
+    TimeOfDay->setObjectName(QStringLiteral("TimeOfDay"));
+    TimeOfDay->setDisplayFormat(QStringLiteral("HH:mm"));
+
+    CheckCalendar = new QCheckBox(QStringLiteral("&Keep a calendar file"), this);
+    CheckCalendar->setObjectName(QStringLiteral("CheckCalendar"));
+    EditCalendarPath = new QLineEdit(this);
+    EditCalendarPath->setObjectName(QStringLiteral("EditCalendarPath"));
+    EditCalendarPath->setReadOnly(true);
+    EditCalendarPath->setAccessibleName(QStringLiteral("Calendar file"));
+
+    LabelStatus = new QLabel(this);
+    LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
+    LabelStatus->setWordWrap(true);
+    LabelStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    ButtonRemind = new QPushButton(QStringLiteral("&Remind me"), this);
+    ButtonRemind->setObjectName(QStringLiteral("ButtonRemind"));
+    ButtonStop = new QPushButton(QStringLiteral("&Stop reminders"), this);
+    ButtonStop->setObjectName(QStringLiteral("ButtonStop"));
+    ButtonClose = new QPushButton(QStringLiteral("Close"), this);
+    ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
+    for (QPushButton* b : {ButtonRemind, ButtonStop, ButtonClose}) b->setAutoDefault(false);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&How far ahead:"), ComboLead);
+    form->addRow(QStringLiteral("Which days:"), kinds);
+    form->addRow(QStringLiteral("&Time of day:"), TimeOfDay);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ButtonRemind);
+    buttons->addWidget(ButtonStop);
+    buttons->addStretch();
+    buttons->addWidget(ButtonClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(peopleLabel);
+    layout->addWidget(TreePeople, 1);
+    layout->addLayout(form);
+    layout->addWidget(CheckCalendar);
+    layout->addWidget(EditCalendarPath);
+    layout->addWidget(LabelStatus);
+    layout->addLayout(buttons);
+    resize(440, 520);
+
+    connect(TreePeople, &QTreeWidget::itemChanged, this,
+            [this](QTreeWidgetItem* item) { platform::guarded([this, item] { TreePeopleItemChanged(item); }); });
+    onSignal(this, ButtonRemind, &QPushButton::clicked, &TFormReminders::ButtonRemindClick);
+    onSignal(this, ButtonStop, &QPushButton::clicked, &TFormReminders::ButtonStopClick);
+    connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
+
+    files_ = platform::programFiles();
+    places_ = platform::schedulePlaces(QProcessEnvironment::systemEnvironment(), platform::executablePath());
+    EditCalendarPath->setText(QDir::toNativeSeparators(files_.reminderCalendar));
+}
+
+QTreeWidgetItem* TFormReminders::addGroup(const QString& caption, const QStringList& entries,
+                                          const QSet<QString>& ticked) {
+    if (entries.isEmpty()) return nullptr;
+    auto* group = new QTreeWidgetItem(TreePeople, {caption});
+    group->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+    for (const QString& entry : entries) {
+        auto* item = new QTreeWidgetItem(group, {personCaption(entry)});
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setData(0, Qt::UserRole, entry);
+        item->setCheckState(0, ticked.contains(entry) ? Qt::Checked : Qt::Unchecked);
+        itemsOf_.insert(entry, item);
+    }
+    return group;
+}
+
+void TFormReminders::load(const QStringList& storedProfiles) {
+    const profiles::ReminderSettings s =
+        settings_ ? profiles::readReminderSettings(*settings_) : profiles::ReminderSettings{};
+    {
+        const QSignalBlocker block(TreePeople);
+        TreePeople->clear();
+        itemsOf_.clear();
+        const QSet<QString> ticked(s.People.begin(), s.People.end());
+        QSet<QString> listed(storedProfiles.begin(), storedProfiles.end());
+        addGroup(QStringLiteral("Stored profiles"), storedProfiles, ticked);
+        if (settings_)
+            for (const profiles::PeopleGroup& g : profiles::plannerGroups(*settings_)) {
+                addGroup(QStringLiteral("Group: %1").arg(g.Name), g.Members, ticked);
+                for (const QString& member : g.Members) listed.insert(member);
+            }
+        // Whoever the settings name but no list holds any more is still reminded of until unticked.
+        QStringList kept;
+        for (const QString& entry : s.People)
+            if (!listed.contains(entry)) kept << entry;
+        addGroup(QStringLiteral("No longer stored"), kept, ticked);
+        TreePeople->expandAll();
+        if (TreePeople->topLevelItemCount() > 0) TreePeople->setCurrentItem(TreePeople->topLevelItem(0));
+    }
+    ComboLead->setCurrentIndex(std::max(0, ComboLead->findData(s.Options.LeadDays)));
+    for (int i = 0; i < 3; ++i) CheckKind[i]->setChecked(s.Options.Kinds & rhythm::kindBit(kKinds[i]));
+    TimeOfDay->setTime(QTime(s.Options.MinuteOfDay / 60, s.Options.MinuteOfDay % 60));
+    CheckCalendar->setChecked(s.Calendar);
+    LabelStatus->setText(TreePeople->topLevelItemCount() == 0
+                             ? QStringLiteral("No profiles are stored yet: add a person in the main window first.")
+                             : platform::reminderState(s, places_));
+    TreePeople->setFocus(Qt::OtherFocusReason);
+}
+
+void TFormReminders::TreePeopleItemChanged(QTreeWidgetItem* item) {
+    const QString entry = item->data(0, Qt::UserRole).toString();
+    if (syncing_ || entry.isEmpty()) return;
+    syncing_ = true;
+    for (QTreeWidgetItem* twin : itemsOf_.values(entry))
+        if (twin != item) twin->setCheckState(0, item->checkState(0));
+    syncing_ = false;
+}
+
+profiles::ReminderSettings TFormReminders::chosen(bool enabled) const {
+    profiles::ReminderSettings s;
+    s.Enabled = enabled;
+    s.Options.LeadDays = ComboLead->currentData().toInt();
+    s.Options.Kinds = 0;
+    for (int i = 0; i < 3; ++i)
+        if (CheckKind[i]->isChecked()) s.Options.Kinds = rhythm::KindSet(s.Options.Kinds | rhythm::kindBit(kKinds[i]));
+    s.Options.MinuteOfDay = TimeOfDay->time().hour() * 60 + TimeOfDay->time().minute();
+    s.Calendar = CheckCalendar->isChecked();
+    QSet<QString> seen;
+    for (int g = 0; g < TreePeople->topLevelItemCount(); ++g)
+        for (int i = 0; i < TreePeople->topLevelItem(g)->childCount(); ++i) {
+            const QTreeWidgetItem* item = TreePeople->topLevelItem(g)->child(i);
+            const QString entry = item->data(0, Qt::UserRole).toString();
+            if (item->checkState(0) == Qt::Checked && !seen.contains(entry)) {
+                seen.insert(entry);
+                s.People << entry;
+            }
+        }
+    return s;
+}
+
+void TFormReminders::apply(bool enabled) {
+    if (!settings_) return;
+    const profiles::ReminderSettings s = chosen(enabled);
+    if (enabled && s.People.isEmpty()) {
+        LabelStatus->setText(QStringLiteral("Tick at least one person to be reminded of first."));
+        return;
+    }
+    platform::DesktopNotifier notifier;
+    LabelStatus->setText(platform::applyReminders(*settings_, s, files_, places_, notifier).join(QLatin1Char('\n')));
+}
+
+void TFormReminders::ButtonRemindClick() { apply(true); }
+
+void TFormReminders::ButtonStopClick() { apply(false); }
+
+}  // namespace rorovovo::forms
