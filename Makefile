@@ -1,5 +1,6 @@
 # Two commands: `make run` and `make test`. Both install what is missing, then build.
-BUILD   ?= build
+# The folders are the presets' (CMakePresets.json): testing, asan.
+BUILD   := build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -56,11 +57,11 @@ run: build
 	cd $(BUILD)/program && ./Rorovovo
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j2
+	ctest --preset testing
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j$(JOBS)
+	cmake --preset testing
+	cmake --build --preset testing -j$(JOBS)
 
 # The list of installed files is kept apart from CMake's own manifest, which every later install (the tests',
 # `make package`) rewrites; `make uninstall` removes exactly what the last `make install` wrote.
@@ -85,12 +86,10 @@ deps:
 	fi
 
 # The same tests on a build with AddressSanitizer and UndefinedBehaviorSanitizer.
-ASAN_BUILD ?= build-asan
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DROROVOVO_SANITIZE=ON -DROROVOVO_BENCH=OFF
-	cmake --build $(ASAN_BUILD) -j$(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	    ctest --output-on-failure -j2
+	cmake --preset asan
+	cmake --build --preset asan -j$(JOBS)
+	ctest --preset asan
 
 # The settings and celebrity readers under libFuzzer, with the address and undefined-behaviour sanitizers, for
 # FUZZ_SECONDS; the inputs it finds are kept in $(FUZZ_BUILD)/corpus, a crash in $(FUZZ_BUILD)/crash-*.

@@ -9,9 +9,9 @@
 #include "core/errors.h"
 #include "core/file_ops.h"
 #include "platform/clock.h"
-#include "rhythm/calendar.h"
 #include "rhythm/critical.h"
 #include "rhythm/dates.h"
+#include "rhythm/icalendar.h"
 
 namespace rorovovo::cli {
 

@@ -22,8 +22,8 @@
 #include "platform/guard.h"
 #include "platform/output_dialogs.h"
 #include "profiles/ini_store.h"
-#include "rhythm/calendar.h"
 #include "rhythm/dates.h"
+#include "rhythm/icalendar.h"
 
 namespace rorovovo::forms {
 

@@ -36,8 +36,8 @@
 #include "platform/output_dialogs.h"
 #include "profiles/groups.h"
 #include "profiles/ini_store.h"
-#include "rhythm/calendar.h"
 #include "rhythm/dates.h"
+#include "rhythm/icalendar.h"
 
 namespace rorovovo::forms {
 

@@ -15,8 +15,9 @@ int daysLived(double birth, double now);
 // period below 1 throws RangeError.
 int cycleDay(int daysLived, int period);
 
-// Cycle day at the chart's left edge, todayX div 10 days before today: always 0..period-1, also when fewer days
-// than that have been lived. A period below 1 throws RangeError.
+// Cycle day at the chart's left edge, todayX div 10 days before today (todayX is today's column in the strip's
+// pixels, ten to a day; chart/strip_geometry.h): always 0..period-1, also when fewer days than that have been
+// lived. A period below 1 throws RangeError.
 int leftEdgeCycleDay(int daysLived, int todayX, int period);
 
 // Age in years with the time of day included: |now - birth| / 365.25.

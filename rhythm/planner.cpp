@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "core/errors.h"
-#include "rhythm/calendar.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
+#include "rhythm/icalendar.h"
 
 namespace rorovovo::rhythm {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "rhythm/calendar.h"
 #include "rhythm/dates.h"
+#include "rhythm/icalendar.h"
 
 namespace rorovovo::rhythm {
 

@@ -1,4 +1,4 @@
-#include "rhythm/calendar.h"
+#include "rhythm/icalendar.h"
 
 #include <gtest/gtest.h>
 
