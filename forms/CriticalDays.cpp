@@ -55,6 +55,26 @@ TFormCritical::TFormCritical(const std::unique_ptr<profiles::IniStore>& settings
     LabelPerson->setObjectName(QStringLiteral("LabelPerson"));
     LabelPerson->setWordWrap(true);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabelPerson);
+    layout->addLayout(setupRange());
+    layout->addLayout(setupRhythmChoice());
+    layout->addWidget(LabelKindNote);
+    setupTable();
+    layout->addWidget(TableCritical, 1);
+    LabelNext = new QLabel(this);
+    LabelNext->setObjectName(QStringLiteral("LabelNext"));
+
+    layout->addWidget(LabelNext);
+    layout->addLayout(setupButtons());
+    setupTabOrder();
+
+    resize(460, 420);
+    reset();
+    connectHandlers();
+}
+
+QLayout* TFormCritical::setupRange() {
     DateFrom = new QDateEdit(this);
     DateFrom->setObjectName(QStringLiteral("DateFrom"));
     DateFrom->setCalendarPopup(true);
@@ -71,18 +91,17 @@ TFormCritical::TFormCritical(const std::unique_ptr<profiles::IniStore>& settings
     auto* spanLabel = new QLabel(QStringLiteral("&Span:"), this);
     spanLabel->setBuddy(ComboSpan);
 
-    TableCritical = new QTableWidget(0, 3, this);
-    TableCritical->setObjectName(QStringLiteral("TableCritical"));
-    TableCritical->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Critical rhythms"), QStringLiteral("Kind")});
-    TableCritical->verticalHeader()->hide();
-    TableCritical->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    TableCritical->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TableCritical->setSelectionMode(QAbstractItemView::SingleSelection);
-    TableCritical->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TableCritical->setTabKeyNavigation(false);  // Tab moves on to the buttons
-    TableCritical->setAccessibleName(QStringLiteral("Critical days"));
+    auto* range = new QHBoxLayout;
+    range->addWidget(fromLabel);
+    range->addWidget(DateFrom);
+    range->addSpacing(12);
+    range->addWidget(spanLabel);
+    range->addWidget(ComboSpan);
+    range->addStretch();
+    return range;
+}
 
+QLayout* TFormCritical::setupRhythmChoice() {
     auto* rhythmsLabel = new QLabel(QStringLiteral("Rhythms:"), this);
     auto* rhythms = new QGridLayout;
     rhythms->addWidget(rhythmsLabel, 0, 0);
@@ -99,10 +118,24 @@ TFormCritical::TFormCritical(const std::unique_ptr<profiles::IniStore>& settings
     LabelKindNote = new QLabel(QString::fromStdString(rhythm::criticalKindNote()), this);
     LabelKindNote->setObjectName(QStringLiteral("LabelKindNote"));
     LabelKindNote->setWordWrap(true);
+    return rhythms;
+}
 
-    LabelNext = new QLabel(this);
-    LabelNext->setObjectName(QStringLiteral("LabelNext"));
+void TFormCritical::setupTable() {
+    TableCritical = new QTableWidget(0, 3, this);
+    TableCritical->setObjectName(QStringLiteral("TableCritical"));
+    TableCritical->setHorizontalHeaderLabels(
+        {QStringLiteral("Date"), QStringLiteral("Critical rhythms"), QStringLiteral("Kind")});
+    TableCritical->verticalHeader()->hide();
+    TableCritical->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    TableCritical->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TableCritical->setSelectionMode(QAbstractItemView::SingleSelection);
+    TableCritical->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TableCritical->setTabKeyNavigation(false);  // Tab moves on to the buttons
+    TableCritical->setAccessibleName(QStringLiteral("Critical days"));
+}
 
+QLayout* TFormCritical::setupButtons() {
     ButtonNextTriple = new QPushButton(QStringLiteral("Next triple critical day"), this);
     ButtonNextTriple->setObjectName(QStringLiteral("ButtonNextTriple"));
     ButtonSaveCalendar = new QPushButton(QStringLiteral("Save as calendar..."), this);
@@ -111,27 +144,15 @@ TFormCritical::TFormCritical(const std::unique_ptr<profiles::IniStore>& settings
     ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
     for (QPushButton* b : {ButtonNextTriple, ButtonSaveCalendar, ButtonClose}) b->setAutoDefault(false);
 
-    auto* range = new QHBoxLayout;
-    range->addWidget(fromLabel);
-    range->addWidget(DateFrom);
-    range->addSpacing(12);
-    range->addWidget(spanLabel);
-    range->addWidget(ComboSpan);
-    range->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonNextTriple);
     buttons->addWidget(ButtonSaveCalendar);
     buttons->addStretch();
     buttons->addWidget(ButtonClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(LabelPerson);
-    layout->addLayout(range);
-    layout->addLayout(rhythms);
-    layout->addWidget(LabelKindNote);
-    layout->addWidget(TableCritical, 1);
-    layout->addWidget(LabelNext);
-    layout->addLayout(buttons);
+    return buttons;
+}
 
+void TFormCritical::setupTabOrder() {
     setTabOrder(DateFrom, ComboSpan);
     setTabOrder(ComboSpan, CheckRhythm[0]);
     for (int i = 1; i < 6; ++i) setTabOrder(CheckRhythm[i - 1], CheckRhythm[i]);
@@ -139,10 +160,9 @@ TFormCritical::TFormCritical(const std::unique_ptr<profiles::IniStore>& settings
     setTabOrder(TableCritical, ButtonNextTriple);
     setTabOrder(ButtonNextTriple, ButtonSaveCalendar);
     setTabOrder(ButtonSaveCalendar, ButtonClose);
+}
 
-    resize(460, 420);
-    reset();
-
+void TFormCritical::connectHandlers() {
     const auto refill = [this] { platform::guarded([this] { fill(spanDays()); }); };
     connect(DateFrom, &QDateEdit::dateChanged, this, refill);
     connect(ComboSpan, &QComboBox::currentIndexChanged, this, refill);

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTableWidget;
 
@@ -34,6 +35,14 @@ class TFormCritical : public QDialog {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    // Building the window, in this order.
+    QLayout* setupRange();
+    QLayout* setupRhythmChoice();
+    void setupTable();
+    QLayout* setupButtons();
+    void setupTabOrder();
+    void connectHandlers();
+
     void ButtonNextTripleClick();
     void ButtonSaveCalendarClick();
 

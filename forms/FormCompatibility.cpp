@@ -62,7 +62,14 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     setModal(false);
     setFont(designFont(12));
     setFixedSize(Strip.ViewWidth + 20, 470);
+    setupSecondPerson();
+    setupFigures();
+    setupPairChart();
+    connectHandlers();
+    showResult();
+}
 
+void TFormCompatibility::setupSecondPerson() {
     LabelFirst = place(new QLabel(this), "LabelFirst", 10, 8, Strip.ViewWidth, 18);
     place(new QLabel(QStringLiteral("Second person: pick or type"), this), "LabelSecond", 10, 32);
     EditFilter = place(new QLineEdit(this), "EditFilter", 10, 50, 230, 21);
@@ -84,7 +91,9 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     // Enter is handled by the window itself (keyPressEvent): it picks a match in the search or compares, never
     // both, and never with nobody to compare.
     Button_compare->setAutoDefault(false);
+}
 
+void TFormCompatibility::setupFigures() {
     for (int i = 0; i < rhythm::BaseRhythmCount; ++i) {
         const rhythm::Rhythm& r = rhythm::Rhythms[i];
         const int top = 50 + 26 * i;
@@ -106,7 +115,9 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     overallNote->setFont(designFont(11));
     place(overallNote, "LabelOverallNote", 292, 178);
     ImageLegend = place(new PictureBox(this), "ImageLegend", 292, 190, 226, 40);
+}
 
+void TFormCompatibility::setupPairChart() {
     auto* panel = new BevelPanel(this, BevelPanel::Style::SingleBorder);
     place(panel, "PanelPair", 8, 242, Strip.ViewWidth + 4, 202);
     ImagePair = place(new PictureBox(panel->clientArea()), "ImagePair", 0, 0, Strip.ViewWidth + Strip.ExtraWidth,
@@ -122,7 +133,9 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     chart::drawChartFrame(ImagePair->canvas(), Strip.TodayX, ImagePair->width(), Strip.ChartHeight);
     place(new QLabel(QStringLiteral("solid: first person, dashed: second person; today is the silver column"), this),
           "LabelChartNote", 10, 448);
+}
 
+void TFormCompatibility::connectHandlers() {
     const auto on = [this](auto* sender, auto signal, void (TFormCompatibility::*handler)()) {
         onSignal(this, sender, signal, handler);
     };
@@ -131,7 +144,6 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     on(ListPeople, &QListWidget::itemActivated, &TFormCompatibility::ListPeopleClick);
     on(Button_compare, &QPushButton::clicked, &TFormCompatibility::Button_compareClick);
     on(ScrollPair, &QScrollBar::valueChanged, &TFormCompatibility::ScrollPairChange);
-    showResult();
 }
 
 void TFormCompatibility::setFirstPerson(const DrawnPerson& person) {

@@ -49,6 +49,12 @@ class TFormCompatibility : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // Building the window, in this order.
+    void setupSecondPerson();
+    void setupFigures();
+    void setupPairChart();
+    void connectHandlers();
+
     // Handlers.
     void EditFilterChange();
     void ListPeopleClick();

@@ -343,6 +343,26 @@ TFormPlanner::TFormPlanner(const std::unique_ptr<profiles::IniStore>& settings, 
     setModal(false);
     setSizeGripEnabled(true);
 
+    auto* body = new QHBoxLayout;
+    body->addLayout(setupMembersPanel(), 0);
+    body->addLayout(setupDaysPanel(), 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(setupButtons());
+    setupTabOrder();
+    resize(1000, 680);
+    if (parent) parent->installEventFilter(this);
+    {
+        const QSignalBlocker blockDays(SpinDays), blockDate(DateFrom);
+        SpinDays->setValue(kDefaultDays);
+        DateFrom->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31).addDays(1 - kDefaultDays));
+    }
+    reset();
+
+    connectHandlers();
+}
+
+QLayout* TFormPlanner::setupMembersPanel() {
     LabelMembers = new QLabel(this);
     LabelMembers->setObjectName(QStringLiteral("LabelMembers"));
     ListMembers = new QListWidget(this);
@@ -388,6 +408,46 @@ TFormPlanner::TFormPlanner(const std::unique_ptr<profiles::IniStore>& settings, 
     ButtonSaveFile = button(this, "ButtonSaveFile", QStringLiteral("Save to file..."));
     ButtonImportContacts = button(this, "ButtonImportContacts", QStringLiteral("Import contacts..."));
 
+    auto* left = new QVBoxLayout;
+    left->addWidget(LabelMembers);
+    left->addWidget(ListMembers, 2);
+    auto* removing = new QHBoxLayout;
+    removing->addWidget(ButtonRemove);
+    removing->addWidget(ButtonRemoveAll);
+    left->addLayout(removing);
+    left->addWidget(addLabel);
+    left->addWidget(EditFilter);
+    left->addWidget(ListPeople, 1);
+    left->addWidget(ButtonAddPeople);
+    auto* typed = new QGridLayout;
+    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    nameLabel->setBuddy(Edit_name);
+    typed->addWidget(nameLabel, 0, 0);
+    typed->addWidget(Edit_name, 0, 1, 1, 4);
+    auto* dateLabel = new QLabel(QStringLiteral("Da&te:"), this);
+    dateLabel->setBuddy(Edit_day);
+    typed->addWidget(dateLabel, 1, 0);
+    typed->addWidget(Edit_day, 1, 1);
+    typed->addWidget(Edit_month, 1, 2);
+    typed->addWidget(Edit_year, 1, 3);
+    typed->addWidget(ButtonAddTyped, 1, 4);
+    left->addLayout(typed);
+    auto* groupRow = new QHBoxLayout;
+    groupRow->addWidget(groupLabel);
+    groupRow->addWidget(ComboGroups, 1);
+    left->addLayout(groupRow);
+    auto* groupButtons = new QHBoxLayout;
+    for (QPushButton* b : {ButtonOpenGroup, ButtonSaveGroup, ButtonDeleteGroup}) groupButtons->addWidget(b);
+    left->addLayout(groupButtons);
+    auto* files = new QGridLayout;
+    files->addWidget(ButtonAddFile, 0, 0);
+    files->addWidget(ButtonSaveFile, 0, 1);
+    files->addWidget(ButtonImportContacts, 1, 0, 1, 2);
+    left->addLayout(files);
+    return left;
+}
+
+QLayout* TFormPlanner::setupDaysPanel() {
     DateFrom = new QDateEdit(this);
     DateFrom->setObjectName(QStringLiteral("DateFrom"));
     DateFrom->setCalendarPopup(true);
@@ -435,49 +495,6 @@ TFormPlanner::TFormPlanner(const std::unique_ptr<profiles::IniStore>& settings, 
     LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
     LabelStatus->setWordWrap(true);
 
-    ButtonSavePdf = button(this, "ButtonSavePdf", QStringLiteral("Save as PDF..."));
-    ButtonPrint = button(this, "ButtonPrint", QStringLiteral("Print..."));
-    ButtonSaveCsv = button(this, "ButtonSaveCsv", QStringLiteral("Save as CSV..."));
-    ButtonSaveCalendar = button(this, "ButtonSaveCalendar", QStringLiteral("Save best days as calendar..."));
-    ButtonClose = button(this, "ButtonClose", QStringLiteral("Close"));
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(LabelMembers);
-    left->addWidget(ListMembers, 2);
-    auto* removing = new QHBoxLayout;
-    removing->addWidget(ButtonRemove);
-    removing->addWidget(ButtonRemoveAll);
-    left->addLayout(removing);
-    left->addWidget(addLabel);
-    left->addWidget(EditFilter);
-    left->addWidget(ListPeople, 1);
-    left->addWidget(ButtonAddPeople);
-    auto* typed = new QGridLayout;
-    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
-    nameLabel->setBuddy(Edit_name);
-    typed->addWidget(nameLabel, 0, 0);
-    typed->addWidget(Edit_name, 0, 1, 1, 4);
-    auto* dateLabel = new QLabel(QStringLiteral("Da&te:"), this);
-    dateLabel->setBuddy(Edit_day);
-    typed->addWidget(dateLabel, 1, 0);
-    typed->addWidget(Edit_day, 1, 1);
-    typed->addWidget(Edit_month, 1, 2);
-    typed->addWidget(Edit_year, 1, 3);
-    typed->addWidget(ButtonAddTyped, 1, 4);
-    left->addLayout(typed);
-    auto* groupRow = new QHBoxLayout;
-    groupRow->addWidget(groupLabel);
-    groupRow->addWidget(ComboGroups, 1);
-    left->addLayout(groupRow);
-    auto* groupButtons = new QHBoxLayout;
-    for (QPushButton* b : {ButtonOpenGroup, ButtonSaveGroup, ButtonDeleteGroup}) groupButtons->addWidget(b);
-    left->addLayout(groupButtons);
-    auto* files = new QGridLayout;
-    files->addWidget(ButtonAddFile, 0, 0);
-    files->addWidget(ButtonSaveFile, 0, 1);
-    files->addWidget(ButtonImportContacts, 1, 0, 1, 2);
-    left->addLayout(files);
-
     auto* right = new QVBoxLayout;
     right->addLayout(range);
     right->addLayout(rhythms);
@@ -491,18 +508,23 @@ TFormPlanner::TFormPlanner(const std::unique_ptr<profiles::IniStore>& settings, 
     rankings->addWidget(ButtonMore, 1, 2, Qt::AlignTop);
     right->addLayout(rankings, 1);
     right->addWidget(LabelStatus);
+    return right;
+}
 
-    auto* body = new QHBoxLayout;
-    body->addLayout(left, 0);
-    body->addLayout(right, 1);
+QLayout* TFormPlanner::setupButtons() {
+    ButtonSavePdf = button(this, "ButtonSavePdf", QStringLiteral("Save as PDF..."));
+    ButtonPrint = button(this, "ButtonPrint", QStringLiteral("Print..."));
+    ButtonSaveCsv = button(this, "ButtonSaveCsv", QStringLiteral("Save as CSV..."));
+    ButtonSaveCalendar = button(this, "ButtonSaveCalendar", QStringLiteral("Save best days as calendar..."));
+    ButtonClose = button(this, "ButtonClose", QStringLiteral("Close"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {ButtonSavePdf, ButtonPrint, ButtonSaveCsv, ButtonSaveCalendar}) buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(ButtonClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body, 1);
-    layout->addLayout(buttons);
+    return buttons;
+}
 
+void TFormPlanner::setupTabOrder() {
     // Down the members' side, then across the span, the roster and the results, then the buttons.
     QWidget* order[] = {ListMembers,        ButtonRemove,    ButtonRemoveAll,
                         EditFilter,         ListPeople,      ButtonAddPeople,
@@ -517,16 +539,9 @@ TFormPlanner::TFormPlanner(const std::unique_ptr<profiles::IniStore>& settings, 
                         ButtonSavePdf,      ButtonPrint,     ButtonSaveCsv,
                         ButtonSaveCalendar, ButtonClose};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
 
-    resize(1000, 680);
-    if (parent) parent->installEventFilter(this);
-    {
-        const QSignalBlocker blockDays(SpinDays), blockDate(DateFrom);
-        SpinDays->setValue(kDefaultDays);
-        DateFrom->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31).addDays(1 - kDefaultDays));
-    }
-    reset();
-
+void TFormPlanner::connectHandlers() {
     const auto redo = [this] { platform::guarded([this] { rebuild(); }); };
     connect(DateFrom, &QDateEdit::dateChanged, this, redo);
     connect(SpinDays, &QSpinBox::valueChanged, this, [this] {

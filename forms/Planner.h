@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -100,6 +101,13 @@ class TFormPlanner : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Building the window, in this order.
+    QLayout* setupMembersPanel();
+    QLayout* setupDaysPanel();
+    QLayout* setupButtons();
+    void setupTabOrder();
+    void connectHandlers();
+
     void EditFilterChange();
     void ButtonAddPeopleClick();
     void ButtonAddTypedClick();

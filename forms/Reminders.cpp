@@ -41,14 +41,31 @@ TFormReminders::TFormReminders(const std::unique_ptr<profiles::IniStore>& settin
     setWindowTitle(QStringLiteral("Reminders"));
     setModal(false);
     setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    setupPeople(layout);
+    setupWhen(layout);
+    setupCalendar(layout);
+    layout->addLayout(setupButtons());
+    resize(440, 520);
+    connectHandlers();
 
+    files_ = platform::programFiles();
+    places_ = platform::schedulePlaces(QProcessEnvironment::systemEnvironment(), platform::executablePath());
+    EditCalendarPath->setText(QDir::toNativeSeparators(files_.reminderCalendar));
+}
+
+void TFormReminders::setupPeople(QBoxLayout* layout) {
     TreePeople = new QTreeWidget(this);
     TreePeople->setObjectName(QStringLiteral("TreePeople"));
     TreePeople->setHeaderHidden(true);
     TreePeople->setAccessibleName(QStringLiteral("People"));
     auto* peopleLabel = new QLabel(QStringLiteral("&People to be reminded of:"), this);
     peopleLabel->setBuddy(TreePeople);
+    layout->addWidget(peopleLabel);
+    layout->addWidget(TreePeople, 1);
+}
 
+void TFormReminders::setupWhen(QBoxLayout* layout) {
     ComboLead = new QComboBox(this);
     ComboLead->setObjectName(QStringLiteral("ComboLead"));
     for (const int lead : rhythm::ReminderLeads)
@@ -71,7 +88,14 @@ TFormReminders::TFormReminders(const std::unique_ptr<profiles::IniStore>& settin
     TimeOfDay = new QTimeEdit(this);
     TimeOfDay->setObjectName(QStringLiteral("TimeOfDay"));
     TimeOfDay->setDisplayFormat(QStringLiteral("HH:mm"));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&How far ahead:"), ComboLead);
+    form->addRow(QStringLiteral("Which days:"), kinds);
+    form->addRow(QStringLiteral("&Time of day:"), TimeOfDay);
+    layout->addLayout(form);
+}
 
+void TFormReminders::setupCalendar(QBoxLayout* layout) {
     CheckCalendar = new QCheckBox(QStringLiteral("&Keep a calendar file"), this);
     CheckCalendar->setObjectName(QStringLiteral("CheckCalendar"));
     EditCalendarPath = new QLineEdit(this);
@@ -83,7 +107,12 @@ TFormReminders::TFormReminders(const std::unique_ptr<profiles::IniStore>& settin
     LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
     LabelStatus->setWordWrap(true);
     LabelStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(CheckCalendar);
+    layout->addWidget(EditCalendarPath);
+    layout->addWidget(LabelStatus);
+}
 
+QLayout* TFormReminders::setupButtons() {
     ButtonRemind = new QPushButton(QStringLiteral("&Remind me"), this);
     ButtonRemind->setObjectName(QStringLiteral("ButtonRemind"));
     ButtonStop = new QPushButton(QStringLiteral("&Stop reminders"), this);
@@ -91,35 +120,20 @@ TFormReminders::TFormReminders(const std::unique_ptr<profiles::IniStore>& settin
     ButtonClose = new QPushButton(QStringLiteral("Close"), this);
     ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
     for (QPushButton* b : {ButtonRemind, ButtonStop, ButtonClose}) b->setAutoDefault(false);
-
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&How far ahead:"), ComboLead);
-    form->addRow(QStringLiteral("Which days:"), kinds);
-    form->addRow(QStringLiteral("&Time of day:"), TimeOfDay);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonRemind);
     buttons->addWidget(ButtonStop);
     buttons->addStretch();
     buttons->addWidget(ButtonClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(peopleLabel);
-    layout->addWidget(TreePeople, 1);
-    layout->addLayout(form);
-    layout->addWidget(CheckCalendar);
-    layout->addWidget(EditCalendarPath);
-    layout->addWidget(LabelStatus);
-    layout->addLayout(buttons);
-    resize(440, 520);
+    return buttons;
+}
 
+void TFormReminders::connectHandlers() {
     connect(TreePeople, &QTreeWidget::itemChanged, this,
             [this](QTreeWidgetItem* item) { platform::guarded([this, item] { TreePeopleItemChanged(item); }); });
     onSignal(this, ButtonRemind, &QPushButton::clicked, &TFormReminders::ButtonRemindClick);
     onSignal(this, ButtonStop, &QPushButton::clicked, &TFormReminders::ButtonStopClick);
     connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
-
-    files_ = platform::programFiles();
-    places_ = platform::schedulePlaces(QProcessEnvironment::systemEnvironment(), platform::executablePath());
-    EditCalendarPath->setText(QDir::toNativeSeparators(files_.reminderCalendar));
 }
 
 QTreeWidgetItem* TFormReminders::addGroup(const QString& caption, const QStringList& entries,

@@ -9,7 +9,9 @@
 #include "platform/reminder_schedule.h"
 #include "profiles/reminders_settings.h"
 
+class QBoxLayout;
 class QCheckBox;
+class QLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -32,6 +34,13 @@ class TFormReminders : public QDialog {
     void load(const QStringList& storedProfiles);
 
   private:
+    // Building the window, in this order.
+    void setupPeople(QBoxLayout* layout);
+    void setupWhen(QBoxLayout* layout);
+    void setupCalendar(QBoxLayout* layout);
+    QLayout* setupButtons();
+    void connectHandlers();
+
     void ButtonRemindClick();
     void ButtonStopClick();
 
