@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWindow>
 #include <iterator>
 #include <tuple>
@@ -685,6 +687,17 @@ void TForm1::watchEvents() {
         if (key != Qt::Key_PageUp && key != Qt::Key_PageDown) return false;
         ScrollBar1->triggerAction(key == Qt::Key_PageUp ? QAbstractSlider::SliderPageStepSub
                                                         : QAbstractSlider::SliderPageStepAdd);
+        return true;
+    });
+    // Pointing at a day of the chart tells what it reads.
+    onEvent(ImageBio, [this](QEvent* event) {
+        if (event->type() != QEvent::ToolTip) return false;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = chartDayText(help->pos().x() / chart::Strip.DayWidth);
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, ImageBio);
         return true;
     });
     for (QLineEdit* box : {Edit_name, Edit2, Edit3, Edit4, Edit5, Edit_day, Edit_month, Edit_year})

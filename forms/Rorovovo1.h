@@ -115,6 +115,8 @@ class TForm1 : public QMainWindow {
     void MenuOptionsCriticalMarksClick();
     void afterDraw();
     void DrawCriticalMarks();
+    // What the strip's day column reads for the person drawn, as a tool tip shows it; empty before any draw.
+    QString chartDayText(int column) const;
 
     // Moving through time.
     void ScrollBar1Change();

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "chart/chart_drawing.h"
@@ -13,6 +14,7 @@
 #include "chart/vertical_text.h"
 #include "core/qt_text.h"
 #include "forms/CriticalDays.h"
+#include "forms/day_reading.h"
 #include "forms/Rorovovo1.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
@@ -103,6 +105,12 @@ rhythm::ShownRhythms TForm1::checkedRhythms() const {
 }
 
 void TForm1::afterDraw() { DrawCriticalMarks(); }
+
+QString TForm1::chartDayText(int column) const {
+    if (!drawn_ || drawnRhythms_ == 0 || column < 0 || column >= chart::Strip.Days) return {};
+    const double date = std::floor(platform::toDateValue(platform::now())) - chart::Strip.daysBefore() + column;
+    return dayReadingText(readDay(drawn_->birthDate, date, drawnRhythms_));
+}
 
 void TForm1::DrawCriticalMarks() {
     if (!MenuOptionsCriticalMarks->isChecked() || !drawn_) return;

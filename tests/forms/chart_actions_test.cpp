@@ -1,12 +1,16 @@
 // The draw action, the extra rhythms, the cycle-day panel and indicators, the date boxes and moving through time,
 // driven through the main window's controls.
 #include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest/QTest>
+#include <cmath>
 
 #include "forms/widgets.h"
 #include "main_window_fixture.h"
@@ -280,4 +284,36 @@ TEST_F(ChartActionsTest, dateMarker_isEngravedTextStandingOnEnd) {
     const QRgb face = form->palette().color(QPalette::Window).rgb();
     EXPECT_GT(countColor(marker, face), marker.width() * marker.height() / 3);
     EXPECT_EQ(control<rorovovo::forms::PictureBox>("Image_date")->pos(), QPoint(8, 124));
+}
+
+TEST_F(ChartActionsTest, pointingAtADay_tellsItsDateEachDrawnRhythmAndItsCriticalOnes) {
+    const auto tipAt = [this](int column) {
+        auto* strip = control<forms::PictureBox>("ImageBio");
+        QHelpEvent tip(QEvent::ToolTip, QPoint(10 * column + 5, 90), strip->mapToGlobal(QPoint(10 * column + 5, 90)));
+        QApplication::sendEvent(strip, &tip);
+        const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
+        QToolTip::hideText();
+        return text;
+    };
+    EXPECT_TRUE(tipAt(60).isEmpty()) << "nothing to read before a draw";
+    drawFor24000Days();
+    control<QAction>("MenuProgramDrawExtra")->trigger();
+    // The definition, day by day: 100 sin(2 pi n / P) rounded, rising when the next day's value is higher.
+    const char* names[] = {"Physical", "Emotional", "Intellectual", "Intuitional", "Spiritual", "Aesthetics"};
+    const int periods[] = {23, 28, 33, 38, 53, 48};
+    for (const int column : {0, 60, 61, 350}) {
+        const int n = 24000 - 60 + column;
+        const QDate date = fixedNow().date().addDays(column - 60);
+        QStringList lines{QLocale().toString(date, QStringLiteral("ddd ")) + dateText(date)}, critical;
+        for (int i = 0; i < 6; ++i) {
+            const double v = std::sin(2 * M_PI * n / periods[i]), next = std::sin(2 * M_PI * (n + 1) / periods[i]);
+            lines << QStringLiteral("%1 %2 % %3")
+                         .arg(QLatin1String(names[i]))
+                         .arg(std::lround(100 * v))
+                         .arg(next > v ? QStringLiteral("rising") : QStringLiteral("falling"));
+            if (n % periods[i] == 0 || n % periods[i] == periods[i] / 2) critical << QLatin1String(names[i]);
+        }
+        if (!critical.isEmpty()) lines << QStringLiteral("Critical: ") + critical.join(QStringLiteral(", "));
+        EXPECT_EQ(tipAt(column), lines.join(QLatin1Char('\n'))) << column;
+    }
 }
