@@ -242,13 +242,7 @@ bool printRoster(QPagedPaintDevice& device, const rhythm::PlanTable& t, const QS
     const int membersPerPage = std::max(1, (page.height() - titleHeight - m.headHeight - m.rowHeight) / m.rowHeight);
     const int dayBands = (t.Days + daysPerPage - 1) / daysPerPage;
     const int memberBands = std::max(1, (t.Members + membersPerPage - 1) / membersPerPage);
-    const auto dateText = [](double date) {
-        const rhythm::Date d = rhythm::decodeDate(date);
-        return QStringLiteral("%1.%2.%3")
-            .arg(d.Day, 2, 10, QLatin1Char('0'))
-            .arg(d.Month, 2, 10, QLatin1Char('0'))
-            .arg(d.Year, 4, 10, QLatin1Char('0'));
-    };
+    const auto dateText = [](double date) { return QString::fromStdString(rhythm::formatDate(date)); };
     for (int band = 0; band < dayBands; ++band)
         for (int rows = 0; rows < memberBands; ++rows) {
             const int number = band * memberBands + rows + 1;

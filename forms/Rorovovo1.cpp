@@ -251,9 +251,11 @@ void TForm1::setupShortcuts() {
 void TForm1::setupChartPanel(QWidget* client) {
     // The chart window: the wide strip slides inside it.
     PanelBio = place(new BevelPanel(client, BevelPanel::Style::SingleBorder), "PanelBio", 24, 20, 513, 202);
-    ImageBio = place(new PictureBox(PanelBio->clientArea()), "ImageBio", 0, 0, 509, 181);
+    ImageBio = place(new PictureBox(PanelBio->clientArea()), "ImageBio", 0, 0, chart::Strip.ViewWidth,
+                     chart::Strip.ChartHeight);
     ImageBio->setStretch(true);
-    ScrollBar1 = place(new ChartScrollBar(PanelBio->clientArea()), "ScrollBar1", 0, 182, 509, 16);
+    ScrollBar1 = place(new ChartScrollBar(PanelBio->clientArea()), "ScrollBar1", 0, chart::Strip.ChartHeight + 1,
+                       chart::Strip.ViewWidth, 16);
     ScrollBar1->setSingleStep(10);
     ScrollBar1->setPageStep(300);
     ScrollBar1->setInvertedControls(false);  // the right arrow key moves towards later days

@@ -87,4 +87,9 @@ std::string formatDate(const Date& date) {
 
 std::string formatDate(double value) { return formatDate(decodeDate(value)); }
 
+std::string isoDate(double value) {
+    const Date d = decodeDate(value);
+    return zeroPadded(d.Year, 4) + "-" + zeroPadded(d.Month, 2) + "-" + zeroPadded(d.Day, 2);
+}
+
 }  // namespace rorovovo::rhythm

@@ -40,6 +40,8 @@ Date decodeDate(double value);
 // write it. The date value's day counts (see decodeDate, which throws as it does).
 std::string formatDate(const Date& date);
 std::string formatDate(double value);
+// The same as ISO 8601, YYYY-MM-DD ("2024-03-15").
+std::string isoDate(double value);
 
 // Message shown when the three birth-date boxes do not form a date; "\r" breaks the line in the message box.
 inline constexpr std::string_view InvalidBirthDateMessage =

@@ -163,13 +163,6 @@ std::vector<RankedDay> worstDays(const PlanTable& table, std::size_t count) {
     return ranked(table, count, false, [](int a, int b) { return a < b; });
 }
 
-std::string isoDate(double date) {
-    const Date d = decodeDate(date);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.Year, d.Month, d.Day);
-    return text;
-}
-
 std::string planCsv(const PlanTable& table, const std::vector<PlanMember>& members) {
     std::string out = "Name,Birth date,Date";
     for (const Rhythm& r : Rhythms)

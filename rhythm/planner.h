@@ -78,7 +78,4 @@ std::string planCsv(const PlanTable& table, const std::vector<PlanMember>& membe
 std::string bestDaysCalendar(const std::vector<RankedDay>& days, const std::vector<PlanMember>& members,
                              const std::string& group, double stampUtc);
 
-// "2024-03-15".
-std::string isoDate(double date);
-
 }  // namespace rorovovo::rhythm

@@ -12,21 +12,6 @@ namespace {
 
 constexpr ShownRhythms kAllRhythms = {true, true, true, true, true, true};
 
-std::string isoDate(double value) {
-    const Date d = decodeDate(value);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.Year, d.Month, d.Day);
-    return text;
-}
-
-// DD.MM.YYYY, as profile entries write a date.
-std::string entryDate(double value) {
-    const Date d = decodeDate(value);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", d.Day, d.Month, d.Year);
-    return text;
-}
-
 // The critical days of the chosen kinds among `days` days from `first`.
 std::vector<CriticalDay> chosenDays(const RemindedPerson& person, double first, int days, KindSet kinds) {
     std::vector<CriticalDay> list = criticalDays(person.Birth, first, days, kAllRhythms);
@@ -39,7 +24,7 @@ std::vector<CriticalDay> chosenDays(const RemindedPerson& person, double first, 
 }  // namespace
 
 std::string reminderKey(const RemindedPerson& person, double day, int leadDays) {
-    return isoDate(day) + "|" + std::to_string(leadDays) + "|" + entryDate(person.Birth) + "|" + person.Name;
+    return isoDate(day) + "|" + std::to_string(leadDays) + "|" + formatDate(person.Birth) + "|" + person.Name;
 }
 
 void forgetPastReminders(std::set<std::string>& shown, double today) {
@@ -77,8 +62,8 @@ std::string reminderBody(const Reminder& reminder, const RemindedPerson& person)
     static const char* const weekdays[] = {"Saturday",  "Sunday",   "Monday", "Tuesday",
                                            "Wednesday", "Thursday", "Friday"};
     const long long n = static_cast<long long>(std::floor(reminder.Day.Date));
-    const std::string who = person.Name.empty() ? "Born " + entryDate(person.Birth) : person.Name;
-    return who + ", " + weekdays[(n % 7 + 7) % 7] + " " + entryDate(reminder.Day.Date) + ": " +
+    const std::string who = person.Name.empty() ? "Born " + formatDate(person.Birth) : person.Name;
+    return who + ", " + weekdays[(n % 7 + 7) % 7] + " " + formatDate(reminder.Day.Date) + ": " +
            rhythmNames(reminder.Day.Rhythms);
 }
 
