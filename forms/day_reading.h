@@ -17,8 +17,8 @@ struct DayReading {
         int percent;
         bool rising;
     };
-    QList<Row> rows;      // the rhythms asked for, in the rhythm table's order
-    QStringList critical; // those of them critical that day
+    QList<Row> rows;       // the rhythms asked for, in the rhythm table's order
+    QStringList critical;  // those of them critical that day
 };
 
 // The reading of `date` for someone born on `birth` (date values), of the rhythms in `rhythms`.
