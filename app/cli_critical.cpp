@@ -25,29 +25,17 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
     if (args.size() < 2) return usage(err, QStringLiteral("--critical needs a birth date DD.MM.YYYY"));
     const auto birth = parseDate(args[1]);
     if (!birth) return invalidDate(err, args[1]);
-    const QDate today = platform::now().date();
-    double from = platform::toDateValue(today);
-    int days = 90;
+    Span span{platform::toDateValue(platform::now().date()), 90, {true, true, true, true, true, true}};
     bool json = false;
     QString icsPath;
-    rhythm::ShownRhythms listed{true, true, true, true, true, true};
     for (int i = 2; i < args.size(); ++i) {
         const QString& option = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (option == QLatin1String("--json")) {
+        std::optional<int> failed;
+        if (readSpanOption(args, i, kMaxDays, span, err, failed)) {
+            if (failed) return *failed;
+        } else if (option == QLatin1String("--json")) {
             json = true;
-        } else if (option == QLatin1String("--from") && hasValue) {
-            const auto date = parseDate(args[++i]);
-            if (!date) return invalidDate(err, args[i]);
-            from = *date;
-        } else if (option == QLatin1String("--days") && hasValue) {
-            const auto n = wholeNumber(option, args[++i], 1, kMaxDays, err);
-            if (!n) return kExitUsage;
-            days = *n;
-        } else if (option == QLatin1String("--rhythms") && hasValue) {
-            const auto chosen = rhythm::parseRhythmLetters(args[++i].toStdString());
-            if (!chosen) return usage(err, QStringLiteral("--rhythms takes letters of P,E,I,N,S,A, each once"));
-            listed = *chosen;
         } else if (option == QLatin1String("--ics") && hasValue) {
             icsPath = args[++i];
             if (icsPath.isEmpty()) return usage(err, QStringLiteral("--ics needs a file name"));
@@ -64,7 +52,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
 
     std::vector<rhythm::CriticalDay> list;
     try {
-        list = rhythm::criticalDays(*birth, from, days, listed);
+        list = rhythm::criticalDays(*birth, span.from, span.days, span.rhythms);
     } catch (const AppError&) {
         return usage(err, QStringLiteral("the days asked for run past the year 9999"));
     }
@@ -84,7 +72,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
         out << QJsonDocument(array).toJson(QJsonDocument::Indented);
     } else {
         // Which rhythms the list holds and what makes a kind, in lines a script can tell from the days.
-        out << "# " << QString::fromStdString(rhythm::shownRhythmNames(listed)) << '\n'
+        out << "# " << QString::fromStdString(rhythm::shownRhythmNames(span.rhythms)) << '\n'
             << "# " << QString::fromStdString(rhythm::criticalKindNote()) << '\n';
         const QLocale c = QLocale::c();
         for (const auto& day : list) {

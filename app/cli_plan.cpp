@@ -77,15 +77,17 @@ int runPlan(int, char**, const QStringList& args, QTextStream& out, QTextStream&
         if (!birth) return invalidDate(err, args[i]);
         members.push_back({std::string(), *birth});
     }
-    double from = platform::toDateValue(platform::now().date());
-    int days = 30, top = 10;
-    rhythm::ShownRhythms rhythms{true, true, true, false, false, false};
+    Span span{platform::toDateValue(platform::now().date()), 30, {true, true, true, false, false, false}};
+    int top = 10;
     bool json = false;
     QString csvPath, icsPath;
     for (; i < args.size(); ++i) {
         const QString& option = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (option == QLatin1String("--json")) {
+        std::optional<int> failed;
+        if (readSpanOption(args, i, kMaxDays, span, err, failed)) {
+            if (failed) return *failed;
+        } else if (option == QLatin1String("--json")) {
             json = true;
         } else if (option == QLatin1String("--group") && hasValue) {
             const QString file = args[++i];
@@ -103,22 +105,10 @@ int runPlan(int, char**, const QStringList& args, QTextStream& out, QTextStream&
                         err, QStringLiteral("'%1|%2' in %3 is no Name|DD.MM.YYYY entry").arg(e.name, e.datePart, file));
                 members.push_back({e.name.toStdString(), *birth});
             }
-        } else if (option == QLatin1String("--from") && hasValue) {
-            const auto date = parseDate(args[++i]);
-            if (!date) return invalidDate(err, args[i]);
-            from = *date;
-        } else if (option == QLatin1String("--days") && hasValue) {
-            const auto n = wholeNumber(option, args[++i], 1, kMaxDays, err);
-            if (!n) return kExitUsage;
-            days = *n;
         } else if (option == QLatin1String("--top") && hasValue) {
             const auto n = wholeNumber(option, args[++i], 1, kMaxDays, err);
             if (!n) return kExitUsage;
             top = *n;
-        } else if (option == QLatin1String("--rhythms") && hasValue) {
-            const auto chosen = rhythm::parseRhythmLetters(args[++i].toStdString());
-            if (!chosen) return usage(err, QStringLiteral("--rhythms takes letters of P,E,I,N,S,A, each once"));
-            rhythms = *chosen;
         } else if ((option == QLatin1String("--csv") || option == QLatin1String("--ics")) && hasValue) {
             (option == QLatin1String("--csv") ? csvPath : icsPath) = args[++i];
             if (args[i].isEmpty()) return usage(err, QStringLiteral("%1 needs a file name").arg(option));
@@ -132,7 +122,7 @@ int runPlan(int, char**, const QStringList& args, QTextStream& out, QTextStream&
     for (const auto& m : members) births.push_back(m.Birth);
     rhythm::PlanTable table;
     try {
-        table = rhythm::planTable(births, from, days, rhythms);
+        table = rhythm::planTable(births, span.from, span.days, span.rhythms);
     } catch (const RangeError&) {
         return usage(err, QStringLiteral("the days asked for run past the year 9999"));
     }

@@ -36,6 +36,34 @@ const std::vector<Command>& commands() {
     return list;
 }
 
+bool readSpanOption(const QStringList& args, int& i, int maxDays, Span& span, QTextStream& err,
+                    std::optional<int>& failed) {
+    const QString& option = args[i];
+    if (i + 1 >= args.size()) return false;
+    if (option == QLatin1String("--from")) {
+        const auto date = parseDate(args[++i]);
+        if (date)
+            span.from = *date;
+        else
+            failed = invalidDate(err, args[i]);
+    } else if (option == QLatin1String("--days")) {
+        const auto n = wholeNumber(option, args[++i], 1, maxDays, err);
+        if (n)
+            span.days = *n;
+        else
+            failed = kExitUsage;
+    } else if (option == QLatin1String("--rhythms")) {
+        const auto chosen = rhythm::parseRhythmLetters(args[++i].toStdString());
+        if (chosen)
+            span.rhythms = *chosen;
+        else
+            failed = usage(err, QStringLiteral("--rhythms takes letters of P,E,I,N,S,A, each once"));
+    } else {
+        return false;
+    }
+    return true;
+}
+
 std::optional<double> parseDate(const QString& text) {
     const QStringList parts = text.split(QLatin1Char('.'));
     if (parts.size() != 3) return std::nullopt;
