@@ -315,16 +315,12 @@ void TForm1::setupCyclePanel(QWidget* client) {
 
 void TForm1::setupPersonPanel(QWidget* client) {
     Panel1 = place(new BevelPanel(client, BevelPanel::Style::RaisedInLoweredOut), "Panel1", 24, 228, 513, 89);
-    const PersonPanel person = PersonPanel::create(Panel1, {{"Label10", "Label1", "Label2", "Label3"},
-                                                            {QPoint(18, 6), {129, 6}, {152, 6}, {190, 6}},
-                                                            {16, 20, 105, 21},
-                                                            {128, 20}});
-    std::tie(Label10, Label1, Label2, Label3) = std::tuple_cat(person.captions);
-    Edit_name = person.name;
+    PersonPanel person = PersonPanel::create(Panel1, {{"Label10", "Label1", "Label2", "Label3"},
+                                                      {QPoint(18, 6), {129, 6}, {152, 6}, {190, 6}},
+                                                      {16, 20, 105, 21},
+                                                      {128, 20}});
+    std::tie(Edit_name, Edit_day, Edit_month, Edit_year) = person.boxes();
     dateBoxes_ = person.date;
-    Edit_day = dateBoxes_.day;
-    Edit_month = dateBoxes_.month;
-    Edit_year = dateBoxes_.year;
     Label4 = label(Panel1, "Label4", QStringLiteral("="), 224, 24);
     Label4->setFont(designFont(13, true));
     Label4->adjustSize();

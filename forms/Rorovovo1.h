@@ -203,7 +203,7 @@ class TForm1 : public QMainWindow {
     LineShape *Shape1, *Shape2, *Shape3, *Shape4, *Shape5, *Shape6, *Shape7, *Shape8;
     QLabel *Label6, *Label7, *Label8, *Label9, *Label16, *Label17;
     BevelPanel* Panel1;
-    QLabel *Label10, *Label1, *Label2, *Label3, *Label4, *Label5, *Label15;
+    QLabel *Label4, *Label5, *Label15;  // the person panel's own captions; the boxes' captions are the panel's
     QLineEdit *Edit_name, *Edit_day, *Edit_month, *Edit_year, *Edit6, *Edit_age;
     QPushButton* Button_addnew;
     QLabel* Label_Sign;

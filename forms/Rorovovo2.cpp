@@ -41,16 +41,12 @@ TFormEditor::TFormEditor(QWidget* parent) : QDialog(parent) {
 
 void TFormEditor::createControls() {
     Panel_add = place(new BevelPanel(this, BevelPanel::Style::LoweredInner), "Panel_add", 0, 0, 201, 89);
-    const PersonPanel person = PersonPanel::create(Panel_add, {{"Label10", "Label1", "Label2", "Label3"},
-                                                               {QPoint(16, 4), {17, 44}, {40, 44}, {78, 44}},
-                                                               {16, 16, 161, 21},
-                                                               {16, 56}});
-    std::tie(Label10, Label1, Label2, Label3) = std::tuple_cat(person.captions);
-    Edit_name = person.name;
+    PersonPanel person = PersonPanel::create(Panel_add, {{"Label10", "Label1", "Label2", "Label3"},
+                                                         {QPoint(16, 4), {17, 44}, {40, 44}, {78, 44}},
+                                                         {16, 16, 161, 21},
+                                                         {16, 56}});
+    std::tie(Edit_name, Edit_day, Edit_month, Edit_year) = person.boxes();
     dateBoxes_ = person.date;
-    Edit_day = dateBoxes_.day;
-    Edit_month = dateBoxes_.month;
-    Edit_year = dateBoxes_.year;
     Button_addnew = pushButton(Panel_add, "Button_addnew", QStringLiteral("add new"), 120, 56);
 
     // Designed out of view; the main window brings the panel of the wanted mode to the left edge.

@@ -44,7 +44,6 @@ class TFormEditor : public QDialog {
     void createControls();
 
     BevelPanel* Panel_add;
-    QLabel *Label10, *Label1, *Label2, *Label3;
     QLineEdit *Edit_name, *Edit_day, *Edit_month, *Edit_year;
     QPushButton* Button_addnew;
     BevelPanel* Panel_del;

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <array>
+#include <tuple>
 
 #include "rhythm/dates.h"
 
@@ -50,6 +51,10 @@ struct PersonPanel {
     DateBoxes date;
 
     static PersonPanel create(QWidget* parent, const Layout& layout);
+    // The name, day, month and year boxes, for a window's own names of them.
+    std::tuple<QLineEdit*&, QLineEdit*&, QLineEdit*&, QLineEdit*&> boxes() {
+        return {name, date.day, date.month, date.year};
+    }
 };
 
 }  // namespace rorovovo::forms
