@@ -404,6 +404,7 @@ QLayout* TFormPlanner::setupMembersPanel() {
     ButtonOpenGroup = button(this, "ButtonOpenGroup", QStringLiteral("&Open"));
     ButtonSaveGroup = button(this, "ButtonSaveGroup", QStringLiteral("Sa&ve"));
     ButtonDeleteGroup = button(this, "ButtonDeleteGroup", QStringLiteral("Delete"));
+    ButtonOpenFile = button(this, "ButtonOpenFile", QStringLiteral("Open file..."));
     ButtonAddFile = button(this, "ButtonAddFile", QStringLiteral("Add from file..."));
     ButtonSaveFile = button(this, "ButtonSaveFile", QStringLiteral("Save to file..."));
     ButtonImportContacts = button(this, "ButtonImportContacts", QStringLiteral("Import contacts..."));
@@ -440,9 +441,10 @@ QLayout* TFormPlanner::setupMembersPanel() {
     for (QPushButton* b : {ButtonOpenGroup, ButtonSaveGroup, ButtonDeleteGroup}) groupButtons->addWidget(b);
     left->addLayout(groupButtons);
     auto* files = new QGridLayout;
-    files->addWidget(ButtonAddFile, 0, 0);
+    files->addWidget(ButtonOpenFile, 0, 0);
     files->addWidget(ButtonSaveFile, 0, 1);
-    files->addWidget(ButtonImportContacts, 1, 0, 1, 2);
+    files->addWidget(ButtonAddFile, 1, 0);
+    files->addWidget(ButtonImportContacts, 1, 1);
     left->addLayout(files);
     return left;
 }
@@ -526,18 +528,42 @@ QLayout* TFormPlanner::setupButtons() {
 
 void TFormPlanner::setupTabOrder() {
     // Down the members' side, then across the span, the roster and the results, then the buttons.
-    QWidget* order[] = {ListMembers,        ButtonRemove,    ButtonRemoveAll,
-                        EditFilter,         ListPeople,      ButtonAddPeople,
-                        Edit_name,          Edit_day,        Edit_month,
-                        Edit_year,          ButtonAddTyped,  ComboGroups,
-                        ButtonOpenGroup,    ButtonSaveGroup, ButtonDeleteGroup,
-                        ButtonAddFile,      ButtonSaveFile,  ButtonImportContacts,
-                        DateFrom,           SpinDays,        CheckRhythm[0],
-                        CheckRhythm[1],     CheckRhythm[2],  CheckRhythm[3],
-                        CheckRhythm[4],     CheckRhythm[5],  Roster,
-                        TableBest,          TableWorst,      ButtonMore,
-                        ButtonSavePdf,      ButtonPrint,     ButtonSaveCsv,
-                        ButtonSaveCalendar, ButtonClose};
+    QWidget* order[] = {ListMembers,
+                        ButtonRemove,
+                        ButtonRemoveAll,
+                        EditFilter,
+                        ListPeople,
+                        ButtonAddPeople,
+                        Edit_name,
+                        Edit_day,
+                        Edit_month,
+                        Edit_year,
+                        ButtonAddTyped,
+                        ComboGroups,
+                        ButtonOpenGroup,
+                        ButtonSaveGroup,
+                        ButtonDeleteGroup,
+                        ButtonOpenFile,
+                        ButtonSaveFile,
+                        ButtonAddFile,
+                        ButtonImportContacts,
+                        DateFrom,
+                        SpinDays,
+                        CheckRhythm[0],
+                        CheckRhythm[1],
+                        CheckRhythm[2],
+                        CheckRhythm[3],
+                        CheckRhythm[4],
+                        CheckRhythm[5],
+                        Roster,
+                        TableBest,
+                        TableWorst,
+                        ButtonMore,
+                        ButtonSavePdf,
+                        ButtonPrint,
+                        ButtonSaveCsv,
+                        ButtonSaveCalendar,
+                        ButtonClose};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -573,6 +599,7 @@ void TFormPlanner::connectHandlers() {
     onSignal(this, ButtonOpenGroup, &QPushButton::clicked, &TFormPlanner::ButtonOpenGroupClick);
     onSignal(this, ButtonSaveGroup, &QPushButton::clicked, &TFormPlanner::ButtonSaveGroupClick);
     onSignal(this, ButtonDeleteGroup, &QPushButton::clicked, &TFormPlanner::ButtonDeleteGroupClick);
+    onSignal(this, ButtonOpenFile, &QPushButton::clicked, &TFormPlanner::ButtonOpenFileClick);
     onSignal(this, ButtonAddFile, &QPushButton::clicked, &TFormPlanner::ButtonAddFileClick);
     onSignal(this, ButtonSaveFile, &QPushButton::clicked, &TFormPlanner::ButtonSaveFileClick);
     onSignal(this, ButtonImportContacts, &QPushButton::clicked, &TFormPlanner::ButtonImportContactsClick);
@@ -800,12 +827,19 @@ void TFormPlanner::ButtonDeleteGroupClick() {
                                  : QStringLiteral("There is no group named \"%1\".").arg(name));
 }
 
-void TFormPlanner::ButtonAddFileClick() {
-    const QString path = platform::getOpenFileName(this, QStringLiteral("Add people from a file"),
-                                                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                                   QStringLiteral("Group files (*.txt *.dat);;All files (*)"));
+void TFormPlanner::ButtonOpenFileClick() { addFromFile(true); }
+
+void TFormPlanner::ButtonAddFileClick() { addFromFile(false); }
+
+void TFormPlanner::addFromFile(bool replace) {
+    const QString path = platform::getOpenFileName(
+        this, replace ? QStringLiteral("Open a group file") : QStringLiteral("Add people from a file"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Group files (*.txt *.dat);;All files (*)"));
     if (path.isEmpty()) return;
     const auto entries = profiles::readGroupFile(path);
+    // The file is read whole before the members it replaces go.
+    if (replace) ButtonRemoveAllClick();
     const int skipped = addMembers(entries);
     LabelStatus->setText(QStringLiteral("%1 added from %2%3")
                              .arg(plural(entries.size() - skipped, "person", "people"), QFileInfo(path).fileName(),

@@ -116,7 +116,9 @@ class TFormPlanner : public QDialog {
     void ButtonOpenGroupClick();
     void ButtonSaveGroupClick();
     void ButtonDeleteGroupClick();
+    void ButtonOpenFileClick();
     void ButtonAddFileClick();
+    void addFromFile(bool replace);
     void ButtonSaveFileClick();
     void ButtonImportContactsClick();
     void ButtonMoreClick();
@@ -135,7 +137,7 @@ class TFormPlanner : public QDialog {
     QPushButton* ButtonAddTyped;
     QComboBox* ComboGroups;  // editable: the name a group is saved under
     QPushButton *ButtonOpenGroup, *ButtonSaveGroup, *ButtonDeleteGroup;
-    QPushButton *ButtonAddFile, *ButtonSaveFile, *ButtonImportContacts;
+    QPushButton *ButtonOpenFile, *ButtonAddFile, *ButtonSaveFile, *ButtonImportContacts;
     QDateEdit* DateFrom;
     QSpinBox* SpinDays;
     QCheckBox* CheckRhythm[6];  // in the rhythm table's order

@@ -122,6 +122,10 @@ TEST_F(PlannerTest, members_comeFromProfilesCelebritiesTypingFilesAndContacts) {
     controlOf<QListWidget>(w, "ListMembers")->item(1)->setSelected(true);
     controlOf<QPushButton>(w, "ButtonRemove")->click();
     EXPECT_EQ(memberNames(w), QStringList({"Ann Smith", "Cy", "Dee", "Eve"}));
+    // Opening a group file puts its people in the members' place.
+    picked = file("Gus|01.01.1990\n", QStringLiteral("other.txt"));
+    controlOf<QPushButton>(w, "ButtonOpenFile")->click();
+    EXPECT_EQ(memberNames(w), QStringList({"Gus"}));
     EXPECT_TRUE(errorsShown().empty());
 }
 
