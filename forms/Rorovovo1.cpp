@@ -22,6 +22,7 @@
 #include <iterator>
 #include <tuple>
 
+#include "forms/CriticalDays.h"
 #include "forms/QuorvitAbout.h"
 #include "forms/pictures.h"
 #include "forms/widgets.h"
@@ -575,6 +576,8 @@ void TForm1::applySizeLimits() {
 void TForm1::FormClose() {
     if (closed_) return;
     closed_ = true;
+    // A tool window still open keeps what it stores on closing (its size, its choices) while the file is open.
+    if (criticalWindow_ && criticalWindow_->isVisible()) criticalWindow_->close();
     if (IniFile) {
         // The window closes even when its settings cannot be written; the failure is still reported.
         platform::guarded([this] {

@@ -187,6 +187,10 @@ TEST_F(CriticalDaysTest, keyboard_tabReachesEveryControlEscapeClosesAndTheSizeIs
     TFormCritical* again = open();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->size(), QSize(610, 515));
+    // Quitting the program with the window open keeps its size too.
+    again->resize(640, 530);
+    form->close();
+    EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value(QStringLiteral("CriticalDays/Width")).toInt(), 640);
 }
 
 TEST_F(CriticalDaysTest, saveAsCalendar_writesTheListedDaysOrSaysWhyNot) {
