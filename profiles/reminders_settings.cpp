@@ -1,6 +1,5 @@
 #include "profiles/reminders_settings.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <optional>
 
@@ -59,10 +58,16 @@ ReminderSettings readReminderSettings(IniStore& store) {
             if (word.trimmed().compare(kindName(kind), Qt::CaseInsensitive) == 0)
                 s.Options.Kinds = static_cast<rhythm::KindSet>(s.Options.Kinds | rhythm::kindBit(kind));
 
-    static const QRegularExpression time(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
-    const auto m = time.match(store.readString(kSection, QStringLiteral("Time"), {}));
-    if (m.hasMatch() && m.captured(1).toInt() < 24 && m.captured(2).toInt() < 60)
-        s.Options.MinuteOfDay = m.captured(1).toInt() * 60 + m.captured(2).toInt();
+    // "H:MM" or "HH:MM", read by hand: a regular expression would load its library at every start.
+    const QString time = store.readString(kSection, QStringLiteral("Time"), {});
+    const qsizetype colon = time.indexOf(QLatin1Char(':'));
+    const auto digits = [](QStringView t) {
+        return !t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    const QStringView hours = QStringView(time).left(colon), minutes = QStringView(time).mid(colon + 1);
+    if (colon > 0 && hours.size() <= 2 && minutes.size() == 2 && digits(hours) && digits(minutes) &&
+        hours.toInt() < 24 && minutes.toInt() < 60)
+        s.Options.MinuteOfDay = hours.toInt() * 60 + minutes.toInt();
 
     const int people = std::clamp(store.readInteger(kSection, QStringLiteral("People"), 0), 0, kMostPeople);
     for (int i = 0; i < people; ++i) {
