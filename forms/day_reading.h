@@ -4,9 +4,15 @@
 #include <QList>
 #include <QString>
 
+#include "platform/rhythm_texts.h"
 #include "rhythm/critical.h"
 
 namespace rorovovo::forms {
+
+using platform::criticalKindNote;
+using platform::kindName;
+using platform::rhythmName;
+using platform::rhythmNames;
 
 // What one day of a person's chart reads: each rhythm's percentage (100 sin 2 pi n / P, as the planner has it) with
 // its direction, and the rhythms critical that day, for the rhythms on the chart.
@@ -17,8 +23,8 @@ struct DayReading {
         int percent;
         bool rising;
     };
-    QList<Row> rows;      // the rhythms asked for, in the rhythm table's order
-    QStringList critical; // those of them critical that day
+    QList<Row> rows;       // the rhythms asked for, in the rhythm table's order
+    QStringList critical;  // those of them critical that day
 };
 
 // The reading of `date` for someone born on `birth` (date values), of the rhythms in `rhythms`.
