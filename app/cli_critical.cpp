@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "core/file_ops.h"
 #include "platform/clock.h"
+#include "platform/guard.h"
 #include "platform/rhythm_texts.h"
 #include "rhythm/critical.h"
 #include "rhythm/dates.h"
@@ -112,7 +113,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
             core::writeFileAtomically(icsPath,
                                       QByteArray::fromStdString(rhythm::criticalDaysCalendar(list, {}, *birth, stamp)));
         } catch (const AppError& e) {
-            err << QString::fromStdString(e.what()) << Qt::endl;
+            err << platform::errorText(e) << Qt::endl;
             return kExitFailure;
         }
     }

@@ -161,7 +161,7 @@ void TForm1::ComboBox1Change() {
     try {
         profileList_->storeSelection(p);
     } catch (const core::WriteError& error) {
-        if (!selectionWriteReported_) unremembered = QString::fromStdString(error.what());
+        if (!selectionWriteReported_) unremembered = platform::errorText(error);
     }
     Edit_name->setText(entry.name);
     Edit_day->setText(profiles::entryDay(entry.datePart));

@@ -9,6 +9,7 @@
 #include "forms/Rorovovo1.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/guard.h"
 #include "platform/output_dialogs.h"
 #include "profiles/profile_list.h"
 
@@ -56,7 +57,7 @@ void TForm1::MenuToolsSaveClick() {
     try {
         chart::saveChartDocument(*doc, path);
     } catch (const AppError& e) {
-        platform::showMessage(QString::fromStdString(e.what()));
+        platform::showMessage(platform::errorText(e));
     }
 }
 
@@ -85,7 +86,7 @@ void TForm1::MenuToolsPrintClick() {
         if (outcome.status == extras::PrintOutcome::Failed)
             platform::showMessage(tr("Unable to print on %1").arg(outcome.printerName));
     } catch (const AppError& e) {
-        platform::showMessage(QString::fromStdString(e.what()));
+        platform::showMessage(platform::errorText(e));
     }
 }
 

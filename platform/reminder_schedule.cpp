@@ -10,6 +10,7 @@
 
 #include "core/errors.h"
 #include "core/file_ops.h"
+#include "platform/guard.h"
 #include "platform/paths.h"
 
 namespace rorovovo::platform {
@@ -101,7 +102,7 @@ ScheduleOutcome installSchedule(const SchedulePlaces& places, int minuteOfDay) {
                                              .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
                                              .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0')));
         } catch (const AppError& e) {
-            out.timerProblem = QString::fromStdString(e.what());
+            out.timerProblem = errorText(e);
         }
         // Restarted, not only started, so that a running timer takes a new time.
         for (const QStringList& args :
@@ -124,7 +125,7 @@ ScheduleOutcome installSchedule(const SchedulePlaces& places, int minuteOfDay) {
                       .arg(desktopQuoted(places.executable)));
         out.by = ScheduledBy::Autostart;
     } catch (const AppError& e) {
-        out.autostartProblem = QString::fromStdString(e.what());
+        out.autostartProblem = errorText(e);
     }
     return out;
 }

@@ -359,6 +359,22 @@ Options:
         <source>Input/output error: unable to read %1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unable to load %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no entry point rorovovo_extras</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it belongs to another version of the program</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Indicator</name>
