@@ -64,11 +64,11 @@ QString installTranslators(const QString& setting, const QString& folder) {
     // The toolkit's first: a translator installed later is asked first, and ours may word a text of Qt's anew.
     install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     install(QStringLiteral("rorovovo_") + language, folder);
-    // A German desktop in Austria keeps its own dates; another desktop gets the chosen language's.
     // The libraries without Qt compose some texts themselves (calendar files, the planner's CSV headings).
     core::textLookup() = [](const char* context, const char* text) {
         return QCoreApplication::translate(context, text).toStdString();
     };
+    // A German desktop in Austria keeps its own dates; another desktop gets the chosen language's.
     const QLocale wanted(language);
     if (QLocale::system().language() != wanted.language()) QLocale::setDefault(wanted);
     return language;

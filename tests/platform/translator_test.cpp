@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "rhythm/icalendar.h"
+
 namespace rorovovo::platform {
 namespace {
 
@@ -64,6 +66,9 @@ TEST(Translator, installingGerman_bringsOurTextsQtsOwnAndGermanDates) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"))
         << "Qt's own translations (qt6-translations-l10n)";
     EXPECT_EQ(QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat), QStringLiteral("05.03.24"));
+    // The calendar's texts, composed below Qt, in German too.
+    EXPECT_EQ(rhythm::criticalDaySummary({45000, 1, rhythm::CriticalKind::Single}, "Ada"),
+              "Kritischer Tag: K\u00f6rper (Ada)");
     for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(t);
         delete t;

@@ -4,6 +4,20 @@
      not resources/translations/rorovovo_de.ts is translated yet. -->
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Calendar</name>
+    <message>
+        <source>Critical day: %1</source>
+        <translation>Kritischer Tag: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Rhythm</name>
+    <message>
+        <source>Physical</source>
+        <translation>Körper</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: Rorovovo [option]
