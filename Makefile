@@ -23,6 +23,10 @@ PACKAGES := \
     fp-utils \
     fonts-liberation \
     fonts-dejavu-core \
+    fonts-ipafont-gothic \
+    qt6-l10n-tools \
+    qt6-tools-dev \
+    qt6-translations-l10n \
     xvfb \
     xauth \
     xdotool \
@@ -47,7 +51,7 @@ PACKAGES := \
     libclang-rt-14-dev \
     # one package a line
 
-.PHONY: run test test-asan fuzz build deps bench format clean install uninstall package
+.PHONY: run test test-asan fuzz build deps bench format clean install uninstall package translations
 
 # `make install` puts the program under $(PREFIX) (bin/, share/); DESTDIR stages it elsewhere, as packagers do.
 PREFIX  ?= /usr/local
@@ -102,6 +106,12 @@ fuzz: deps
 	mkdir -p $(FUZZ_BUILD)/corpus
 	cd $(FUZZ_BUILD) && UBSAN_OPTIONS=print_stacktrace=1 ./profiles/fuzz/fuzz_profiles \
 	    -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 corpus $(CURDIR)/profiles/fuzz/corpus
+
+# Brings every text marked in the sources into each resources/translations/*.ts, as unfinished where it is new;
+# a text no longer in the sources leaves the files.
+translations: deps
+	cmake --preset testing
+	cmake --build --preset testing --target update_translations
 
 # Rewrites every C++ file to the project's .clang-format; the test run fails on any difference.
 format:

@@ -1,5 +1,5 @@
 // The chart and the compatibility figures without a window.
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
@@ -7,14 +7,15 @@
 #include "chart/chart_document.h"
 #include "core/errors.h"
 #include "platform/clock.h"
+#include "platform/guard.h"
 #include "rhythm/compatibility.h"
 #include "rhythm/dates.h"
 #include "rhythm/rhythms.h"
 
 namespace rorovovo::cli {
 
-int runChart(int argc, char** argv, const QStringList& args, QTextStream&, QTextStream& err) {
-    if (args.size() < 2) return usage(err, QStringLiteral("--chart needs a birth date"));
+int runChart(int, char**, const QStringList& args, QTextStream&, QTextStream& err) {
+    if (args.size() < 2) return usage(err, QCoreApplication::translate("CommandLine", "--chart needs a birth date"));
     const auto birth = parseDate(args[1]);
     if (!birth) return invalidDate(err, args[1]);
     const double now = platform::toDateValue(platform::now());
@@ -31,7 +32,8 @@ int runChart(int argc, char** argv, const QStringList& args, QTextStream&, QText
             name = args[++i];
         } else if (option == QLatin1String("--output") && hasValue) {
             output = args[++i];
-            if (output.isEmpty()) return usage(err, QStringLiteral("--output needs a file name"));
+            if (output.isEmpty())
+                return usage(err, QCoreApplication::translate("CommandLine", "--output needs a file name"));
         } else if (option == QLatin1String("--from") && hasValue) {
             const auto from = parseDate(args[++i]);
             if (!from) return invalidDate(err, args[i]);
@@ -41,25 +43,23 @@ int runChart(int argc, char** argv, const QStringList& args, QTextStream&, QText
             if (!n) return kExitUsage;
             days = *n;
         } else {
-            return usage(err, QStringLiteral("unexpected '%1' after --chart").arg(option));
+            return usage(err, QCoreApplication::translate("CommandLine", "unexpected '%1' after --chart").arg(option));
         }
     }
-    if (output.isEmpty()) return usage(err, QStringLiteral("--chart needs --output FILE.png|.svg|.pdf"));
+    if (output.isEmpty())
+        return usage(err, QCoreApplication::translate("CommandLine", "--chart needs --output FILE.png|.svg|.pdf"));
     if (!chart::isChartFileName(output)) {
-        err << "Rorovovo: " << chart::kChartFileNameRule << Qt::endl;
+        err << "Rorovovo: " << QCoreApplication::translate("Errors", chart::kChartFileNameRule) << Qt::endl;
         return kExitUsage;
     }
 
-    // Fonts need a toolkit application; no window is ever shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     try {
         const auto doc = chart::makeChartDocument(name.toStdString(), *birth, now, first, days, shown);
         chart::saveChartDocument(doc, output);
     } catch (const RangeError&) {
-        return usage(err, QStringLiteral("the strip leaves the calendar"));
+        return usage(err, QCoreApplication::translate("CommandLine", "the strip leaves the calendar"));
     } catch (const AppError& e) {
-        err << QString::fromStdString(e.what()) << Qt::endl;
+        err << platform::errorText(e) << Qt::endl;
         return kExitFailure;
     }
     return kExitOk;
@@ -67,7 +67,8 @@ int runChart(int argc, char** argv, const QStringList& args, QTextStream&, QText
 
 int runCompat(int, char**, const QStringList& args, QTextStream& out, QTextStream& err) {
     const bool json = args.size() == 4 && args[3] == QLatin1String("--json");
-    if (args.size() != 3 && !json) return usage(err, QStringLiteral("--compat takes two birth dates and --json"));
+    if (args.size() != 3 && !json)
+        return usage(err, QCoreApplication::translate("CommandLine", "--compat takes two birth dates and --json"));
     const auto a = parseDate(args[1]);
     if (!a) return invalidDate(err, args[1]);
     const auto b = parseDate(args[2]);

@@ -1,4 +1,5 @@
 // --critical: the critical days of a birth date, as a table or JSON, and optionally as a calendar file.
+#include <QCoreApplication>
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,6 +10,8 @@
 #include "core/errors.h"
 #include "core/file_ops.h"
 #include "platform/clock.h"
+#include "platform/guard.h"
+#include "platform/rhythm_texts.h"
 #include "rhythm/critical.h"
 #include "rhythm/dates.h"
 #include "rhythm/icalendar.h"
@@ -22,7 +25,8 @@ constexpr int kMaxDays = 36525;  // a century is more than any calendar wants
 }  // namespace
 
 int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() < 2) return usage(err, QStringLiteral("--critical needs a birth date DD.MM.YYYY"));
+    if (args.size() < 2)
+        return usage(err, QCoreApplication::translate("CommandLine", "--critical needs a birth date DD.MM.YYYY"));
     const auto birth = parseDate(args[1]);
     if (!birth) return invalidDate(err, args[1]);
     Span span{platform::toDateValue(platform::now().date()), 90, {true, true, true, true, true, true}};
@@ -38,9 +42,11 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
             json = true;
         } else if (option == QLatin1String("--ics") && hasValue) {
             icsPath = args[++i];
-            if (icsPath.isEmpty()) return usage(err, QStringLiteral("--ics needs a file name"));
+            if (icsPath.isEmpty())
+                return usage(err, QCoreApplication::translate("CommandLine", "--ics needs a file name"));
         } else {
-            return usage(err, QStringLiteral("unknown or incomplete option '%1'").arg(option));
+            return usage(err,
+                         QCoreApplication::translate("CommandLine", "unknown or incomplete option '%1'").arg(option));
         }
     }
 
@@ -54,7 +60,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
     try {
         list = rhythm::criticalDays(*birth, span.from, span.days, span.rhythms);
     } catch (const AppError&) {
-        return usage(err, QStringLiteral("the days asked for run past the year 9999"));
+        return usage(err, QCoreApplication::translate("CommandLine", "the days asked for run past the year 9999"));
     }
 
     if (json) {
@@ -72,8 +78,11 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
         out << QJsonDocument(array).toJson(QJsonDocument::Indented);
     } else {
         // Which rhythms the list holds and what makes a kind, in lines a script can tell from the days.
-        out << "# " << QString::fromStdString(rhythm::shownRhythmNames(span.rhythms)) << '\n'
-            << "# " << QString::fromStdString(rhythm::criticalKindNote()) << '\n';
+        QStringList names;
+        for (const rhythm::Rhythm& r : rhythm::Rhythms)
+            if (span.rhythms[std::size_t(r.Number - 1)]) names << platform::rhythmName(r);
+        out << "# " << names.join(QCoreApplication::translate("DayReading", ", ", "between names")) << '\n'
+            << "# " << platform::criticalKindNote() << '\n';
         const QLocale c = QLocale::c();
         for (const auto& day : list) {
             const QDate date = platform::toQDate(day.Date);
@@ -90,7 +99,7 @@ int runCritical(int, char**, const QStringList& args, QTextStream& out, QTextStr
             core::writeFileAtomically(icsPath,
                                       QByteArray::fromStdString(rhythm::criticalDaysCalendar(list, {}, *birth, stamp)));
         } catch (const AppError& e) {
-            err << QString::fromStdString(e.what()) << Qt::endl;
+            err << platform::errorText(e) << Qt::endl;
             return kExitFailure;
         }
     }

@@ -1,10 +1,12 @@
 // --plan: the best and worst days for a group, as text or JSON, and the table as CSV and the best days as a calendar.
+#include <QCoreApplication>
 #include <QLocale>
 
 #include "app/commands.h"
 #include "core/errors.h"
 #include "core/file_ops.h"
 #include "platform/clock.h"
+#include "platform/guard.h"
 #include "profiles/groups.h"
 #include "rhythm/convert.h"
 #include "rhythm/dates.h"
@@ -95,14 +97,15 @@ int runPlan(int, char**, const QStringList& args, QTextStream& out, QTextStream&
             try {
                 entries = profiles::readGroupFile(file);
             } catch (const AppError& e) {
-                err << QString::fromStdString(e.what()) << Qt::endl;
+                err << platform::errorText(e) << Qt::endl;
                 return kExitUsage;
             }
             for (const profiles::ProfileEntry& e : entries) {
                 const auto birth = profiles::entryBirthDate(e.datePart);
                 if (!birth)
-                    return usage(
-                        err, QStringLiteral("'%1|%2' in %3 is no Name|DD.MM.YYYY entry").arg(e.name, e.datePart, file));
+                    return usage(err,
+                                 QCoreApplication::translate("CommandLine", "'%1|%2' in %3 is no Name|DD.MM.YYYY entry")
+                                     .arg(e.name, e.datePart, file));
                 members.push_back({e.name.toStdString(), *birth});
             }
         } else if (option == QLatin1String("--top") && hasValue) {
@@ -111,12 +114,16 @@ int runPlan(int, char**, const QStringList& args, QTextStream& out, QTextStream&
             top = *n;
         } else if ((option == QLatin1String("--csv") || option == QLatin1String("--ics")) && hasValue) {
             (option == QLatin1String("--csv") ? csvPath : icsPath) = args[++i];
-            if (args[i].isEmpty()) return usage(err, QStringLiteral("%1 needs a file name").arg(option));
+            if (args[i].isEmpty())
+                return usage(err, QCoreApplication::translate("CommandLine", "%1 needs a file name").arg(option));
         } else {
-            return usage(err, QStringLiteral("unknown or incomplete option '%1'").arg(option));
+            return usage(err,
+                         QCoreApplication::translate("CommandLine", "unknown or incomplete option '%1'").arg(option));
         }
     }
-    if (members.empty()) return usage(err, QStringLiteral("--plan needs a birth date DD.MM.YYYY or --group FILE"));
+    if (members.empty())
+        return usage(
+            err, QCoreApplication::translate("CommandLine", "--plan needs a birth date DD.MM.YYYY or --group FILE"));
 
     std::vector<double> births;
     for (const auto& m : members) births.push_back(m.Birth);
@@ -124,7 +131,7 @@ int runPlan(int, char**, const QStringList& args, QTextStream& out, QTextStream&
     try {
         table = rhythm::planTable(births, span.from, span.days, span.rhythms);
     } catch (const RangeError&) {
-        return usage(err, QStringLiteral("the days asked for run past the year 9999"));
+        return usage(err, QCoreApplication::translate("CommandLine", "the days asked for run past the year 9999"));
     }
     const auto best = rhythm::bestDays(table, std::size_t(top));
     const auto worst = rhythm::worstDays(table, std::size_t(top));
@@ -139,7 +146,7 @@ int runPlan(int, char**, const QStringList& args, QTextStream& out, QTextStream&
                                       QByteArray::fromStdString(rhythm::bestDaysCalendar(best, members, {}, stamp)));
         }
     } catch (const AppError& e) {
-        err << QString::fromStdString(e.what()) << Qt::endl;
+        err << platform::errorText(e) << Qt::endl;
         return kExitFailure;
     }
     if (json) {

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 
 #include "app/commands.h"
+#include "core/qt_text.h"
 #include "platform/notifications.h"
 #include "platform/paths.h"
 #include "platform/reminder_check.h"
@@ -9,14 +10,14 @@
 
 namespace rorovovo::cli {
 
-int runRemind(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err) {
+int runRemind(int, char**, const QStringList& args, QTextStream& out, QTextStream& err) {
     bool atLogin = false;
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] != QLatin1String("--at-login"))
-            return usage(err, QStringLiteral("unexpected '%1' after --remind").arg(args[i]));
+            return usage(err,
+                         QCoreApplication::translate("CommandLine", "unexpected '%1' after --remind").arg(args[i]));
         atLogin = true;
     }
-    QCoreApplication app(argc, argv);
     const platform::ProgramFiles files = platform::programFiles();
     profiles::IniStore store(files.settingsFile);
     if (!store.problem().isEmpty()) {
@@ -25,7 +26,12 @@ int runRemind(int argc, char** argv, const QStringList& args, QTextStream& out, 
     }
     platform::DesktopNotifier notifier;
     const platform::ReminderCheck check = platform::runReminderCheck(store, files, atLogin, notifier);
-    if (check.shown > 0) out << "Rorovovo: " << check.shown << " reminder(s) shown" << Qt::endl;
+    if (check.shown > 0)
+        out << "Rorovovo: "
+            << core::englishPlural(
+                   QCoreApplication::translate("CommandLine", "%n reminder(s) shown", nullptr, check.shown),
+                   check.shown)
+            << Qt::endl;
     if (check.status == platform::ReminderCheck::Done) return kExitOk;
     err << "Rorovovo: " << check.problem << Qt::endl;
     return check.status == platform::ReminderCheck::NotShown ? kExitNotShown : kExitFailure;

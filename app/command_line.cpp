@@ -1,8 +1,14 @@
 #include "app/command_line.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
+#include <QGuiApplication>
+#include <memory>
 
 #include "app/commands.h"
+#include "platform/paths.h"
+#include "platform/translator.h"
+#include "profiles/preferences.h"
 
 namespace rorovovo::cli {
 
@@ -39,7 +45,7 @@ bool takesValue(const QString& arg) {
 }
 
 int unknownOption(QTextStream& err, const QString& option) {
-    return usage(err, QStringLiteral("unknown option '%1'").arg(option));
+    return usage(err, QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(option));
 }
 
 // The toolkit's own warnings (a missing XDG_RUNTIME_DIR, say) are no words of the command's; what the toolkit
@@ -54,10 +60,19 @@ int checkOutput(QTextStream& out, QTextStream& err, int status) {
     out.flush();
     if (out.status() == QTextStream::Ok) return status;
     const auto* file = qobject_cast<const QFileDevice*>(out.device());
-    err << QStringLiteral("Rorovovo: unable to write the output (%1)")
-               .arg(file ? file->errorString() : QStringLiteral("write failed"))
+    err << QCoreApplication::translate("CommandLine", "Rorovovo: unable to write the output (%1)")
+               .arg(file ? file->errorString() : QCoreApplication::translate("CommandLine", "write failed"))
         << Qt::endl;
     return status == kExitOk ? kExitFailure : status;
+}
+
+// The language chosen in the settings file, or the desktop's. The folders of an installed program are not made here:
+// a command leaves the home folder as it was.
+void installTranslators() {
+    const platform::ProgramFiles files =
+        platform::programFilesFor(QCoreApplication::applicationDirPath(), QProcessEnvironment::systemEnvironment());
+    const auto settings = std::make_unique<profiles::IniStore>(files.settingsFile);
+    platform::installTranslators(profiles::Preferences(settings).get(profiles::prefs::Language), files.translations);
 }
 
 }  // namespace
@@ -70,25 +85,35 @@ std::optional<int> runCommandLine(int argc, char** argv, QTextStream& out, QText
     // The toolkit's own options (and their values) may stand anywhere; the toolkit takes them itself. One whose
     // value is missing is refused here: the toolkit would take the next option for it, or abort.
     QStringList own;
-    for (int i = 0; i < args.size(); ++i) {
+    QString refused;
+    for (int i = 0; i < args.size() && refused.isEmpty(); ++i) {
         if (!isToolkitOption(args[i])) {
             own << args[i];
             continue;
         }
         if (!takesValue(args[i])) continue;
         if (i + 1 == args.size() || args[i + 1].startsWith(QLatin1String("--")) || isToolkitOption(args[i + 1]))
-            return unknownOption(err, args[i]);
+            refused = args[i];
         ++i;
     }
-    if (own.isEmpty()) return std::nullopt;
+    if (refused.isEmpty() && own.isEmpty()) return std::nullopt;
 
-    const QString first = own.first();
-    for (const Command& command : commands()) {
-        if (first != QLatin1String(command.option)) continue;
-        toolkitHandler = qInstallMessageHandler(keepToolkitQuiet);
-        return checkOutput(out, err, command.run(argc, argv, own, out, err));
+    const Command* command = nullptr;
+    for (const Command& c : commands())
+        if (refused.isEmpty() && own.first() == QLatin1String(c.option)) command = &c;
+    toolkitHandler = qInstallMessageHandler(keepToolkitQuiet);
+    // Every answer is in the user's language, so the application and its translations come first. Drawing needs
+    // fonts, so a toolkit application, which never shows a window.
+    std::unique_ptr<QCoreApplication> app;
+    if (command && command->draws) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    return unknownOption(err, first);
+    installTranslators();
+    if (!command) return unknownOption(err, refused.isEmpty() ? own.first() : refused);
+    return checkOutput(out, err, command->run(argc, argv, own, out, err));
 }
 
 }  // namespace rorovovo::cli

@@ -18,11 +18,13 @@ constexpr int kExitNotShown = 3;  // reminders were due, but no session bus or n
 std::optional<int> runCommandLine(int argc, char** argv, QTextStream& out, QTextStream& err);
 
 // One command: its option, a line of usage for --help, and the handler, which gets every argument after the
-// program name (its own option included).
+// program name (its own option included). The application is made before the handler runs: a toolkit application
+// for a command that draws, a core one for the others.
 struct Command {
     const char* option;
     const char* usage;
     int (*run)(int argc, char** argv, const QStringList& args, QTextStream& out, QTextStream& err);
+    bool draws = false;
 };
 
 }  // namespace rorovovo::cli

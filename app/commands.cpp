@@ -1,8 +1,10 @@
 #include "app/commands.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "core/errors.h"
+#include "core/marked_text.h"
 #include "platform/app_info.h"
 #include "rhythm/dates.h"
 
@@ -10,27 +12,37 @@ namespace rorovovo::cli {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> list = {
-        {"--help", "--help                 this text", &runHelp},
-        {"--version", "--version              the program's version", &runVersion},
+        {"--help", QT_TRANSLATE_NOOP("CommandLine", "--help                 this text"), &runHelp},
+        {"--version", QT_TRANSLATE_NOOP("CommandLine", "--version              the program's version"), &runVersion},
         {"--critical",
-         "--critical DD.MM.YYYY [--from DD.MM.YYYY] [--days N] [--rhythms P,E,I,N,S,A] [--json] [--ics FILE]\n"
-         "                         critical days of a birth date (from today, 90 days, all six rhythms)",
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "--critical DD.MM.YYYY [--from DD.MM.YYYY] [--days N] [--rhythms P,E,I,N,S,A] [--json] [--ics FILE]\n"
+             "                         critical days of a birth date (from today, 90 days, all six rhythms)"),
          &runCritical},
         {"--chart",
-         "--chart DD.MM.YYYY [--name TEXT] [--from DD.MM.YYYY] [--days N] [--extra] --output FILE.png|.svg|.pdf\n"
-         "                         the chart as a picture or document, without a window",
-         &runChart},
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "--chart DD.MM.YYYY [--name TEXT] [--from DD.MM.YYYY] [--days N] [--extra] --output FILE.png|.svg|.pdf\n"
+             "                         the chart as a picture or document, without a window"),
+         &runChart, true},
         {"--compat",
-         "--compat DD.MM.YYYY DD.MM.YYYY [--json]\n                         how well two people's rhythms match",
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "--compat DD.MM.YYYY DD.MM.YYYY [--json]\n                         how well two people's rhythms match"),
          &runCompat},
         {"--plan",
-         "--plan DD.MM.YYYY [DD.MM.YYYY ...] [--group FILE] [--from DD.MM.YYYY] [--days N] [--top K]\n"
-         "       [--rhythms P,E,I,N,S,A] [--json] [--csv FILE] [--ics FILE]\n"
-         "                         the best and worst days for a group (from today, 30 days, Physical,\n"
-         "                         Emotional and Intellectual)",
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "--plan DD.MM.YYYY [DD.MM.YYYY ...] [--group FILE] [--from DD.MM.YYYY] [--days N] [--top K]\n"
+             "       [--rhythms P,E,I,N,S,A] [--json] [--csv FILE] [--ics FILE]\n"
+             "                         the best and worst days for a group (from today, 30 days, Physical,\n"
+             "                         Emotional and Intellectual)"),
          &runPlan},
         {"--remind",
-         "--remind [--at-login]   one check of the reminders (Tools > Reminders...): shows what is due and ends",
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "--remind [--at-login]   one check of the reminders (Tools > Reminders...): shows what is due and ends"),
          &runRemind},
     };
     return list;
@@ -57,7 +69,8 @@ bool readSpanOption(const QStringList& args, int& i, int maxDays, Span& span, QT
         if (chosen)
             span.rhythms = *chosen;
         else
-            failed = usage(err, QStringLiteral("--rhythms takes letters of P,E,I,N,S,A, each once"));
+            failed = usage(
+                err, QCoreApplication::translate("CommandLine", "--rhythms takes letters of P,E,I,N,S,A, each once"));
     } else {
         return false;
     }
@@ -75,12 +88,13 @@ std::optional<double> parseDate(const QString& text) {
 }
 
 int invalidDate(QTextStream& err, const QString& text) {
-    err << QStringLiteral("Rorovovo: '%1' is not a valid date (DD.MM.YYYY)").arg(text) << Qt::endl;
+    err << QCoreApplication::translate("CommandLine", "Rorovovo: '%1' is not a valid date (DD.MM.YYYY)").arg(text)
+        << Qt::endl;
     return kExitUsage;
 }
 
 int usage(QTextStream& err, const QString& problem) {
-    err << QStringLiteral("Rorovovo: %1 (try 'Rorovovo --help')").arg(problem) << Qt::endl;
+    err << QCoreApplication::translate("CommandLine", "Rorovovo: %1 (try 'Rorovovo --help')").arg(problem) << Qt::endl;
     return kExitUsage;
 }
 
@@ -95,14 +109,20 @@ std::optional<int> wholeNumber(const QString& option, const QString& text, int l
         if (ok) value = std::min<long long>(value * 10 + (c - u'0'), high + 1LL);  // past the range, no overflow
     }
     if (ok && value >= low && value <= high) return int(value);
-    usage(err, QStringLiteral("%1 takes a whole number from %2 to %3").arg(option).arg(low).arg(high));
+    usage(err, QCoreApplication::translate("CommandLine", "%1 takes a whole number from %2 to %3")
+                   .arg(option)
+                   .arg(low)
+                   .arg(high));
     return std::nullopt;
 }
 
 int runHelp(int, char**, const QStringList&, QTextStream& out, QTextStream&) {
-    out << "Usage: Rorovovo [option]\n"
-           "Without an option the program opens its window.\n\nOptions:\n";
-    for (const Command& command : commands()) out << "  " << command.usage << '\n';
+    out << QCoreApplication::translate("CommandLine",
+                                       "Usage: Rorovovo [option]\n"
+                                       "Without an option the program opens its window.\n\nOptions:\n");
+    //: Each option's line keeps its option and arguments as they are typed; the column of the explanations may move.
+    for (const Command& command : commands())
+        out << "  " << QCoreApplication::translate("CommandLine", command.usage) << '\n';
     out.flush();
     return kExitOk;
 }

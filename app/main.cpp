@@ -8,6 +8,7 @@
 
 int main(int argc, char** argv) {
     rorovovo::core::ignoreFileSizeSignal();
+    rorovovo::core::keepClosedStandardStreamsClosed();
     {
         QTextStream out(stdout);
         QTextStream err(stderr);

@@ -1,5 +1,5 @@
-// Start-up time and peak memory of the program against a bare Qt Widgets window, and of the program with 10,000
-// profiles and 10,000 celebrities against the program with none.
+// Start-up time and peak memory of the program against a bare Qt Widgets window, of the program with 10,000
+// profiles and 10,000 celebrities against the program with none, and of the program in German against English.
 //
 // Each case runs as its own process from a program folder of its own, as a user would start it. The time is from
 // just before the process is started to the end of the main window's first paint, both read on CLOCK_MONOTONIC
@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -56,6 +57,41 @@ void writeFile(const QString& path, const QByteArray& content) {
         fail(QStringLiteral("cannot write %1").arg(path));
 }
 
+// The German translation with every text translated: the file as the translators left it, each text still
+// unfinished standing in as its source with an umlaut before it, so the program looks up and shows as many texts as
+// it will once they are done.
+QByteArray wholeGermanTranslation(const QString& folder) {
+    QFile ts(QStringLiteral(ROROVOVO_SOURCE_DIR "/resources/translations/rorovovo_de.ts"));
+    if (!ts.open(QIODevice::ReadOnly)) fail(QStringLiteral("cannot read %1").arg(ts.fileName()));
+    QString text = QString::fromUtf8(ts.readAll());
+    static const QRegularExpression message(QStringLiteral("<message[^>]*>.*?</message>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression source(QStringLiteral("<source>(.*?)</source>"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    QString filled;
+    qsizetype last = 0;
+    for (auto it = message.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        QString block = m.captured();
+        const QString stand = QString::fromUtf8("Ä") + source.match(block).captured(1);
+        block.replace(QStringLiteral("<translation type=\"unfinished\"></translation>"),
+                      QStringLiteral("<translation>") + stand + QStringLiteral("</translation>"));
+        block.replace(QStringLiteral("<translation type=\"unfinished\">"), QStringLiteral("<translation>"));
+        block.replace(QStringLiteral("<numerusform></numerusform>"),
+                      QStringLiteral("<numerusform>") + stand + QStringLiteral("</numerusform>"));
+        filled += text.mid(last, m.capturedStart() - last) + block;
+        last = m.capturedEnd();
+    }
+    filled += text.mid(last);
+    const QString full = folder + QStringLiteral("/rorovovo_de.ts"), qm = folder + QStringLiteral("/rorovovo_de.qm");
+    writeFile(full, filled.toUtf8());
+    if (QProcess::execute(QStringLiteral(LRELEASE), {QStringLiteral("-silent"), full, QStringLiteral("-qm"), qm}) != 0)
+        fail(QStringLiteral("lrelease failed on %1").arg(full));
+    QFile out(qm);
+    if (!out.open(QIODevice::ReadOnly)) fail(QStringLiteral("cannot read %1").arg(qm));
+    return out.readAll();
+}
+
 struct Sample {
     double ms;
     long peakKb;
@@ -74,7 +110,8 @@ struct Case {
 
     void prepare() {
         dir = std::make_unique<QTemporaryDir>();
-        if (!dir->isValid()) fail(QStringLiteral("cannot create a temporary folder"));
+        if (!dir->isValid() || !QDir(dir->path()).mkdir(QStringLiteral("translations")))
+            fail(QStringLiteral("cannot create a temporary folder"));
         const QString exe = dir->filePath(exeName);
         if (!QFile::copy(probe, exe)) fail(QStringLiteral("cannot copy %1 to %2").arg(probe, exe));
         QFile::setPermissions(exe, QFile::permissions(probe));
@@ -161,6 +198,7 @@ int main(int argc, char** argv) {
         platform = QStringLiteral("offscreen (no Xvfb)");
     }
 
+    QTemporaryDir work;
     const QString ini = QStringLiteral("Cyclomat.ini");
     const QString dat = QStringLiteral("Cyclomat.dat");
     // The program shows a message box and waits when Cyclomat.dat is missing; an empty one holds no celebrities.
@@ -179,6 +217,14 @@ int main(int argc, char** argv) {
          {{ini, manyProfiles()}, {dat, manyCelebrities()}},
          {},
          {}},
+        {"program in German",
+         QStringLiteral(STARTUP_PROBE),
+         QStringLiteral("Rorovovo"),
+         {{ini, QByteArray("[Preferences]\nLanguage=de\n")},
+          {dat, QByteArray("")},
+          {QStringLiteral("translations/rorovovo_de.qm"), wholeGermanTranslation(work.path())}},
+         {},
+         {}},
     };
     for (Case& c : cases) c.prepare();
 
@@ -188,9 +234,9 @@ int main(int argc, char** argv) {
     for (int r = 0; r < runs; ++r)
         for (Case& c : cases) c.samples.push_back(c.runOnce(env));
 
-    Summary s[4];
+    Summary s[5];
     std::printf("%-24s %10s %10s %10s %14s\n", "case", "median ms", "min ms", "max ms", "median peak MB");
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         s[i] = summarize(cases[i]);
         std::printf("%-24s %10.1f %10.1f %10.1f %14.1f\n", cases[i].label, s[i].medianMs, s[i].minMs, s[i].maxMs,
                     s[i].medianPeakMb);
@@ -206,6 +252,7 @@ int main(int argc, char** argv) {
         {"program, no profiles / bare Qt window: peak memory", s[2].medianPeakMb / s[0].medianPeakMb, 1.3, "x"},
         {"program, 10k profiles + 10k celebrities / none: time", s[3].medianMs / s[2].medianMs, 1.5, "x"},
         {"the same: extra peak memory", s[3].medianPeakMb - s[2].medianPeakMb, 8.0, " MB"},
+        {"program in German / in English: time to first paint", s[4].medianMs / s[2].medianMs, 1.05, "x"},
     };
     std::printf("\n%-62s %10s %10s  %s\n", "figure", "measured", "target", "met");
     for (const Row& row : rows) {

@@ -18,6 +18,7 @@
 #include "chart/qt_geometry.h"
 #include "core/errors.h"
 #include "core/file_ops.h"
+#include "core/qt_text.h"
 #include "extras/extras.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
@@ -43,7 +44,12 @@ ChartDocument makeChartDocument(const std::string& name, double birthDate, doubl
                                 const rhythm::ShownRhythms& shown) {
     if (days < 1 || days > kMaxDocumentDays) throw RangeError();
     ChartDocument doc;
-    doc.title = (name.empty() ? std::string() : name + ", ") + "born " + rhythm::formatDate(birthDate);
+    const QString born = QCoreApplication::translate("ChartDocument", "born %1")
+                             .arg(QString::fromStdString(rhythm::formatDate(birthDate)));
+    doc.title = core::utf8(
+        name.empty()
+            ? born
+            : QCoreApplication::translate("ChartDocument", "%1, %2", "name, born date").arg(core::qstr(name), born));
     doc.days = days;
     const double first = std::floor(firstDay);
     const double today = std::floor(now);
@@ -53,8 +59,8 @@ ChartDocument makeChartDocument(const std::string& name, double birthDate, doubl
     const int lived = rhythm::daysLived(birthDate, now);
     for (const rhythm::Rhythm& r : rhythm::Rhythms) {
         if (!shown[r.Number - 1]) continue;
-        doc.curves.push_back(
-            {r.Period, r.Colour, r.Pen, rhythm::leftEdgeCycleDay(lived, doc.todayX, r.Period), std::string(r.Name)});
+        doc.curves.push_back({r.Period, r.Colour, r.Pen, rhythm::leftEdgeCycleDay(lived, doc.todayX, r.Period),
+                              core::utf8(core::translated("Rhythm", r.Name))});
     }
     for (int i = ((todayIndex % 7) + 7) % 7; i < days; i += 7)
         doc.dateLabels.emplace_back(kDay * i, rhythm::formatDate(first + i));
@@ -211,7 +217,7 @@ bool paintOn(QPaintDevice& device, const ChartDocument& doc) {
 
 void saveChartDocument(const ChartDocument& doc, const QString& path) {
     const QString ext = QFileInfo(path).suffix().toLower();
-    if (!isChartFileName(path)) throw AppError(kChartFileNameRule);
+    if (!isChartFileName(path)) throw AppError(kChartFileNameRule, std::string());
     const QSize size = documentSize(doc);
     writeAtomically(path, [&](QIODevice& file) {
         if (ext == QLatin1String("png")) return renderChartImage(doc).save(&file, "PNG");

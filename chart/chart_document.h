@@ -55,7 +55,8 @@ QImage renderChartImage(const ChartDocument& doc);
 // cannot be loaded (extras/extras.h).
 void saveChartDocument(const ChartDocument& doc, const QString& path);
 bool isChartFileName(const QString& path);
-inline constexpr char kChartFileNameRule[] = "The file name must end in .png, .svg or .pdf.";
+inline constexpr char kChartFileNameRule[] =
+    QT_TRANSLATE_NOOP("Errors", "The file name must end in .png, .svg or .pdf.");
 
 // The document on one page of a printer (or any paged device), folded into the rows that let it be drawn largest,
 // scaled to fit the printable area and centred.

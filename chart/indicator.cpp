@@ -4,6 +4,7 @@
 
 #include "chart/colors.h"
 #include "core/errors.h"
+#include "core/marked_text.h"
 
 namespace rorovovo::chart {
 
@@ -79,14 +80,14 @@ std::string drawPhaseIndicator(Surface& s, int dayNo, int period, Rgb color, Rgb
         s.lineTo(w - 6, 7);
         s.moveTo(w - 4, 3);
         s.lineTo(w - 1, 7);
-        return " Cycle going up ";
+        return QT_TRANSLATE_NOOP("Indicator", " Cycle going up ");
     }
     s.moveTo(w - 3, (h / 3) * 2 + 3);
     s.lineTo(w - 3, h - 3);
     s.lineTo(w - 6, h - 7);
     s.moveTo(w - 4, h - 3);
     s.lineTo(w - 1, h - 7);
-    return " Cycle going down ";
+    return QT_TRANSLATE_NOOP("Indicator", " Cycle going down ");
 }
 
 }  // namespace rorovovo::chart

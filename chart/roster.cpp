@@ -1,6 +1,7 @@
 #include "chart/roster.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -107,7 +108,8 @@ QStringList fittedRosterNames(const QStringList& names, const QFont& font, const
     const int room = metrics.nameWidth - 2 * std::max(2, fm.averageCharWidth() / 2);
     QStringList fitted;
     for (const QString& name : names)
-        fitted << fm.elidedText(name.isEmpty() ? QStringLiteral("(no name)") : name, Qt::ElideRight, room);
+        fitted << fm.elidedText(name.isEmpty() ? QCoreApplication::translate("Roster", "(no name)") : name,
+                                Qt::ElideRight, room);
     return fitted;
 }
 
@@ -257,7 +259,8 @@ bool printRoster(QPagedPaintDevice& device, const rhythm::PlanTable& t, const QS
             p.setFont(titleFont);
             p.setPen(Qt::black);
             p.drawText(QRect(page.left(), page.top(), page.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop,
-                       QStringLiteral("%1: %2 to %3, page %4 of %5")
+                       //: The printed planner's heading: its title, the first and last day, the page.
+                       QCoreApplication::translate("Roster", "%1: %2 to %3, page %4 of %5")
                            .arg(title, dateText(t.From + v.firstDay), dateText(t.From + v.dayEnd - 1))
                            .arg(number)
                            .arg(dayBands * memberBands));

@@ -2,9 +2,24 @@
 # that it is installed by finding ../share/rorovovo/ beside its bin/ folder.
 set(_desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(_generated ${PROJECT_BINARY_DIR}/desktop)
-configure_file(${_desktop}/rorovovo.desktop.in ${_generated}/${ROROVOVO_APP_ID}.desktop @ONLY)
-configure_file(${_desktop}/rorovovo.metainfo.xml.in ${_generated}/${ROROVOVO_APP_ID}.metainfo.xml @ONLY)
+configure_file(${_desktop}/rorovovo.desktop.in ${_generated}/english/${ROROVOVO_APP_ID}.desktop @ONLY)
+configure_file(${_desktop}/rorovovo.metainfo.xml.in ${_generated}/english/${ROROVOVO_APP_ID}.metainfo.xml @ONLY)
 configure_file(${_desktop}/Rorovovo.1.in ${_generated}/Rorovovo.1 @ONLY)
+# The menu entry and the metadata with the finished translations of the .ts files, and a manual page for each
+# language that translates its NAME line (share/man/<language>/man1/).
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(
+  OUTPUT ${_generated}/${ROROVOVO_APP_ID}.desktop ${_generated}/${ROROVOVO_APP_ID}.metainfo.xml
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${_generated}/man
+  COMMAND Python3::Interpreter ${_desktop}/merge_translations.py
+          ${_generated}/english/${ROROVOVO_APP_ID}.desktop ${_generated}/${ROROVOVO_APP_ID}.desktop
+          ${_generated}/english/${ROROVOVO_APP_ID}.metainfo.xml ${_generated}/${ROROVOVO_APP_ID}.metainfo.xml
+          ${_generated}/Rorovovo.1 ${_generated}/man ${ROROVOVO_TS_FILES}
+  DEPENDS ${_desktop}/merge_translations.py ${_generated}/english/${ROROVOVO_APP_ID}.desktop
+          ${_generated}/english/${ROROVOVO_APP_ID}.metainfo.xml ${_generated}/Rorovovo.1 ${ROROVOVO_TS_FILES}
+  VERBATIM)
+add_custom_target(desktop_files ALL DEPENDS ${_generated}/${ROROVOVO_APP_ID}.desktop
+                                            ${_generated}/${ROROVOVO_APP_ID}.metainfo.xml)
 
 install(TARGETS Rorovovo RUNTIME DESTINATION bin)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/Cyclomat.dat ${PROJECT_SOURCE_DIR}/resources/Cyclomat.txt
@@ -20,6 +35,7 @@ add_custom_command(OUTPUT ${_generated}/Rorovovo.1.gz
                    DEPENDS ${_generated}/Rorovovo.1 VERBATIM)
 add_custom_target(man_page ALL DEPENDS ${_generated}/Rorovovo.1.gz)
 install(FILES ${_generated}/Rorovovo.1.gz DESTINATION share/man/man1)
+install(DIRECTORY ${_generated}/man/ DESTINATION share/man OPTIONAL)
 foreach(size 16 24 32 48 64 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/${size}.png
           DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${ROROVOVO_APP_ID}.png)

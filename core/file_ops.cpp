@@ -1,5 +1,6 @@
 #include "core/file_ops.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -35,11 +36,13 @@ QString outputProblem(const QString& path) {
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return errno == ENOENT ? QString() : QString::fromLocal8Bit(std::strerror(errno));
     if (S_ISREG(st.st_mode)) return {};
-    return S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+    return S_ISDIR(st.st_mode) ? QCoreApplication::translate("Errors", "it is a folder")
+                               : QCoreApplication::translate("Errors", "it is not a regular file");
 #else
     const QFileInfo info(resolveOutputPath(path));
     if (!info.exists() || info.isFile()) return {};
-    return info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+    return info.isDir() ? QCoreApplication::translate("Errors", "it is a folder")
+                        : QCoreApplication::translate("Errors", "it is not a regular file");
 #endif
 }
 
@@ -53,14 +56,23 @@ std::filesystem::path nativePath(const QString& path) {
 
 }  // namespace
 
-WriteError::WriteError(const QString& fullPath) : AppError(("Unable to write to " + fullPath).toStdString()) {}
+WriteError::WriteError(const QString& fullPath)
+    : AppError(QT_TRANSLATE_NOOP("Errors", "Unable to write to %1"), fullPath.toStdString()) {}
 
 WriteError::WriteError(const QString& fullPath, const QString& reason)
-    : AppError(("Unable to write to " + fullPath + " (" + reason + ")").toStdString()) {}
+    : AppError(QT_TRANSLATE_NOOP("Errors", "Unable to write to %1 (%2)"), fullPath.toStdString(),
+               reason.toStdString()) {}
 
 void ignoreFileSizeSignal() {
 #ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
+void keepClosedStandardStreamsClosed() {
+#ifndef Q_OS_WIN
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) ::open("/dev/null", O_RDONLY);  // the lowest free number
 #endif
 }
 
@@ -82,7 +94,8 @@ ReadResult readRegularFile(const QString& path, QByteArray* bytes, QString* reas
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const bool folder = S_ISDIR(st.st_mode);
         ::close(fd);
-        why = folder ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+        why = folder ? QCoreApplication::translate("Errors", "it is a folder")
+                     : QCoreApplication::translate("Errors", "it is not a regular file");
         return ReadResult::NotRegular;
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -94,7 +107,8 @@ ReadResult readRegularFile(const QString& path, QByteArray* bytes, QString* reas
     const QFileInfo info(path);
     if (!info.exists()) return ReadResult::Missing;
     if (!info.isFile()) {
-        why = info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("it is not a regular file");
+        why = info.isDir() ? QCoreApplication::translate("Errors", "it is a folder")
+                           : QCoreApplication::translate("Errors", "it is not a regular file");
         return ReadResult::NotRegular;
     }
     file.setFileName(path);
@@ -106,7 +120,8 @@ ReadResult readRegularFile(const QString& path, QByteArray* bytes, QString* reas
     // A settings or celebrity file is kilobytes; one this large is no file of ours, and reading it whole could take
     // all the memory there is.
     if (file.size() > kLargestReadableFile) {
-        why = QStringLiteral("it is larger than %1 MB").arg(kLargestReadableFile / (1024 * 1024));
+        why =
+            QCoreApplication::translate("Errors", "it is larger than %1 MB").arg(kLargestReadableFile / (1024 * 1024));
         return ReadResult::Failed;
     }
     *bytes = file.readAll();
@@ -119,7 +134,7 @@ ReadResult readRegularFile(const QString& path, QByteArray* bytes, QString* reas
 }
 
 QString readErrorMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("Input/output error: unable to read %1 (%2)")
+    return QCoreApplication::translate("Errors", "Input/output error: unable to read %1 (%2)")
         .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason);
 }
 

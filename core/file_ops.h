@@ -21,6 +21,10 @@ class WriteError : public AppError {
 // signal halfway through a file. Called once at start-up by every program that writes files.
 void ignoreFileSizeSignal();
 
+// A standard stream the program was started without (stdout closed by `>&-`) stays one that refuses writes: a
+// read-only /dev/null takes its number, so no file opened later does and receives what was meant for the stream.
+void keepClosedStandardStreamsClosed();
+
 // The steps of replacing a file safely, one call each, so that a test can make any one of them fail as a full
 // disk, a lost medium or a read-only folder would. Every call reports success; none throws.
 class FileOps {

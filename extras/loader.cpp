@@ -13,7 +13,7 @@ const Api* builtIn = nullptr;
 const Api* loaded = nullptr;
 
 [[noreturn]] void unableToLoad(const QString& path, const QString& why) {
-    throw AppError(("Unable to load " + path + ": " + why).toStdString());
+    throw AppError(QT_TRANSLATE_NOOP("Errors", "Unable to load %1: %2"), path.toStdString(), why.toStdString());
 }
 
 // The module beside the executable (a program folder, the build) or where `make install` puts it. With neither
@@ -30,16 +30,16 @@ QString modulePath() {
 
 const Api& load() {
     const QString path = modulePath();
-    if (!QFileInfo::exists(path)) unableToLoad(path, QStringLiteral("the file is missing"));
+    if (!QFileInfo::exists(path)) unableToLoad(path, QCoreApplication::translate("Errors", "the file is missing"));
     // Never unloaded: the program keeps using what the module made (printers, network threads) until it ends.
     QLibrary library(path);
     if (!library.load()) unableToLoad(path, library.errorString());
     using Entry = const Api* (*)();
     const auto entry = reinterpret_cast<Entry>(library.resolve("rorovovo_extras"));
-    if (!entry) unableToLoad(path, QStringLiteral("it has no entry point rorovovo_extras"));
+    if (!entry) unableToLoad(path, QCoreApplication::translate("Errors", "it has no entry point rorovovo_extras"));
     const Api* functions = entry();
     if (!functions || functions->version != Api::kVersion)
-        unableToLoad(path, QStringLiteral("it belongs to another version of the program"));
+        unableToLoad(path, QCoreApplication::translate("Errors", "it belongs to another version of the program"));
     return *functions;
 }
 

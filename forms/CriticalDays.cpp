@@ -16,6 +16,7 @@
 
 #include "core/file_ops.h"
 #include "core/qt_text.h"
+#include "forms/day_reading.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -38,8 +39,8 @@ QString colouredNames(rhythm::RhythmSet set) {
         if (set & (1u << (r.Number - 1)))
             names << QStringLiteral("<span style=\"color:#%1\">%2</span>")
                          .arg(r.Colour, 6, 16, QLatin1Char('0'))
-                         .arg(core::qstr(r.Name));
-    return names.join(QStringLiteral(", "));
+                         .arg(rhythmName(r));
+    return names.join(QCoreApplication::translate("DayReading", ", ", "between names"));
 }
 
 }  // namespace
@@ -47,7 +48,7 @@ QString colouredNames(rhythm::RhythmSet set) {
 TFormCritical::TFormCritical(const std::unique_ptr<profiles::IniStore>& settings, QWidget* parent)
     : QDialog(parent), prefs_(settings) {
     setObjectName(QStringLiteral("FormCritical"));
-    setWindowTitle(QStringLiteral("Critical days"));
+    setWindowTitle(tr("Critical days"));
     setModal(false);
     setSizeGripEnabled(true);
 
@@ -80,15 +81,15 @@ QLayout* TFormCritical::setupRange() {
     DateFrom->setCalendarPopup(true);
     DateFrom->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateFrom->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
-    DateFrom->setAccessibleName(QStringLiteral("Start date"));
-    auto* fromLabel = new QLabel(QStringLiteral("&From:"), this);
+    DateFrom->setAccessibleName(tr("Start date"));
+    auto* fromLabel = new QLabel(tr("&From:"), this);
     fromLabel->setBuddy(DateFrom);
 
     ComboSpan = new QComboBox(this);
     ComboSpan->setObjectName(QStringLiteral("ComboSpan"));
-    for (int days : kSpans) ComboSpan->addItem(QStringLiteral("%1 days").arg(days), days);
-    ComboSpan->setAccessibleName(QStringLiteral("Span"));
-    auto* spanLabel = new QLabel(QStringLiteral("&Span:"), this);
+    for (int days : kSpans) ComboSpan->addItem(core::englishPlural(tr("%n day(s)", nullptr, days), days), days);
+    ComboSpan->setAccessibleName(tr("Span"));
+    auto* spanLabel = new QLabel(tr("&Span:"), this);
     spanLabel->setBuddy(ComboSpan);
 
     auto* range = new QHBoxLayout;
@@ -102,20 +103,20 @@ QLayout* TFormCritical::setupRange() {
 }
 
 QLayout* TFormCritical::setupRhythmChoice() {
-    auto* rhythmsLabel = new QLabel(QStringLiteral("Rhythms:"), this);
+    auto* rhythmsLabel = new QLabel(tr("Rhythms:"), this);
     auto* rhythms = new QGridLayout;
     rhythms->addWidget(rhythmsLabel, 0, 0);
     for (const rhythm::Rhythm& r : rhythm::Rhythms) {
         const int i = r.Number - 1;
-        auto* box = new QCheckBox(core::qstr(r.Name), this);
-        box->setObjectName(QStringLiteral("CheckRhythm_") + box->text());
+        auto* box = new QCheckBox(rhythmName(r), this);
+        box->setObjectName(QStringLiteral("CheckRhythm_") + core::qstr(r.Name));
         box->setChecked(true);
         rhythms->addWidget(box, i / 3, 1 + i % 3);
         CheckRhythm[i] = box;
     }
     rhythms->setColumnStretch(4, 1);
     // Which rhythms make a day double or triple, so that "single" beside two names explains itself.
-    LabelKindNote = new QLabel(QString::fromStdString(rhythm::criticalKindNote()), this);
+    LabelKindNote = new QLabel(criticalKindNote(), this);
     LabelKindNote->setObjectName(QStringLiteral("LabelKindNote"));
     LabelKindNote->setWordWrap(true);
     return rhythms;
@@ -124,23 +125,22 @@ QLayout* TFormCritical::setupRhythmChoice() {
 void TFormCritical::setupTable() {
     TableCritical = new QTableWidget(0, 3, this);
     TableCritical->setObjectName(QStringLiteral("TableCritical"));
-    TableCritical->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Critical rhythms"), QStringLiteral("Kind")});
+    TableCritical->setHorizontalHeaderLabels({tr("Date"), tr("Critical rhythms"), tr("Kind")});
     TableCritical->verticalHeader()->hide();
     TableCritical->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     TableCritical->setSelectionBehavior(QAbstractItemView::SelectRows);
     TableCritical->setSelectionMode(QAbstractItemView::SingleSelection);
     TableCritical->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableCritical->setTabKeyNavigation(false);  // Tab moves on to the buttons
-    TableCritical->setAccessibleName(QStringLiteral("Critical days"));
+    TableCritical->setAccessibleName(tr("Critical days"));
 }
 
 QLayout* TFormCritical::setupButtons() {
-    ButtonNextTriple = new QPushButton(QStringLiteral("Next triple critical day"), this);
+    ButtonNextTriple = new QPushButton(tr("Next triple critical day"), this);
     ButtonNextTriple->setObjectName(QStringLiteral("ButtonNextTriple"));
-    ButtonSaveCalendar = new QPushButton(QStringLiteral("Save as calendar..."), this);
+    ButtonSaveCalendar = new QPushButton(tr("Save as calendar..."), this);
     ButtonSaveCalendar->setObjectName(QStringLiteral("ButtonSaveCalendar"));
-    ButtonClose = new QPushButton(QStringLiteral("Close"), this);
+    ButtonClose = new QPushButton(tr("Close"), this);
     ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
     for (QPushButton* b : {ButtonNextTriple, ButtonSaveCalendar, ButtonClose}) b->setAutoDefault(false);
 
@@ -204,15 +204,15 @@ void TFormCritical::fill(int days) {
         w->setEnabled(ready);
     if (!ready) {
         LabelPerson->setText(
-            QStringLiteral("No biorhythm has been drawn yet. Draw a person's biorhythm in the main window, and their "
-                           "critical days will be listed here."));
+            tr("No biorhythm has been drawn yet. Draw a person's biorhythm in the main window, and their "
+               "critical days will be listed here."));
         TableCritical->setRowCount(0);
         days_.clear();
         return;
     }
     const QString birth = core::qstr(rhythm::formatDate(birth_));
-    LabelPerson->setText(name_.isEmpty() ? QStringLiteral("Critical days for the birth date %1").arg(birth)
-                                         : QStringLiteral("Critical days of %1, born %2").arg(name_, birth));
+    LabelPerson->setText(name_.isEmpty() ? tr("Critical days for the birth date %1").arg(birth)
+                                         : tr("Critical days of %1, born %2").arg(name_, birth));
     listedDays_ = days;
     days_ = rhythm::criticalDays(birth_, fromValue(), days, listedRhythms());
 
@@ -224,9 +224,8 @@ void TFormCritical::fill(int days) {
         const QDate date = platform::toQDate(day.Date);
         auto* dateItem = new QTableWidgetItem(locale.toString(date, QStringLiteral("ddd ")) +
                                               locale.toString(date, QLocale::ShortFormat));
-        const auto kindName = rhythm::criticalKindName(day.Kind);
-        auto* rhythmsItem = new QTableWidgetItem(QString::fromStdString(rhythm::rhythmNames(day.Rhythms)));
-        auto* kindItem = new QTableWidgetItem(core::qstr(kindName));
+        auto* rhythmsItem = new QTableWidgetItem(rhythmNames(day.Rhythms));
+        auto* kindItem = new QTableWidgetItem(kindName(day.Kind));
         TableCritical->setItem(row, 0, dateItem);
         TableCritical->setItem(row, 1, rhythmsItem);
         TableCritical->setItem(row, 2, kindItem);
@@ -269,33 +268,36 @@ void TFormCritical::ButtonNextTripleClick() {
     const qint64 away = today.daysTo(platform::toQDate(next));
     const QString when = QLocale().toString(platform::toQDate(next), QLocale::ShortFormat);
     if (away == 0)
-        LabelNext->setText(QStringLiteral("Today, %1, is a triple critical day.").arg(when));
+        LabelNext->setText(tr("Today, %1, is a triple critical day.").arg(when));
     else if (away > 0)
-        LabelNext->setText(QStringLiteral("The next triple critical day, %1, is %2 %3 away.")
-                               .arg(when)
-                               .arg(away)
-                               .arg(away == 1 ? QStringLiteral("day") : QStringLiteral("days")));
+        LabelNext->setText(
+            core::englishPlural(tr("The next triple critical day, %1, is %n day(s) away.", nullptr, int(away)),
+                                int(away))
+                .arg(when));
     else
-        LabelNext->setText(QStringLiteral("The next triple critical day after the start date, %1, was %2 %3 ago.")
-                               .arg(when)
-                               .arg(-away)
-                               .arg(away == -1 ? QStringLiteral("day") : QStringLiteral("days")));
+        LabelNext->setText(
+            core::englishPlural(tr("The next triple critical day after the start date, %1, was %n day(s) "
+                                   "ago.",
+                                   nullptr, int(-away)),
+                                int(-away))
+                .arg(when));
 }
 
 void TFormCritical::ButtonSaveCalendarClick() {
     if (!hasPerson_) return;
     const QString suggested =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath((name_.isEmpty() ? QStringLiteral("Critical days") : name_ + QStringLiteral(" critical days")) +
+            .filePath((name_.isEmpty() ? tr("Critical days") : tr("%1 critical days", "file name").arg(name_)) +
                       QStringLiteral(".ics"));
-    const QString path = platform::getSaveFileName(this, QStringLiteral("Save as calendar"), suggested,
-                                                   QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+    const QString path = platform::getSaveFileName(this, tr("Save as calendar"), suggested,
+                                                   tr("iCalendar files (*.ics);;All files (*)"));
     if (path.isEmpty()) return;
     const double stamp = platform::toDateValue(platform::now().toUTC());
     const std::string text = rhythm::criticalDaysCalendar(days_, name_.toStdString(), birth_, stamp);
     core::writeFileAtomically(path, QByteArray::fromStdString(text));
     LabelNext->setText(
-        QStringLiteral("%1 critical days saved to %2").arg(days_.size()).arg(QDir::toNativeSeparators(path)));
+        core::englishPlural(tr("%n critical day(s) saved to %1", nullptr, int(days_.size())), int(days_.size()))
+            .arg(QDir::toNativeSeparators(path)));
 }
 
 void TFormCritical::showEvent(QShowEvent* event) {

@@ -13,6 +13,7 @@
 #include "chart/colors.h"
 #include "chart/strip_geometry.h"
 #include "core/qt_text.h"
+#include "forms/day_reading.h"
 #include "forms/person_panel.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
@@ -57,7 +58,7 @@ void PercentBar::paintEvent(QPaintEvent*) {
 
 TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormCompatibility"));
-    setWindowTitle(QStringLiteral("Compatibility"));
+    setWindowTitle(tr("Compatibility"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFont(designFont(12));
@@ -71,9 +72,9 @@ TFormCompatibility::TFormCompatibility(QWidget* parent) : QDialog(parent) {
 
 void TFormCompatibility::setupSecondPerson() {
     LabelFirst = place(new QLabel(this), "LabelFirst", 10, 8, Strip.ViewWidth, 18);
-    place(new QLabel(QStringLiteral("Second person: pick or type"), this), "LabelSecond", 10, 32);
+    place(new QLabel(tr("Second person: pick or type"), this), "LabelSecond", 10, 32);
     EditFilter = place(new QLineEdit(this), "EditFilter", 10, 50, 230, 21);
-    EditFilter->setPlaceholderText(QStringLiteral("type to search"));
+    EditFilter->setPlaceholderText(tr("type to search"));
     EditFilter->setClearButtonEnabled(true);
     ListPeople = place(new QListWidget(this), "ListPeople", 10, 74, 230, 118);
 
@@ -87,7 +88,7 @@ void TFormCompatibility::setupSecondPerson() {
     Edit_day2 = second.date.day;
     Edit_month2 = second.date.month;
     Edit_year2 = second.date.year;
-    Button_compare = place(new QPushButton(QStringLiteral("compare"), this), "Button_compare", 215, 209, 64, 23);
+    Button_compare = place(new QPushButton(tr("compare"), this), "Button_compare", 215, 209, 64, 23);
     // Enter is handled by the window itself (keyPressEvent): it picks a match in the search or compares, never
     // both, and never with nobody to compare.
     Button_compare->setAutoDefault(false);
@@ -97,21 +98,23 @@ void TFormCompatibility::setupFigures() {
     for (int i = 0; i < rhythm::BaseRhythmCount; ++i) {
         const rhythm::Rhythm& r = rhythm::Rhythms[i];
         const int top = 50 + 26 * i;
-        auto* name =
-            place(new QLabel(core::qstr(r.Name), this), ("LabelRhythm_" + std::string(r.Name)).c_str(), 292, top);
+        auto* name = place(new QLabel(rhythmName(r), this), ("LabelRhythm_" + std::string(r.Name)).c_str(), 292, top);
         setTextColor(name, QColor(QRgb(r.Colour)));
         Bar[i] = place(new PercentBar(this, QColor(QRgb(r.Colour))), ("Bar_" + std::string(r.Name)).c_str(), 372, top,
                        100, 14);
         LabelPercent[i] = place(new QLabel(this), ("LabelPercent_" + std::string(r.Name)).c_str(), 478, top, 40, 16);
     }
     // The bold face is set before placing, so the caption is sized for it.
-    auto* overall = new QLabel(QStringLiteral("Overall"), this);
+    auto* overall = new QLabel(tr("Overall"), this);
     overall->setFont(designFont(13, true));
     place(overall, "LabelOverallCaption", 292, 160);
     LabelOverall = place(new QLabel(this), "LabelOverall", 372, 158, 80, 20);
     LabelOverall->setFont(designFont(15, true));
     // Four bars are shown, three make the overall figure: say which.
-    auto* overallNote = new QLabel(QString::fromStdString(rhythm::overallNote()), this);
+    auto* overallNote = new QLabel(
+        tr("mean of %1, %2, %3")
+            .arg(rhythmName(rhythm::Rhythms[0]), rhythmName(rhythm::Rhythms[1]), rhythmName(rhythm::Rhythms[2])),
+        this);
     overallNote->setFont(designFont(11));
     place(overallNote, "LabelOverallNote", 292, 178);
     ImageLegend = place(new PictureBox(this), "ImageLegend", 292, 190, 226, 40);
@@ -131,7 +134,7 @@ void TFormCompatibility::setupPairChart() {
     ImagePair->move(-Strip.TodayX, 0);
     ImagePair->canvas().setPenWidth(1);
     chart::drawChartFrame(ImagePair->canvas(), Strip.TodayX, ImagePair->width(), Strip.ChartHeight);
-    place(new QLabel(QStringLiteral("solid: first person, dashed: second person; today is the silver column"), this),
+    place(new QLabel(tr("solid: first person, dashed: second person; today is the silver column"), this),
           "LabelChartNote", 10, 448);
 }
 
@@ -187,7 +190,7 @@ void TFormCompatibility::Button_compareClick() {
         // The figures of an earlier comparison would now stand beside a date they are not for.
         second_.reset();
         showResult();
-        platform::showMessage(core::qstr(rhythm::InvalidBirthDateMessage));
+        platform::showMessage(core::translated("Messages", rhythm::InvalidBirthDateMessage));
         Edit_day2->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -227,11 +230,10 @@ void TFormCompatibility::ScrollPairChange() { ImagePair->move(-ScrollPair->value
 
 void TFormCompatibility::showResult() {
     if (!first_) {
-        LabelFirst->setText(QStringLiteral("Nobody drawn yet: draw a chart in the main window first."));
+        LabelFirst->setText(tr("Nobody drawn yet: draw a chart in the main window first."));
     } else {
-        const QString name = first_->first.isEmpty() ? QStringLiteral("(no name)") : first_->first;
-        LabelFirst->setText(
-            QStringLiteral("First person: %1, born %2").arg(name, core::qstr(rhythm::formatDate(first_->second))));
+        const QString name = first_->first.isEmpty() ? tr("(no name)") : first_->first;
+        LabelFirst->setText(tr("First person: %1, born %2").arg(name, core::qstr(rhythm::formatDate(first_->second))));
     }
     const bool both = first_ && second_;
     const auto c = both ? rhythm::compareBirthDates(first_->second, second_->second) : rhythm::Compatibility{};
@@ -260,7 +262,7 @@ void TFormCompatibility::showResult() {
         legend.moveTo(2, y);
         legend.lineTo(40, y);
         const QString caption = (row == 0 ? first_.has_value() : second_.has_value())
-                                    ? (names[row].isEmpty() ? QStringLiteral("(no name)") : names[row])
+                                    ? (names[row].isEmpty() ? tr("(no name)") : names[row])
                                     : QStringLiteral("-");
         legend.textOut(48, y - 7, caption.toStdString());
     }

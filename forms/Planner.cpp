@@ -29,6 +29,7 @@
 #include "core/errors.h"
 #include "core/file_ops.h"
 #include "core/qt_text.h"
+#include "forms/day_reading.h"
 #include "forms/person_panel.h"
 #include "forms/widgets.h"
 #include "platform/clock.h"
@@ -63,8 +64,10 @@ QString letters(const rhythm::ShownRhythms& shown) {
     return list.join(QLatin1Char(','));
 }
 
-QString plural(qsizetype n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+// A counted text of the planner, such as "%n (person|people)", in the program's language.
+QString counted(const char* text, qsizetype n) {
+    return core::englishPlural(QCoreApplication::translate("rorovovo::forms::TFormPlanner", text, nullptr, int(n)),
+                               int(n));
 }
 
 QLineEdit* digitsBox(QWidget* parent, const char* name, int digits, const QString& accessible) {
@@ -73,9 +76,10 @@ QLineEdit* digitsBox(QWidget* parent, const char* name, int digits, const QStrin
     box->setMaxLength(digits);
     box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
     box->setAccessibleName(accessible);
-    box->setPlaceholderText(digits == 4                          ? QStringLiteral("YYYY")
-                            : accessible == QLatin1String("Day") ? QStringLiteral("DD")
-                                                                 : QStringLiteral("MM"));
+    box->setPlaceholderText(digits == 4 ? QCoreApplication::translate("rorovovo::forms::TFormPlanner", "YYYY")
+                            : qstrcmp(name, "Edit_day") == 0
+                                ? QCoreApplication::translate("rorovovo::forms::TFormPlanner", "DD")
+                                : QCoreApplication::translate("rorovovo::forms::TFormPlanner", "MM"));
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(digits + 2, QLatin1Char('0'))) + 8);
     return box;
 }
@@ -90,7 +94,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text) {
 QTableWidget* rankingTable(QWidget* parent, const char* name, const QString& accessible) {
     auto* t = new QTableWidget(0, 2, parent);
     t->setObjectName(QLatin1String(name));
-    t->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Score")});
+    t->setHorizontalHeaderLabels({QCoreApplication::translate("rorovovo::forms::TFormPlanner", "Date"),
+                                  QCoreApplication::translate("rorovovo::forms::TFormPlanner", "Score")});
     t->verticalHeader()->hide();
     t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -109,7 +114,7 @@ QTableWidget* rankingTable(QWidget* parent, const char* name, const QString& acc
 RosterView::RosterView(QWidget* parent) : QAbstractScrollArea(parent) {
     setObjectName(QStringLiteral("Roster"));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Roster"));
+    setAccessibleName(tr("Roster"));
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     horizontalScrollBar()->setObjectName(QStringLiteral("RosterDays"));
     verticalScrollBar()->setObjectName(QStringLiteral("RosterMembers"));
@@ -187,32 +192,33 @@ QString RosterView::cellToolTip(int member, int day) const {
     if (member == table_->Members) {
         int critical = 0;
         for (int m = 0; m < table_->Members; ++m) critical += table_->critical(m, day) != 0;
-        lines
-            << dayText(date)
-            << QStringLiteral("Group score %1 (the lowest of the members' scores)").arg(table_->Score[std::size_t(day)])
-            << (critical == 0 ? QStringLiteral("A clear day: nobody has a critical day")
-                              : QStringLiteral("A critical day for %1 of %2")
-                                    .arg(critical)
-                                    .arg(plural(table_->Members, "member", "members")));
+        lines << dayText(date)
+              << tr("Group score %1 (the lowest of the members' scores)").arg(table_->Score[std::size_t(day)])
+              << (critical == 0
+                      ? tr("A clear day: nobody has a critical day")
+                      : tr("A critical day for %1 of %2")
+                            .arg(critical)
+                            .arg(core::englishPlural(tr("%n member(s)", nullptr, table_->Members), table_->Members)));
         return lines.join(QLatin1Char('\n'));
     }
     const rhythm::PlanMember& person = (*members_)[std::size_t(member)];
     const rhythm::MemberDay m = rhythm::memberDay(person.Birth, date);
-    const QString name = names_.value(member).isEmpty() ? QStringLiteral("(no name)") : names_.value(member);
-    lines << QStringLiteral("%1, born %2").arg(name, entryDate(person.Birth)) << dayText(date);
+    const QString name = names_.value(member).isEmpty() ? tr("(no name)") : names_.value(member);
+    lines << tr("%1, born %2").arg(name, entryDate(person.Birth)) << dayText(date);
     for (const rhythm::Rhythm& r : rhythm::Rhythms) {
         const auto i = std::size_t(r.Number - 1);
         if (!table_->Rhythms[i]) continue;
-        lines << QStringLiteral("%1 %2 % %3")
-                     .arg(core::qstr(r.Name))
+        lines << QCoreApplication::translate("DayReading", "%1 %2 % %3")
+                     .arg(rhythmName(r))
                      .arg(m.Percent[i])
-                     .arg(m.Rising[i] ? QStringLiteral("rising") : QStringLiteral("falling"));
+                     .arg(m.Rising[i] ? QCoreApplication::translate("DayReading", "rising")
+                                      : QCoreApplication::translate("DayReading", "falling"));
     }
     const rhythm::RhythmSet critical = table_->critical(member, day);
-    lines << (critical == 0 ? QStringLiteral("No critical rhythm")
-                            : QStringLiteral("Critical: %1 (%2 day)")
-                                  .arg(QString::fromStdString(rhythm::rhythmNames(critical)))
-                                  .arg(core::qstr(rhythm::criticalKindName(table_->kind(member, day)))));
+    //: The rhythms critical that day, then the day's kind: "Critical: Physical, Emotional (double day)".
+    lines << (critical == 0
+                  ? tr("No critical rhythm")
+                  : tr("Critical: %1 (%2 day)").arg(rhythmNames(critical), kindName(table_->kind(member, day))));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -339,7 +345,7 @@ void RosterView::changeEvent(QEvent* event) {
 TFormPlanner::TFormPlanner(const std::unique_ptr<profiles::IniStore>& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("FormPlanner"));
-    setWindowTitle(QStringLiteral("Planner"));
+    setWindowTitle(tr("Planner"));
     setModal(false);
     setSizeGripEnabled(true);
 
@@ -368,46 +374,46 @@ QLayout* TFormPlanner::setupMembersPanel() {
     ListMembers = new QListWidget(this);
     ListMembers->setObjectName(QStringLiteral("ListMembers"));
     ListMembers->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListMembers->setAccessibleName(QStringLiteral("Members"));
+    ListMembers->setAccessibleName(tr("Members"));
     LabelMembers->setBuddy(ListMembers);
-    ButtonRemove = button(this, "ButtonRemove", QStringLiteral("&Remove"));
-    ButtonRemoveAll = button(this, "ButtonRemoveAll", QStringLiteral("Remove all"));
+    ButtonRemove = button(this, "ButtonRemove", tr("&Remove"));
+    ButtonRemoveAll = button(this, "ButtonRemoveAll", tr("Remove all"));
 
-    auto* addLabel = new QLabel(QStringLiteral("&Add people:"), this);
+    auto* addLabel = new QLabel(tr("&Add people:"), this);
     EditFilter = new QLineEdit(this);
     EditFilter->setObjectName(QStringLiteral("EditFilter"));
-    EditFilter->setPlaceholderText(QStringLiteral("type to search"));
+    EditFilter->setPlaceholderText(tr("type to search"));
     EditFilter->setClearButtonEnabled(true);
-    EditFilter->setAccessibleName(QStringLiteral("Search profiles and celebrities"));
+    EditFilter->setAccessibleName(tr("Search profiles and celebrities"));
     addLabel->setBuddy(EditFilter);
     ListPeople = new QListWidget(this);
     ListPeople->setObjectName(QStringLiteral("ListPeople"));
     ListPeople->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListPeople->setAccessibleName(QStringLiteral("Profiles and celebrities"));
-    ButtonAddPeople = button(this, "ButtonAddPeople", QStringLiteral("Add &selected"));
+    ListPeople->setAccessibleName(tr("Profiles and celebrities"));
+    ButtonAddPeople = button(this, "ButtonAddPeople", tr("Add &selected"));
 
     Edit_name = new QLineEdit(this);
     Edit_name->setObjectName(QStringLiteral("Edit_name"));
-    Edit_name->setAccessibleName(QStringLiteral("Name"));
-    Edit_day = digitsBox(this, "Edit_day", 2, QStringLiteral("Day"));
-    Edit_month = digitsBox(this, "Edit_month", 2, QStringLiteral("Month"));
-    Edit_year = digitsBox(this, "Edit_year", 4, QStringLiteral("Year"));
-    ButtonAddTyped = button(this, "ButtonAddTyped", QStringLiteral("A&dd"));
+    Edit_name->setAccessibleName(tr("Name"));
+    Edit_day = digitsBox(this, "Edit_day", 2, tr("Day"));
+    Edit_month = digitsBox(this, "Edit_month", 2, tr("Month"));
+    Edit_year = digitsBox(this, "Edit_year", 4, tr("Year"));
+    ButtonAddTyped = button(this, "ButtonAddTyped", tr("A&dd"));
 
-    auto* groupLabel = new QLabel(QStringLiteral("&Group:"), this);
+    auto* groupLabel = new QLabel(tr("&Group:"), this);
     ComboGroups = new QComboBox(this);
     ComboGroups->setObjectName(QStringLiteral("ComboGroups"));
     ComboGroups->setEditable(true);
     ComboGroups->setInsertPolicy(QComboBox::NoInsert);
-    ComboGroups->setAccessibleName(QStringLiteral("Group name"));
+    ComboGroups->setAccessibleName(tr("Group name"));
     groupLabel->setBuddy(ComboGroups);
-    ButtonOpenGroup = button(this, "ButtonOpenGroup", QStringLiteral("&Open"));
-    ButtonSaveGroup = button(this, "ButtonSaveGroup", QStringLiteral("Sa&ve"));
-    ButtonDeleteGroup = button(this, "ButtonDeleteGroup", QStringLiteral("Delete"));
-    ButtonOpenFile = button(this, "ButtonOpenFile", QStringLiteral("Open file..."));
-    ButtonAddFile = button(this, "ButtonAddFile", QStringLiteral("Add from file..."));
-    ButtonSaveFile = button(this, "ButtonSaveFile", QStringLiteral("Save to file..."));
-    ButtonImportContacts = button(this, "ButtonImportContacts", QStringLiteral("Import contacts..."));
+    ButtonOpenGroup = button(this, "ButtonOpenGroup", tr("&Open"));
+    ButtonSaveGroup = button(this, "ButtonSaveGroup", tr("Sa&ve"));
+    ButtonDeleteGroup = button(this, "ButtonDeleteGroup", tr("Delete"));
+    ButtonOpenFile = button(this, "ButtonOpenFile", tr("Open file..."));
+    ButtonAddFile = button(this, "ButtonAddFile", tr("Add from file..."));
+    ButtonSaveFile = button(this, "ButtonSaveFile", tr("Save to file..."));
+    ButtonImportContacts = button(this, "ButtonImportContacts", tr("Import contacts..."));
 
     auto* left = new QVBoxLayout;
     left->addWidget(LabelMembers);
@@ -421,11 +427,11 @@ QLayout* TFormPlanner::setupMembersPanel() {
     left->addWidget(ListPeople, 1);
     left->addWidget(ButtonAddPeople);
     auto* typed = new QGridLayout;
-    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    auto* nameLabel = new QLabel(tr("&Name:"), this);
     nameLabel->setBuddy(Edit_name);
     typed->addWidget(nameLabel, 0, 0);
     typed->addWidget(Edit_name, 0, 1, 1, 4);
-    auto* dateLabel = new QLabel(QStringLiteral("Da&te:"), this);
+    auto* dateLabel = new QLabel(tr("Da&te:"), this);
     dateLabel->setBuddy(Edit_day);
     typed->addWidget(dateLabel, 1, 0);
     typed->addWidget(Edit_day, 1, 1);
@@ -454,15 +460,15 @@ QLayout* TFormPlanner::setupDaysPanel() {
     DateFrom->setObjectName(QStringLiteral("DateFrom"));
     DateFrom->setCalendarPopup(true);
     DateFrom->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    DateFrom->setAccessibleName(QStringLiteral("Start date"));
-    auto* fromLabel = new QLabel(QStringLiteral("&From:"), this);
+    DateFrom->setAccessibleName(tr("Start date"));
+    auto* fromLabel = new QLabel(tr("&From:"), this);
     fromLabel->setBuddy(DateFrom);
     SpinDays = new QSpinBox(this);
     SpinDays->setObjectName(QStringLiteral("SpinDays"));
     SpinDays->setRange(kMinDays, kMaxDays);
-    SpinDays->setSuffix(QStringLiteral(" days"));
-    SpinDays->setAccessibleName(QStringLiteral("Span in days"));
-    auto* spanLabel = new QLabel(QStringLiteral("S&pan:"), this);
+    SpinDays->setSuffix(tr(" days", "after the span's number"));
+    SpinDays->setAccessibleName(tr("Span in days"));
+    auto* spanLabel = new QLabel(tr("S&pan:"), this);
     spanLabel->setBuddy(SpinDays);
 
     auto* range = new QHBoxLayout;
@@ -473,10 +479,10 @@ QLayout* TFormPlanner::setupDaysPanel() {
     range->addWidget(SpinDays);
     range->addStretch();
     auto* rhythms = new QHBoxLayout;
-    rhythms->addWidget(new QLabel(QStringLiteral("Rhythms:"), this));
+    rhythms->addWidget(new QLabel(tr("Rhythms:"), this));
     for (const rhythm::Rhythm& r : rhythm::Rhythms) {
-        auto* box = new QCheckBox(core::qstr(r.Name), this);
-        box->setObjectName(QStringLiteral("CheckRhythm_") + box->text());
+        auto* box = new QCheckBox(rhythmName(r), this);
+        box->setObjectName(QStringLiteral("CheckRhythm_") + core::qstr(r.Name));
         box->setChecked(kDefaultRhythms[std::size_t(r.Number - 1)]);
         CheckRhythm[r.Number - 1] = box;
         rhythms->addWidget(box);
@@ -486,13 +492,13 @@ QLayout* TFormPlanner::setupDaysPanel() {
     LabelShown = new QLabel(this);
     LabelShown->setObjectName(QStringLiteral("LabelShown"));
     Roster = new RosterView(this);
-    TableBest = rankingTable(this, "TableBest", QStringLiteral("Best days"));
-    TableWorst = rankingTable(this, "TableWorst", QStringLiteral("Worst days"));
-    auto* bestLabel = new QLabel(QStringLiteral("&Best days (nobody critical):"), this);
+    TableBest = rankingTable(this, "TableBest", tr("Best days"));
+    TableWorst = rankingTable(this, "TableWorst", tr("Worst days"));
+    auto* bestLabel = new QLabel(tr("&Best days (nobody critical):"), this);
     bestLabel->setBuddy(TableBest);
-    auto* worstLabel = new QLabel(QStringLiteral("&Worst days:"), this);
+    auto* worstLabel = new QLabel(tr("&Worst days:"), this);
     worstLabel->setBuddy(TableWorst);
-    ButtonMore = button(this, "ButtonMore", QStringLiteral("Mor&e days"));
+    ButtonMore = button(this, "ButtonMore", tr("Mor&e days"));
     LabelStatus = new QLabel(this);
     LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
     LabelStatus->setWordWrap(true);
@@ -514,11 +520,11 @@ QLayout* TFormPlanner::setupDaysPanel() {
 }
 
 QLayout* TFormPlanner::setupButtons() {
-    ButtonSavePdf = button(this, "ButtonSavePdf", QStringLiteral("Save as PDF..."));
-    ButtonPrint = button(this, "ButtonPrint", QStringLiteral("Print..."));
-    ButtonSaveCsv = button(this, "ButtonSaveCsv", QStringLiteral("Save as CSV..."));
-    ButtonSaveCalendar = button(this, "ButtonSaveCalendar", QStringLiteral("Save best days as calendar..."));
-    ButtonClose = button(this, "ButtonClose", QStringLiteral("Close"));
+    ButtonSavePdf = button(this, "ButtonSavePdf", tr("Save as PDF..."));
+    ButtonPrint = button(this, "ButtonPrint", tr("Print..."));
+    ButtonSaveCsv = button(this, "ButtonSaveCsv", tr("Save as CSV..."));
+    ButtonSaveCalendar = button(this, "ButtonSaveCalendar", tr("Save best days as calendar..."));
+    ButtonClose = button(this, "ButtonClose", tr("Close"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {ButtonSavePdf, ButtonPrint, ButtonSaveCsv, ButtonSaveCalendar}) buttons->addWidget(b);
     buttons->addStretch();
@@ -582,7 +588,7 @@ void TFormPlanner::connectHandlers() {
     onSignal(this, EditFilter, &QLineEdit::textChanged, &TFormPlanner::EditFilterChange);
     connect(Roster, &RosterView::shownDaysChanged, this, [this](int first, int last) {
         if (table_.Days > 0)
-            LabelShown->setText(QStringLiteral("In view: %1 to %2 (the span: %3 to %4)")
+            LabelShown->setText(tr("In view: %1 to %2 (the span: %3 to %4)")
                                     .arg(dayText(table_.From + first), dayText(table_.From + last),
                                          dayText(table_.From), dayText(table_.From + table_.Days - 1)));
     });
@@ -623,7 +629,7 @@ void TFormPlanner::setPeople(const QList<profiles::ProfileEntry>& personal,
                              const QList<profiles::ProfileEntry>& celebrities) {
     ListPeople->clear();
     for (const auto& [heading, people] :
-         {std::pair{QStringLiteral("Personal"), &personal}, std::pair{QStringLiteral("Celebrity"), &celebrities}}) {
+         {std::pair{tr("Personal"), &personal}, std::pair{tr("Celebrity"), &celebrities}}) {
         if (people->isEmpty()) continue;
         auto* head = new QListWidgetItem(heading, ListPeople);
         head->setFlags(Qt::ItemIsEnabled);
@@ -652,7 +658,7 @@ int TFormPlanner::addMembers(const QList<profiles::ProfileEntry>& entries) {
     int skipped = 0;
     for (const profiles::ProfileEntry& e : entries) {
         if (int(members_.size()) >= kMaxMembers) {
-            platform::showMessage(QStringLiteral("The planner holds at most %1 people.").arg(kMaxMembers));
+            platform::showMessage(tr("The planner holds at most %1 people.").arg(kMaxMembers));
             break;
         }
         const auto birth = profiles::entryBirthDate(e.datePart);
@@ -669,11 +675,11 @@ int TFormPlanner::addMembers(const QList<profiles::ProfileEntry>& entries) {
 }
 
 void TFormPlanner::membersChanged() {
-    LabelMembers->setText(QStringLiteral("&Members (%1):").arg(members_.size()));
+    LabelMembers->setText(tr("&Members (%1):").arg(members_.size()));
     ListMembers->clear();
     QStringList items;
     for (const auto& e : entries_)
-        items << QStringLiteral("%1 (%2)").arg(e.name.isEmpty() ? QStringLiteral("(no name)") : e.name, e.datePart);
+        items << QStringLiteral("%1 (%2)").arg(e.name.isEmpty() ? tr("(no name)") : e.name, e.datePart);
     ListMembers->addItems(items);
     rebuild();
 }
@@ -716,7 +722,7 @@ void TFormPlanner::fillRankings() {
     }
     ButtonMore->setEnabled(any && ranked_ < table_.Days);
     if (any && best_.empty())
-        LabelStatus->setText(QStringLiteral("Every day of the span is a critical day for someone: no best day."));
+        LabelStatus->setText(tr("Every day of the span is a critical day for someone: no best day."));
 }
 
 QList<profiles::ProfileEntry> TFormPlanner::memberEntries() const { return entries_; }
@@ -732,7 +738,7 @@ void TFormPlanner::ButtonAddPeopleClick() {
     }
     const int skipped = addMembers(picked);
     LabelStatus->setText(
-        skipped ? QStringLiteral("%1 left out: no valid birth date").arg(plural(skipped, "entry", "entries"))
+        skipped ? tr("%1 left out: no valid birth date").arg(counted(QT_TR_N_NOOP("%n (entry|entries)"), skipped))
                 : QString());
 }
 
@@ -781,7 +787,7 @@ void TFormPlanner::ButtonOpenGroupClick() {
     QString name = ComboGroups->currentText().trimmed();
     const auto members = settings_ ? profiles::GroupStore(*settings_).members(name) : std::nullopt;
     if (!members) {
-        LabelStatus->setText(QStringLiteral("There is no group named \"%1\".").arg(name));
+        LabelStatus->setText(tr("There is no group named \"%1\".").arg(name));
         return;
     }
     // The name as the group was saved, whatever letter case was typed.
@@ -792,39 +798,39 @@ void TFormPlanner::ButtonOpenGroupClick() {
     names_.clear();
     members_.clear();
     const int skipped = addMembers(*members);
-    LabelStatus->setText(QStringLiteral("Group \"%1\" opened: %2%3")
-                             .arg(name, plural(qsizetype(members_.size()), "person", "people"),
-                                  skipped ? QStringLiteral("; %1 without a valid birth date left out")
-                                                .arg(plural(skipped, "entry", "entries"))
+    LabelStatus->setText(tr("Group \"%1\" opened: %2%3")
+                             .arg(name, counted(QT_TR_N_NOOP("%n (person|people)"), qsizetype(members_.size())),
+                                  skipped ? tr("; %1 without a valid birth date left out")
+                                                .arg(counted(QT_TR_N_NOOP("%n (entry|entries)"), skipped))
                                           : QString()));
 }
 
 void TFormPlanner::ButtonSaveGroupClick() {
     const QString name = ComboGroups->currentText().trimmed();
     if (name.isEmpty()) {
-        platform::showMessage(QStringLiteral("Type a name for the group first."));
+        platform::showMessage(tr("Type a name for the group first."));
         ComboGroups->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (!settings_) throw AppError("The settings file is not open");
     profiles::GroupStore(*settings_).save(name, memberEntries());
     fillGroups();
-    LabelStatus->setText(
-        QStringLiteral("Group \"%1\" saved with %2").arg(name, plural(qsizetype(members_.size()), "person", "people")));
+    LabelStatus->setText(tr("Group \"%1\" saved with %2")
+                             .arg(name, counted(QT_TR_N_NOOP("%n (person|people)"), qsizetype(members_.size()))));
 }
 
 void TFormPlanner::ButtonDeleteGroupClick() {
     const QString name = ComboGroups->currentText().trimmed();
     if (!settings_ || name.isEmpty()) return;
-    if (platform::messageDlg(QStringLiteral("Delete the group \"%1\"?").arg(name), platform::DialogKind::Confirmation,
+    if (platform::messageDlg(tr("Delete the group \"%1\"?").arg(name), platform::DialogKind::Confirmation,
                              {platform::DialogButton::Ok, platform::DialogButton::Cancel}) !=
         platform::DialogButton::Ok)
         return;
     const bool removed = profiles::GroupStore(*settings_).remove(name);
     ComboGroups->setCurrentText(QString());
     fillGroups();
-    LabelStatus->setText(removed ? QStringLiteral("Group \"%1\" deleted.").arg(name)
-                                 : QStringLiteral("There is no group named \"%1\".").arg(name));
+    LabelStatus->setText(removed ? tr("Group \"%1\" deleted.").arg(name)
+                                 : tr("There is no group named \"%1\".").arg(name));
 }
 
 void TFormPlanner::ButtonOpenFileClick() { addFromFile(true); }
@@ -832,25 +838,26 @@ void TFormPlanner::ButtonOpenFileClick() { addFromFile(true); }
 void TFormPlanner::ButtonAddFileClick() { addFromFile(false); }
 
 void TFormPlanner::addFromFile(bool replace) {
-    const QString path = platform::getOpenFileName(
-        this, replace ? QStringLiteral("Open a group file") : QStringLiteral("Add people from a file"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Group files (*.txt *.dat);;All files (*)"));
+    const QString path =
+        platform::getOpenFileName(this, replace ? tr("Open a group file") : tr("Add people from a file"),
+                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                  tr("Group files (*.txt *.dat);;All files (*)"));
     if (path.isEmpty()) return;
     const auto entries = profiles::readGroupFile(path);
     // The file is read whole before the members it replaces go.
     if (replace) ButtonRemoveAllClick();
     const int skipped = addMembers(entries);
-    LabelStatus->setText(QStringLiteral("%1 added from %2%3")
-                             .arg(plural(entries.size() - skipped, "person", "people"), QFileInfo(path).fileName(),
-                                  skipped ? QStringLiteral("; %1 without a valid birth date left out")
-                                                .arg(plural(skipped, "entry", "entries"))
+    LabelStatus->setText(tr("%1 added from %2%3")
+                             .arg(counted(QT_TR_N_NOOP("%n (person|people)"), entries.size() - skipped),
+                                  QFileInfo(path).fileName(),
+                                  skipped ? tr("; %1 without a valid birth date left out")
+                                                .arg(counted(QT_TR_N_NOOP("%n (entry|entries)"), skipped))
                                           : QString()));
 }
 
 QString TFormPlanner::title() const {
     const QString group = ComboGroups->currentText().trimmed();
-    return group.isEmpty() ? QStringLiteral("Planner") : group;
+    return group.isEmpty() ? tr("Planner") : group;
 }
 
 QString TFormPlanner::savePath(const QString& caption, const QString& suffix, const QString& filter) {
@@ -860,19 +867,18 @@ QString TFormPlanner::savePath(const QString& caption, const QString& suffix, co
 }
 
 void TFormPlanner::ButtonSaveFileClick() {
-    const QString path = savePath(QStringLiteral("Save group to file"), QStringLiteral(".txt"),
-                                  QStringLiteral("Group files (*.txt);;All files (*)"));
+    const QString path =
+        savePath(tr("Save group to file"), QStringLiteral(".txt"), tr("Group files (*.txt);;All files (*)"));
     if (path.isEmpty()) return;
     core::writeFileAtomically(path, profiles::groupFileBytes(memberEntries()));
-    LabelStatus->setText(
-        QStringLiteral("%1 saved to %2")
-            .arg(plural(qsizetype(members_.size()), "person", "people"), QDir::toNativeSeparators(path)));
+    LabelStatus->setText(tr("%1 saved to %2")
+                             .arg(counted(QT_TR_N_NOOP("%n (person|people)"), qsizetype(members_.size())),
+                                  QDir::toNativeSeparators(path)));
 }
 
 void TFormPlanner::ButtonImportContactsClick() {
-    const QString path =
-        platform::getOpenFileName(this, QStringLiteral("Import birthdays from contacts"), QDir::homePath(),
-                                  QStringLiteral("Contacts (*.vcf *.vcard);;All files (*)"));
+    const QString path = platform::getOpenFileName(this, tr("Import birthdays from contacts"), QDir::homePath(),
+                                                   tr("Contacts (*.vcf *.vcard);;All files (*)"));
     if (path.isEmpty()) return;
     QByteArray bytes;
     QString reason;
@@ -890,8 +896,8 @@ void TFormPlanner::ButtonMoreClick() {
 }
 
 void TFormPlanner::ButtonSavePdfClick() {
-    const QString path = savePath(QStringLiteral("Save roster as PDF"), QStringLiteral(" roster.pdf"),
-                                  QStringLiteral("PDF documents (*.pdf)"));
+    const QString path = savePath(tr("Save roster as PDF"), tr(" roster.pdf", "file name after the group's"),
+                                  tr("PDF documents (*.pdf)"));
     if (path.isEmpty()) return;
     const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
                              QPageLayout::Millimeter);
@@ -903,7 +909,7 @@ void TFormPlanner::ButtonSavePdfClick() {
 void TFormPlanner::ButtonPrintClick() {
     extras::PrintJob job;
     job.parent = this;
-    job.docName = title() + QStringLiteral(" roster.pdf");
+    job.docName = title() + tr(" roster.pdf", "file name after the group's");
     job.orientation = QPageLayout::Landscape;
     const double today = platform::toDateValue(platform::now());
     job.printToFile = [&](const QString& path, const QPageLayout& layout) {
@@ -916,27 +922,26 @@ void TFormPlanner::ButtonPrintClick() {
     };
     const extras::PrintOutcome outcome = platform::print(job);
     if (outcome.status == extras::PrintOutcome::Failed)
-        platform::showMessage(QStringLiteral("Unable to print on ") + outcome.printerName);
+        platform::showMessage(tr("Unable to print on %1").arg(outcome.printerName));
 }
 
 void TFormPlanner::ButtonSaveCsvClick() {
-    const QString path = savePath(QStringLiteral("Save as CSV"), QStringLiteral(".csv"),
-                                  QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString path = savePath(tr("Save as CSV"), QStringLiteral(".csv"), tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty()) return;
     core::writeFileAtomically(path, QByteArray::fromStdString(rhythm::planCsv(table_, members_)));
 }
 
 void TFormPlanner::ButtonSaveCalendarClick() {
-    const QString path = savePath(QStringLiteral("Save best days as calendar"), QStringLiteral(" best days.ics"),
-                                  QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+    const QString path = savePath(tr("Save best days as calendar"), tr(" best days.ics", "file name after the group's"),
+                                  tr("iCalendar files (*.ics);;All files (*)"));
     if (path.isEmpty()) return;
     const double stamp = platform::toDateValue(platform::now().toUTC());
     const QString group = ComboGroups->currentText().trimmed();
     core::writeFileAtomically(
         path, QByteArray::fromStdString(rhythm::bestDaysCalendar(best_, members_, group.toStdString(), stamp)));
     LabelStatus->setText(
-        QStringLiteral("%1 saved to %2")
-            .arg(plural(qsizetype(best_.size()), "best day", "best days"), QDir::toNativeSeparators(path)));
+        tr("%1 saved to %2")
+            .arg(counted(QT_TR_N_NOOP("%n best day(s)"), qsizetype(best_.size())), QDir::toNativeSeparators(path)));
 }
 
 // ---- the settings file: [Planner] Width, Height, Members, Member<i>, Rhythms
@@ -959,7 +964,7 @@ void TFormPlanner::readSettings() {
     }
     int keys = 0;
     settings_->forEachValue(kSection, [&keys](QStringView, QStringView) { ++keys; });
-    const int count = std::min(settings_->readInteger(kSection, QStringLiteral("Members"), 0), keys);
+    const int count = std::min(settings_->readInteger(kSection, tr("Members"), 0), keys);
     QList<profiles::ProfileEntry> stored;
     for (int i = 0; i < count; ++i) {
         const QString entry = settings_->readString(kSection, QStringLiteral("Member%1").arg(i), QString());
@@ -1001,7 +1006,7 @@ void TFormPlanner::saveSettings() {
         settings_->eraseSection(kSection);
         settings_->writeInteger(kSection, QStringLiteral("Width"), width());
         settings_->writeInteger(kSection, QStringLiteral("Height"), height());
-        settings_->writeInteger(kSection, QStringLiteral("Members"), int(entries_.size()));
+        settings_->writeInteger(kSection, tr("Members"), int(entries_.size()));
         for (int i = 0; i < entries_.size(); ++i)
             settings_->writeString(kSection, QStringLiteral("Member%1").arg(i),
                                    entries_[i].name + QLatin1Char('|') + entries_[i].datePart);

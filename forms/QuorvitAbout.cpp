@@ -72,13 +72,13 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     // Through an icon, which takes the picture's "@2x" twin on a screen of pixel ratio 2.
     Image1->setPixmap(pictureIcon(QStringLiteral(":/images/about_picture.png")).pixmap(Image1->size()));
 
-    Label3 = label(this, "Label3", QStringLiteral("Freeware by"), 128, 11);
+    Label3 = label(this, "Label3", tr("Freeware by"), 128, 11);
     Label9 = label(this, "Label9", QStringLiteral("\u00A9"), 212, 10);
     Label2 = label(this, "Label2", QStringLiteral("Quorvit"), 224, 12);
     Label10 = linkLabel(this, "Label10", platform::siteAddressText(), QRect(180, 23, 99, 13));
     Label6 = fixedLabel(this, "Label6",
-                        QStringLiteral("Find your own personal Zavirir, all 4 curves. Add as many people as you want "
-                                       "and check how everyone is doing for the day!"),
+                        tr("Find your own personal Zavirir, all 4 curves. Add as many people as you want "
+                           "and check how everyone is doing for the day!"),
                         QRect(10, 56, 228, 41), true);
 
     Image2 = new QLabel(this);
@@ -92,13 +92,14 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     Bevel1->setGeometry(8, 104, 280, 2);
 
     Label4 = fixedLabel(this, "Label4",
-                        QStringLiteral("If you like this program, do email me with feedback, ideas, suggestions or "
-                                       "questions to"),
+                        tr("If you like this program, do email me with feedback, ideas, suggestions or "
+                           "questions to"),
                         QRect(9, 112, 278, 26), true);
     Label7 = linkLabel(this, "Label7", platform::feedbackAddressText(), QRect(157, 124, 122, 13));
-    Label5 = fixedLabel(this, "Label5", QStringLiteral("You can also help the development, by _______ a few $$"),
+    //: The donation link below ("donating ") is laid over the blank, which stays seven underscores.
+    Label5 = fixedLabel(this, "Label5", tr("You can also help the development, by _______ a few $$"),
                         QRect(8, 144, 281, 13), false);
-    Label8 = linkLabel(this, "Label8", QStringLiteral("donating "), QRect(195, 144, 44, 13));
+    Label8 = linkLabel(this, "Label8", tr("donating "), QRect(195, 144, 44, 13));
     // Opaque, so the word covers the blank of the sentence beneath it.
     Label8->setAutoFillBackground(true);
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "core/qt_text.h"
 #include "forms/widgets.h"
 #include "rhythm/interpretation.h"
 #include "rhythm/rhythms.h"
@@ -42,7 +43,7 @@ QLabel* textLabel(QWidget* parent, const char* name, const QString& text, int to
 
 TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormInterpret"));
-    setWindowTitle(QStringLiteral("     Rhythm's interpretation ..."));
+    setWindowTitle(tr("     Rhythm's interpretation ..."));
     // A tool window: small caption with a close button only.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(false);
@@ -60,16 +61,15 @@ TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
     const char* headingNames[] = {"Label1", "Label2", "Label3"};
     for (int i = 0; i < 3; ++i) {
         const rhythm::Rhythm& r = rhythm::Rhythms[i];
-        *headings[i] = heading(this, headingNames[i], QString::fromUtf8(r.Name.data(), int(r.Name.size())), 12 + 62 * i,
-                               QColor(QRgb(r.Colour)));
+        *headings[i] =
+            heading(this, headingNames[i], core::translated("Rhythm", r.Name), 12 + 62 * i, QColor(QRgb(r.Colour)));
     }
-    Label4 = textLabel(this, "Label4", QStringLiteral("physical"), 32);
-    Label5 = textLabel(this, "Label5", QStringLiteral("emotional"), 94);
-    Label6 = textLabel(this, "Label6", QStringLiteral("intellectual"), 156);
+    Label4 = textLabel(this, "Label4", tr("physical"), 32);
+    Label5 = textLabel(this, "Label5", tr("emotional"), 94);
+    Label6 = textLabel(this, "Label6", tr("intellectual"), 156);
 
     // The free strip at the foot of the frame, under the intellectual text.
-    LabelGreeting =
-        new QLabel(QString::fromUtf8(rhythm::BirthdayGreeting.data(), int(rhythm::BirthdayGreeting.size())), this);
+    LabelGreeting = new QLabel(core::translated("Interpretation", rhythm::BirthdayGreeting), this);
     LabelGreeting->setObjectName(QStringLiteral("LabelGreeting"));
     LabelGreeting->setFont(designFont(12, true));
     setTextColor(LabelGreeting, QColor(0, 0, 255));

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/qt_text.h"
 #include "forms/widgets.h"
 #include "platform/app_info.h"
 #include "platform/notifications.h"
@@ -38,7 +39,7 @@ QString personCaption(const QString& entry) {
 TFormReminders::TFormReminders(const std::unique_ptr<profiles::IniStore>& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("FormReminders"));
-    setWindowTitle(QStringLiteral("Reminders"));
+    setWindowTitle(tr("Reminders"));
     setModal(false);
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
@@ -58,8 +59,8 @@ void TFormReminders::setupPeople(QBoxLayout* layout) {
     TreePeople = new QTreeWidget(this);
     TreePeople->setObjectName(QStringLiteral("TreePeople"));
     TreePeople->setHeaderHidden(true);
-    TreePeople->setAccessibleName(QStringLiteral("People"));
-    auto* peopleLabel = new QLabel(QStringLiteral("&People to be reminded of:"), this);
+    TreePeople->setAccessibleName(tr("People"));
+    auto* peopleLabel = new QLabel(tr("&People to be reminded of:"), this);
     peopleLabel->setBuddy(TreePeople);
     layout->addWidget(peopleLabel);
     layout->addWidget(TreePeople, 1);
@@ -69,17 +70,16 @@ void TFormReminders::setupWhen(QBoxLayout* layout) {
     ComboLead = new QComboBox(this);
     ComboLead->setObjectName(QStringLiteral("ComboLead"));
     for (const int lead : rhythm::ReminderLeads)
-        ComboLead->addItem(lead == 0   ? QStringLiteral("The same day")
-                           : lead == 1 ? QStringLiteral("1 day before")
-                                       : QStringLiteral("%1 days before").arg(lead),
-                           lead);
+        ComboLead->addItem(
+            lead == 0 ? tr("The same day") : core::englishPlural(tr("%n day(s) before", nullptr, lead), lead), lead);
 
     auto* kinds = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         const auto name = rhythm::criticalKindName(kKinds[i]);
         QString caption = QString::fromLatin1(name.data(), int(name.size()));
         caption[0] = caption[0].toUpper();
-        CheckKind[i] = new QCheckBox(caption, this);
+        const char* const captions[] = {QT_TR_NOOP("Single"), QT_TR_NOOP("Double"), QT_TR_NOOP("Triple")};
+        CheckKind[i] = new QCheckBox(tr(captions[i]), this);
         CheckKind[i]->setObjectName(QStringLiteral("CheckKind_") + caption);
         kinds->addWidget(CheckKind[i]);
     }
@@ -89,19 +89,19 @@ void TFormReminders::setupWhen(QBoxLayout* layout) {
     TimeOfDay->setObjectName(QStringLiteral("TimeOfDay"));
     TimeOfDay->setDisplayFormat(QStringLiteral("HH:mm"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&How far ahead:"), ComboLead);
-    form->addRow(QStringLiteral("Which days:"), kinds);
-    form->addRow(QStringLiteral("&Time of day:"), TimeOfDay);
+    form->addRow(tr("&How far ahead:"), ComboLead);
+    form->addRow(tr("Which days:"), kinds);
+    form->addRow(tr("&Time of day:"), TimeOfDay);
     layout->addLayout(form);
 }
 
 void TFormReminders::setupCalendar(QBoxLayout* layout) {
-    CheckCalendar = new QCheckBox(QStringLiteral("&Keep a calendar file"), this);
+    CheckCalendar = new QCheckBox(tr("&Keep a calendar file"), this);
     CheckCalendar->setObjectName(QStringLiteral("CheckCalendar"));
     EditCalendarPath = new QLineEdit(this);
     EditCalendarPath->setObjectName(QStringLiteral("EditCalendarPath"));
     EditCalendarPath->setReadOnly(true);
-    EditCalendarPath->setAccessibleName(QStringLiteral("Calendar file"));
+    EditCalendarPath->setAccessibleName(tr("Calendar file"));
 
     LabelStatus = new QLabel(this);
     LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
@@ -113,11 +113,11 @@ void TFormReminders::setupCalendar(QBoxLayout* layout) {
 }
 
 QLayout* TFormReminders::setupButtons() {
-    ButtonRemind = new QPushButton(QStringLiteral("&Remind me"), this);
+    ButtonRemind = new QPushButton(tr("&Remind me"), this);
     ButtonRemind->setObjectName(QStringLiteral("ButtonRemind"));
-    ButtonStop = new QPushButton(QStringLiteral("&Stop reminders"), this);
+    ButtonStop = new QPushButton(tr("&Stop reminders"), this);
     ButtonStop->setObjectName(QStringLiteral("ButtonStop"));
-    ButtonClose = new QPushButton(QStringLiteral("Close"), this);
+    ButtonClose = new QPushButton(tr("Close"), this);
     ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
     for (QPushButton* b : {ButtonRemind, ButtonStop, ButtonClose}) b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
@@ -160,17 +160,17 @@ void TFormReminders::load(const QStringList& storedProfiles) {
         itemsOf_.clear();
         const QSet<QString> ticked(s.People.begin(), s.People.end());
         QSet<QString> listed(storedProfiles.begin(), storedProfiles.end());
-        addGroup(QStringLiteral("Stored profiles"), storedProfiles, ticked);
+        addGroup(tr("Stored profiles"), storedProfiles, ticked);
         if (settings_)
             for (const profiles::PeopleGroup& g : profiles::plannerGroups(*settings_)) {
-                addGroup(QStringLiteral("Group: %1").arg(g.Name), g.Members, ticked);
+                addGroup(tr("Group: %1").arg(g.Name), g.Members, ticked);
                 for (const QString& member : g.Members) listed.insert(member);
             }
         // Whoever the settings name but no list holds any more is still reminded of until unticked.
         QStringList kept;
         for (const QString& entry : s.People)
             if (!listed.contains(entry)) kept << entry;
-        addGroup(QStringLiteral("No longer stored"), kept, ticked);
+        addGroup(tr("No longer stored"), kept, ticked);
         TreePeople->expandAll();
         if (TreePeople->topLevelItemCount() > 0) TreePeople->setCurrentItem(TreePeople->topLevelItem(0));
     }
@@ -179,7 +179,7 @@ void TFormReminders::load(const QStringList& storedProfiles) {
     TimeOfDay->setTime(QTime(s.Options.MinuteOfDay / 60, s.Options.MinuteOfDay % 60));
     CheckCalendar->setChecked(s.Calendar);
     LabelStatus->setText(TreePeople->topLevelItemCount() == 0
-                             ? QStringLiteral("No profiles are stored yet: add a person in the main window first.")
+                             ? tr("No profiles are stored yet: add a person in the main window first.")
                              : platform::reminderState(s, places_));
     TreePeople->setFocus(Qt::OtherFocusReason);
 }
@@ -219,7 +219,7 @@ void TFormReminders::apply(bool enabled) {
     if (!settings_) return;
     const profiles::ReminderSettings s = chosen(enabled);
     if (enabled && s.People.isEmpty()) {
-        LabelStatus->setText(QStringLiteral("Tick at least one person to be reminded of first."));
+        LabelStatus->setText(tr("Tick at least one person to be reminded of first."));
         return;
     }
     platform::DesktopNotifier notifier;

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <iterator>
 #include <tuple>
 
+#include "core/qt_text.h"
 #include "forms/CriticalDays.h"
 #include "forms/QuorvitAbout.h"
 #include "forms/pictures.h"
@@ -31,6 +33,7 @@
 #include "platform/metrics.h"
 #include "platform/paths.h"
 #include "platform/system_menu.h"
+#include "platform/translator.h"
 #include "profiles/ini_store.h"
 #include "profiles/profile_list.h"
 #include "rhythm/rhythms.h"
@@ -45,6 +48,9 @@ QPointer<TFormEditor> FormEditor;
 QPointer<TFormInterpret> FormInterpret;
 
 namespace {
+
+// The settings file the program opened before this window, to choose the language.
+std::unique_ptr<profiles::IniStore> adoptedSettings;
 
 constexpr int kAboutCommand = 1025;
 constexpr int kDesignClientWidth = 654;
@@ -96,10 +102,12 @@ QAction* separator(QMenu* menu, const char* name) {
 
 }  // namespace
 
+void adoptSettingsFile(std::unique_ptr<profiles::IniStore> settings) { adoptedSettings = std::move(settings); }
+
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), profileList_(new profiles::ProfileList(IniFile, this)), prefs_(IniFile) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral(" Biorhythms"));
+    setWindowTitle(tr(" Biorhythms"));
     setWindowIcon(pictureIcon(QStringLiteral(":/images/icon48.png")));
     setFont(designFont(12));
     // A sizable frame with a minimize box but no maximize box.
@@ -138,39 +146,40 @@ void TForm1::setupMenus() {
     // Made after the controls, it still comes first among the window's children, as screen readers list them.
     MainMenu1->lower();
 
-    MenuProgram = MainMenu1->addMenu(QStringLiteral("Program"));
+    MenuProgram = MainMenu1->addMenu(tr("Program"));
     MenuProgram->setObjectName(QStringLiteral("MenuProgram"));
-    MenuAddNew = menuItem(MenuProgram, "MenuAddNew", QStringLiteral("Add new profile..."));
-    MenuDelete = menuItem(MenuProgram, "MenuDelete", QStringLiteral("Delete profile..."));
+    MenuAddNew = menuItem(MenuProgram, "MenuAddNew", tr("Add new profile..."));
+    MenuDelete = menuItem(MenuProgram, "MenuDelete", tr("Delete profile..."));
     MenuSep4 = separator(MenuProgram, "MenuSep4");
-    MenuProgramDrawBio = menuItem(MenuProgram, "MenuProgramDrawBio", QStringLiteral("Draw biorhythms"));
-    MenuProgramDrawExtra = menuItem(MenuProgram, "MenuProgramDrawExtra", QStringLiteral("Draw extra* rythms"));
-    MenuProgramIterpret = menuItem(MenuProgram, "MenuProgramIterpret", QStringLiteral("Biorhythms interpretation..."));
+    MenuProgramDrawBio = menuItem(MenuProgram, "MenuProgramDrawBio", tr("Draw biorhythms"));
+    MenuProgramDrawExtra = menuItem(MenuProgram, "MenuProgramDrawExtra", tr("Draw extra* rythms"));
+    MenuProgramIterpret = menuItem(MenuProgram, "MenuProgramIterpret", tr("Biorhythms interpretation..."));
     MenuSep6 = separator(MenuProgram, "MenuSep6");
-    MenuProgramExit = menuItem(MenuProgram, "MenuProgramExit", QStringLiteral("Exit"));
+    MenuProgramExit = menuItem(MenuProgram, "MenuProgramExit", tr("Exit"));
 
-    MenuProfiles = MainMenu1->addMenu(QStringLiteral("Profiles"));
+    MenuProfiles = MainMenu1->addMenu(tr("Profiles"));
     MenuProfiles->setObjectName(QStringLiteral("MenuProfiles"));
-    MenuProfilePersonal = MenuProfiles->addMenu(QStringLiteral("Personal"));
+    MenuProfilePersonal = MenuProfiles->addMenu(tr("Personal"));
     MenuProfilePersonal->setObjectName(QStringLiteral("MenuProfilePersonal"));
     MenuSep5 = separator(MenuProfiles, "MenuSep5");
-    MenuProfileCelebrity = MenuProfiles->addMenu(QStringLiteral("Celebrity"));
+    MenuProfileCelebrity = MenuProfiles->addMenu(tr("Celebrity"));
     MenuProfileCelebrity->setObjectName(QStringLiteral("MenuProfileCelebrity"));
     PersonalGroup = new QActionGroup(this);
     PersonalGroup->setObjectName(QStringLiteral("PersonalGroup"));
     PersonalGroup->setExclusive(true);
 
-    MenuOptions = MainMenu1->addMenu(QStringLiteral("Options"));
+    MenuOptions = MainMenu1->addMenu(tr("Options"));
     MenuOptions->setObjectName(QStringLiteral("MenuOptions"));
-    MenuOptionsSize = menuItem(MenuOptions, "MenuOptionsSize", QStringLiteral("Save window's size"));
+    MenuOptionsSize = menuItem(MenuOptions, "MenuOptionsSize", tr("Save window's size"));
     MenuOptionsSize->setCheckable(true);
-    MenuOptionsPosit = menuItem(MenuOptions, "MenuOptionsPosit", QStringLiteral("Save window's position"));
+    MenuOptionsPosit = menuItem(MenuOptions, "MenuOptionsPosit", tr("Save window's position"));
     MenuOptionsPosit->setCheckable(true);
     MenuSep7 = separator(MenuOptions, "MenuSep7");
     setupRhythmMenu();
     MenuSep9 = separator(MenuOptions, "MenuSep9");
-    MenuOptionsCriticalMarks = menuItem(MenuOptions, "MenuOptionsCriticalMarks", QStringLiteral("Mark critical days"));
+    MenuOptionsCriticalMarks = menuItem(MenuOptions, "MenuOptionsCriticalMarks", tr("Mark critical days"));
     MenuOptionsCriticalMarks->setCheckable(true);
+    setupLanguageMenu();
 
     setupToolsMenu();
     MenuSep1 = MainMenu1->addAction(QStringLiteral("|"));
@@ -179,26 +188,26 @@ void TForm1::setupMenus() {
 }
 
 void TForm1::setupRhythmMenu() {
-    MenuOptionsShowRhytms = MenuOptions->addMenu(QStringLiteral("Default rhythms to show..."));
+    MenuOptionsShowRhytms = MenuOptions->addMenu(tr("Default rhythms to show..."));
     MenuOptionsShowRhytms->setObjectName(QStringLiteral("MenuOptionsShowRhytms"));
     // The option item of each rhythm in the table's order, with its caption as the menu spells it.
     const struct {
         QAction** item;
         const char* name;
         const char* caption;
-    } options[] = {{&MenuOptionsShowPhysical, "MenuOptionsShowPhysical", "Physical rhythm"},
-                   {&MenuOptionsShowEmotional, "MenuOptionsShowEmotional", "Emotional rhythm"},
-                   {&MenuOptionsShowIntellectual, "MenuOptionsShowIntellectual", "Intellectual rhythm"},
-                   {&MenuOptionsShowIntuitional, "MenuOptionsShowIntuitional", "Intuitional rhythm"},
-                   {&MenuOptionsShowSpiritual, "MenuOptionsShowSpiritual", "Spiritual rhythm"},
-                   {&MenuOptionsShowAesthetics, "MenuOptionsShowAesthetics", "Aesthetics rhytm"}};
+    } options[] = {{&MenuOptionsShowPhysical, "MenuOptionsShowPhysical", QT_TR_NOOP("Physical rhythm")},
+                   {&MenuOptionsShowEmotional, "MenuOptionsShowEmotional", QT_TR_NOOP("Emotional rhythm")},
+                   {&MenuOptionsShowIntellectual, "MenuOptionsShowIntellectual", QT_TR_NOOP("Intellectual rhythm")},
+                   {&MenuOptionsShowIntuitional, "MenuOptionsShowIntuitional", QT_TR_NOOP("Intuitional rhythm")},
+                   {&MenuOptionsShowSpiritual, "MenuOptionsShowSpiritual", QT_TR_NOOP("Spiritual rhythm")},
+                   {&MenuOptionsShowAesthetics, "MenuOptionsShowAesthetics", QT_TR_NOOP("Aesthetics rhytm")}};
     static_assert(std::size(options) == std::tuple_size_v<decltype(rhythm::Rhythms)>);
     for (const auto& rhythm : rhythm::Rhythms) {
         const auto& option = options[rhythm.Number - 1];
         // A separator parts the base rhythms from the extra ones.
         if (rhythm.Number > 1 && !rhythm.Base && rhythm::rhythmByNumber(rhythm.Number - 1).Base)
             MenuSep8 = separator(MenuOptionsShowRhytms, "MenuSep8");
-        QAction* item = menuItem(MenuOptionsShowRhytms, option.name, QLatin1String(option.caption));
+        QAction* item = menuItem(MenuOptionsShowRhytms, option.name, tr(option.caption));
         item->setCheckable(true);
         item->setChecked(rhythm.Base);
         item->setData(rhythm.Number);  // the tag: the rhythm's number and its digit in the saved setting
@@ -206,31 +215,51 @@ void TForm1::setupRhythmMenu() {
     }
 }
 
+void TForm1::setupLanguageMenu() {
+    MenuSep10 = separator(MenuOptions, "MenuSep10");
+    MenuOptionsLanguage = MenuOptions->addMenu(tr("Language"));
+    MenuOptionsLanguage->setObjectName(QStringLiteral("MenuOptionsLanguage"));
+    LanguageGroup = new QActionGroup(this);
+    LanguageGroup->setExclusive(true);
+    //: Options > Language: the language the desktop speaks.
+    QAction* desktop = menuItem(MenuOptionsLanguage, "MenuOptionsLanguage_System", tr("System"));
+    desktop->setData(platform::kSystemLanguage);
+    LanguageGroup->addAction(desktop)->setCheckable(true);
+    for (const platform::Language& l : platform::languages()) {
+        // Each language in its own name, whatever the program speaks, so it is found by those who read it.
+        QAction* item = MenuOptionsLanguage->addAction(l.nativeName);
+        item->setObjectName(QStringLiteral("MenuOptionsLanguage_") + l.code);
+        item->setData(l.code);
+        LanguageGroup->addAction(item)->setCheckable(true);
+    }
+    desktop->setChecked(true);
+}
+
 void TForm1::setupToolsMenu() {
     // Commands the program gained later live here, so the original menus keep their items as they were.
-    MenuTools = MainMenu1->addMenu(QStringLiteral("Tools"));
+    MenuTools = MainMenu1->addMenu(tr("Tools"));
     MenuTools->setObjectName(QStringLiteral("MenuTools"));
-    MenuToolsCritical = menuItem(MenuTools, "MenuToolsCritical", QStringLiteral("Critical days..."));
-    MenuToolsCompat = menuItem(MenuTools, "MenuToolsCompat", QStringLiteral("Compatibility..."));
-    MenuToolsPlanner = menuItem(MenuTools, "MenuToolsPlanner", QStringLiteral("Planner..."));
-    MenuToolsSave = menuItem(MenuTools, "MenuToolsSave", QStringLiteral("Save chart as..."));
-    MenuToolsPrint = menuItem(MenuTools, "MenuToolsPrint", QStringLiteral("Print chart..."));
-    MenuToolsReminders = menuItem(MenuTools, "MenuToolsReminders", QStringLiteral("Reminders..."));
+    MenuToolsCritical = menuItem(MenuTools, "MenuToolsCritical", tr("Critical days..."));
+    MenuToolsCompat = menuItem(MenuTools, "MenuToolsCompat", tr("Compatibility..."));
+    MenuToolsPlanner = menuItem(MenuTools, "MenuToolsPlanner", tr("Planner..."));
+    MenuToolsSave = menuItem(MenuTools, "MenuToolsSave", tr("Save chart as..."));
+    MenuToolsPrint = menuItem(MenuTools, "MenuToolsPrint", tr("Print chart..."));
+    MenuToolsReminders = menuItem(MenuTools, "MenuToolsReminders", tr("Reminders..."));
     // Nothing to save or print before a chart has been drawn.
     MenuToolsSave->setEnabled(false);
     MenuToolsPrint->setEnabled(false);
 }
 
 void TForm1::setupHelpMenu() {
-    MenuHelp = MainMenu1->addMenu(QStringLiteral("Help"));
+    MenuHelp = MainMenu1->addMenu(tr("Help"));
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
-    MenuHelpHelp = menuItem(MenuHelp, "MenuHelpHelp", QStringLiteral("Help..."));
+    MenuHelpHelp = menuItem(MenuHelp, "MenuHelpHelp", tr("Help..."));
     MenuSep2 = separator(MenuHelp, "MenuSep2");
-    MenuHelpNews = menuItem(MenuHelp, "MenuHelpNews", QStringLiteral("Software news..."));
-    MenuHelpNewVersions = menuItem(MenuHelp, "MenuHelpNewVersions", QStringLiteral("Check new versions *"));
+    MenuHelpNews = menuItem(MenuHelp, "MenuHelpNews", tr("Software news..."));
+    MenuHelpNewVersions = menuItem(MenuHelp, "MenuHelpNewVersions", tr("Check new versions *"));
     MenuSep3 = separator(MenuHelp, "MenuSep3");
-    MenuHelpDonations = menuItem(MenuHelp, "MenuHelpDonations", QStringLiteral("Donations..."));
-    MenuHelpAbout = menuItem(MenuHelp, "MenuHelpAbout", QStringLiteral("About..."));
+    MenuHelpDonations = menuItem(MenuHelp, "MenuHelpDonations", tr("Donations..."));
+    MenuHelpAbout = menuItem(MenuHelp, "MenuHelpAbout", tr("About..."));
 }
 
 void TForm1::setupShortcuts() {
@@ -282,7 +311,7 @@ void TForm1::setupCyclePanel(QWidget* client) {
     int extra = 0;
     for (const auto& r : rhythm::Rhythms) {
         const QColor colour(QRgb(r.Colour));
-        const QString name = QString::fromUtf8(r.Name.data(), int(r.Name.size()));
+        const QString name = core::translated("Rhythm", r.Name);
         if (!r.Base) {
             const int i = extra++;
             const int top = 178 + 14 * i;
@@ -292,7 +321,8 @@ void TForm1::setupCyclePanel(QWidget* client) {
             continue;
         }
         const int i = r.Number - 1;
-        QLabel* l = label(Panel2, dayLabelNames[i], QStringLiteral("Day         of %1").arg(r.Period), 8, 10 + 24 * i);
+        //: The blanks leave room for the day box drawn over them.
+        QLabel* l = label(Panel2, dayLabelNames[i], tr("Day         of %1").arg(r.Period), 8, 10 + 24 * i);
         // Grey, as the desktop writes its quiet texts, yet dark enough to read on the button face.
         setTextColor(l, readableOn(palette().color(QPalette::Disabled, QPalette::WindowText),
                                    palette().color(QPalette::Window), kQuietTextContrast));
@@ -305,7 +335,7 @@ void TForm1::setupCyclePanel(QWidget* client) {
         box->setText(QString::number(i + 2));
         box->setAlignment(Qt::AlignCenter);
         setTextColor(box, colour);
-        box->setAccessibleName(name + QStringLiteral(" day"));
+        box->setAccessibleName(tr("%1 day", "spoken name of a rhythm's cycle-day box").arg(name));
         *dayBoxes[i] = box;
         *legendShapes[i] = place(new LineShape(Panel2, colour, 2), shapeNames[i], 8, 118 + 14 * i, 26, 2);
         *legendLabels[i] = label(Panel2, legendNames[i], name, 42, 112 + 14 * i);
@@ -325,12 +355,12 @@ void TForm1::setupPersonPanel(QWidget* client) {
     Label4 = label(Panel1, "Label4", QStringLiteral("="), 224, 24);
     Label4->setFont(designFont(13, true));
     Label4->adjustSize();
-    Label5 = label(Panel1, "Label5", QStringLiteral("total days"), 244, 6);
+    Label5 = label(Panel1, "Label5", tr("total days"), 244, 6);
     Label5->setFont(designFont(11));
     Label5->adjustSize();
     Edit6 = place(new QLineEdit(Panel1), "Edit6", 240, 20, 57, 21);
     Edit6->setEnabled(false);
-    Label15 = label(Panel1, "Label15", QStringLiteral("years"), 304, 6);
+    Label15 = label(Panel1, "Label15", tr("years"), 304, 6);
     Label15->setFont(designFont(11));
     Label15->adjustSize();
     for (QLabel* l : {Label4, Label5, Label15}) setTextColor(l, Qt::black);
@@ -344,35 +374,36 @@ void TForm1::setupPersonPanel(QWidget* client) {
                               kQuietTextContrast));
         e->setPalette(p);
     }
-    Button_addnew = place(new QPushButton(QStringLiteral("add new"), Panel1), "Button_addnew", 344, 20, 57, 22);
-    Label_Sign = place(new QLabel(QStringLiteral("zodiac"), Panel1), "Label_Sign", 452, 5, 45, 13);
+    Button_addnew = place(new QPushButton(tr("add new"), Panel1), "Button_addnew", 344, 20, 57, 22);
+    Label_Sign = place(new QLabel(tr("zodiac"), Panel1), "Label_Sign", 452, 5, 45, 13);
     Label_Sign->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     signLabelPlace_ = Label_Sign->geometry();
     ImageSign = place(new PictureBox(Panel1), "ImageSign", 450, 26, 49, 49);
     ImageSign->setStretch(true);
     ImageSign->setTransparent(true);
-    ButtonAddNew = flatButton(Panel1, "ButtonAddNew", QStringLiteral(":/images/glyph_add.png"),
-                              QStringLiteral(" add new profile "), 16, 52, 28, 26);
-    ButtonDrawBio = flatButton(Panel1, "ButtonDrawBio", QString(), QStringLiteral(" draw biorhythm "), 48, 52, 57, 26);
-    ButtonDrawBio->setText(QStringLiteral("draw bio"));
-    ButtonAbout = flatButton(Panel1, "ButtonAbout", QStringLiteral(":/images/glyph_about.png"),
-                             QStringLiteral(" about "), 116, 52, 28, 26);
-    ButtonHelp = flatButton(Panel1, "ButtonHelp", QStringLiteral(":/images/glyph_help.png"), QStringLiteral(" help "),
-                            148, 52, 28, 26);
-    ButtonClose = flatButton(Panel1, "ButtonClose", QStringLiteral(":/images/glyph_close.png"),
-                             QStringLiteral(" close "), 188, 52, 28, 26);
+    ButtonAddNew = flatButton(Panel1, "ButtonAddNew", QStringLiteral(":/images/glyph_add.png"), tr(" add new profile "),
+                              16, 52, 28, 26);
+    ButtonDrawBio = flatButton(Panel1, "ButtonDrawBio", QString(), tr(" draw biorhythm "), 48, 52, 57, 26);
+    ButtonDrawBio->setText(tr("draw bio"));
+    ButtonAbout =
+        flatButton(Panel1, "ButtonAbout", QStringLiteral(":/images/glyph_about.png"), tr(" about "), 116, 52, 28, 26);
+    ButtonHelp =
+        flatButton(Panel1, "ButtonHelp", QStringLiteral(":/images/glyph_help.png"), tr(" help "), 148, 52, 28, 26);
+    ButtonClose =
+        flatButton(Panel1, "ButtonClose", QStringLiteral(":/images/glyph_close.png"), tr(" close "), 188, 52, 28, 26);
     ComboBox1 = new QComboBox(Panel1);
     ComboBox1->setEditable(false);
-    ComboBox1->setToolTip(QStringLiteral(" select profile "));
+    ComboBox1->setToolTip(tr(" select profile "));
     place(ComboBox1, "ComboBox1", 240, 54, 162, 21);
     SpeedButton1 = flatButton(Panel1, "SpeedButton1", QStringLiteral(":/images/glyph_interpret.png"),
-                              QStringLiteral(" biorhythm today's interpretation "), 408, 54, 25, 21);
+                              tr(" biorhythm today's interpretation "), 408, 54, 25, 21);
 
     // What a screen reader announces for the boxes, taken from the captions beside them.
     const std::pair<QWidget*, const char*> spoken[] = {
-        {Edit_name, "name"},   {Edit_day, "day"},   {Edit_month, "month"}, {Edit_year, "year"},
-        {Edit6, "total days"}, {Edit_age, "years"}, {ComboBox1, "profile"}};
-    for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
+        {Edit_name, QT_TR_NOOP("name")},   {Edit_day, QT_TR_NOOP("day")},     {Edit_month, QT_TR_NOOP("month")},
+        {Edit_year, QT_TR_NOOP("year")},   {Edit6, QT_TR_NOOP("total days")}, {Edit_age, QT_TR_NOOP("years")},
+        {ComboBox1, QT_TR_NOOP("profile")}};
+    for (const auto& [widget, name] : spoken) widget->setAccessibleName(tr(name));
 }
 
 void TForm1::setupTimeControls(QWidget* client) {
@@ -476,6 +507,9 @@ void TForm1::connectHandlers() {
     on(MenuToolsSave, &QAction::triggered, &TForm1::MenuToolsSaveClick);
     on(MenuToolsPrint, &QAction::triggered, &TForm1::MenuToolsPrintClick);
     on(MenuToolsReminders, &QAction::triggered, &TForm1::MenuToolsRemindersClick);
+    for (QAction* item : LanguageGroup->actions())
+        connect(item, &QAction::triggered, this,
+                [this, item] { platform::guarded([this, item] { MenuOptionsLanguageClick(item); }); });
 }
 
 void TForm1::FormCreate() {
@@ -485,7 +519,7 @@ void TForm1::FormCreate() {
     platform::getSystemMenu(this, false)->removeMenu(5);
     platform::getSystemMenu(this, false)->removeMenu(4);
     platform::getSystemMenu(this, false)->insertMenu(4, true, 0, QString());
-    platform::getSystemMenu(this, false)->insertMenu(5, false, kAboutCommand, QStringLiteral("&About..."));
+    platform::getSystemMenu(this, false)->insertMenu(5, false, kAboutCommand, tr("&About..."));
     platform::getSystemMenu(this, false)->insertMenu(6, true, 0, QString());
     dateBoxes_.fillToday();
     // The zodiac strip goes out of sight.
@@ -501,7 +535,8 @@ void TForm1::FormCreate() {
     setupShortcuts();
     // The settings file, kept open for the whole run. One that cannot be read (a FIFO, a folder) is reported; the
     // program runs on with the defaults.
-    IniFile = std::make_unique<profiles::IniStore>(platform::programFiles().settingsFile);
+    IniFile = adoptedSettings ? std::move(adoptedSettings)
+                              : std::make_unique<profiles::IniStore>(platform::programFiles().settingsFile);
     if (!IniFile->problem().isEmpty()) platform::showError(IniFile->problem());
     // Window size. The stored size is the outer one, frame included; the frame is known only once the window is on
     // the screen and framed, so the size is applied now and put right whenever the frame turns out different.
@@ -526,6 +561,9 @@ void TForm1::FormCreate() {
         if (!item->isSeparator()) item->setChecked(marks[item->data().toInt() - 1]);
     prefs_.eraseObsoleteRhythmSection();
     MenuOptionsCriticalMarks->setChecked(prefs_.get(profiles::prefs::CriticalMarks));
+    const QString language = prefs_.get(profiles::prefs::Language);
+    for (QAction* item : LanguageGroup->actions())
+        if (item->data().toString() == language) item->setChecked(true);
     // The personal profiles; the last selected one is drawn.
     LoadProfiles();
     // Without a profile the list does not take the keyboard: the first box that takes input does.
@@ -626,6 +664,25 @@ void TForm1::MenuOptionsCriticalMarksClick() {
     storeOption(prefs_, MenuOptionsCriticalMarks, profiles::prefs::CriticalMarks);
     // The marks come and go with a redraw of the person on the chart.
     if (drawn_) ButtonDrawBioClick();
+}
+
+void TForm1::MenuOptionsLanguageClick(QAction* item) {
+    const QString before = prefs_.get(profiles::prefs::Language);
+    try {
+        prefs_.set(profiles::prefs::Language, item->data().toString());
+    } catch (...) {
+        // The menu keeps showing what the file holds.
+        for (QAction* a : LanguageGroup->actions())
+            if (a->data().toString() == before) a->setChecked(true);
+        throw;
+    }
+    // The windows were laid out for their texts as they were built, so a new language waits for the next start;
+    // that is said in the new language.
+    const QString chosen = platform::chooseLanguage(item->data().toString(), QLocale::system().uiLanguages());
+    if (chosen == platform::spokenLanguage()) return;
+    platform::showMessage(platform::translatedIn(
+        chosen, platform::programFiles().translations, "Messages",
+        QT_TRANSLATE_NOOP("Messages", "The program speaks the chosen language from its next start.")));
 }
 
 bool TForm1::AppMessage(QObject* receiver, QEvent* event) {

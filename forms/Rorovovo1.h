@@ -84,6 +84,7 @@ class TForm1 : public QMainWindow {
     void setupRhythmMenu();
     void setupToolsMenu();
     void setupHelpMenu();
+    void setupLanguageMenu();
     void setupShortcuts();
     void connectHandlers();
     void watchEvents();
@@ -113,6 +114,7 @@ class TForm1 : public QMainWindow {
     // Critical days: the list window and the marks on the chart.
     void MenuToolsCriticalClick();
     void MenuOptionsCriticalMarksClick();
+    void MenuOptionsLanguageClick(QAction* item);
     void afterDraw();
     void DrawCriticalMarks();
     // What the strip's day column reads for the person drawn, as a tool tip shows it; empty before any draw.
@@ -232,6 +234,11 @@ class TForm1 : public QMainWindow {
     QAction *MenuOptionsShowPhysical, *MenuOptionsShowEmotional, *MenuOptionsShowIntellectual,
         *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
     QAction *MenuSep9, *MenuOptionsCriticalMarks;
+    // Options > Language: "System" (the desktop's), then each language in its own name; the choice is stored at once
+    // and applies at the next start.
+    QAction* MenuSep10;
+    QMenu* MenuOptionsLanguage;
+    QActionGroup* LanguageGroup;
     QMenu* MenuTools;  // our own additions, between "Options" and the divider
     QAction *MenuToolsCritical, *MenuToolsCompat, *MenuToolsPlanner, *MenuToolsSave, *MenuToolsPrint,
         *MenuToolsReminders;
@@ -270,6 +277,9 @@ class TForm1 : public QMainWindow {
 
 // The settings-file object, open from start-up to the main window's close.
 extern std::unique_ptr<profiles::IniStore> IniFile;
+// The settings file as the program opened it before the main window, to choose the language: the next main window
+// keeps it as IniFile instead of opening the file again.
+void adoptSettingsFile(std::unique_ptr<profiles::IniStore> settings);
 
 // The four windows. Each lives from its first use to the end of the run, and is cleared when its window goes.
 extern TForm1* Form1;

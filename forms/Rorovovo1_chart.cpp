@@ -173,14 +173,14 @@ void TForm1::ClearIndicator(PictureBox* image) { chart::clearIndicator(image->ca
 void TForm1::DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color) {
     const std::string hint =
         chart::drawPhaseIndicator(image->canvas(), dayNo, period, color, kInactiveBorder, kWindowText);
-    image->setToolTip(QString::fromStdString(hint));
+    image->setToolTip(core::translated("Indicator", hint));
 }
 
 void TForm1::ShowZodiacSign(double date) {
     const auto ymd = rhythm::decodeDate(date);
     const int n = rhythm::zodiacSignNumber(ymd.Month, ymd.Day);
     const auto& sign = rhythm::ZodiacSigns[n - 1];
-    Label_Sign->setText(core::qstr(sign.Name));
+    Label_Sign->setText(core::translated("Zodiac", sign.Name));
     // A name longer than the label grows it equally on both sides of its place above the picture.
     const int grow = std::max(0, textWidth(Label_Sign) - signLabelPlace_.width());
     Label_Sign->setGeometry(signLabelPlace_.adjusted(-(grow + 1) / 2, 0, (grow + 1) / 2, 0));
@@ -199,7 +199,9 @@ void TForm1::ShowZodiacSign(double date) {
     }
     picture.setDevicePixelRatio(ratio);
     ImageSign->setPicture(picture);
-    ImageSign->setToolTip(QString::fromStdString(rhythm::zodiacHint(n)));
+    //: The sign picture's hint: " aquarius : Jan 20 ~ Feb 18 ".
+    ImageSign->setToolTip(
+        tr(" %1 : %2 ").arg(core::translated("Zodiac", sign.Name), core::translated("Zodiac", sign.Dates)));
 }
 
 void TForm1::ScrollBar1Change() {

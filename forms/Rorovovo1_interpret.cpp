@@ -25,10 +25,12 @@ void TForm1::ShowInterpretation() {
 
     // The texts describe the person last drawn; the caption names whoever the name box holds now.
     interpretWindow()->showTexts(
-        QStringLiteral("     Rhythm's interpretation @  ") + QLocale().toString(now.date(), QLocale::ShortFormat) +
-            QStringLiteral("  -  for ") + Edit_name->text(),
-        core::qstr(rhythm::physicalText(physical)), core::qstr(rhythm::emotionalText(emotional)),
-        core::qstr(rhythm::intellectualText(intellectual)), birthday);
+        //: The interpretation window's caption: today's date, then the name in the name box.
+        tr("     Rhythm's interpretation @  %1  -  for %2")
+            .arg(QLocale().toString(now.date(), QLocale::ShortFormat), Edit_name->text()),
+        core::translated("Interpretation", rhythm::physicalText(physical)),
+        core::translated("Interpretation", rhythm::emotionalText(emotional)),
+        core::translated("Interpretation", rhythm::intellectualText(intellectual)), birthday);
 }
 
 TFormInterpret* TForm1::interpretWindow() {

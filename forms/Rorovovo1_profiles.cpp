@@ -111,8 +111,8 @@ void TForm1::LoadCelebrities() {
     }
     if (!celebrities) {
         platform::showMessage(
-            QStringLiteral("Data file 'Cyclomat.dat' with Celebrity names does not exist on path.\r"
-                           "Can't load extra data.. Get it from zip file, if you want it too."));
+            tr("Data file 'Cyclomat.dat' with Celebrity names does not exist on path.\r"
+               "Can't load extra data.. Get it from zip file, if you want it too."));
         return;
     }
     celebrities_ = std::move(*celebrities);
@@ -149,8 +149,8 @@ void TForm1::ComboBox1Change() {
     if (p < 0) {
         selectShownEntry();
         if (picked >= 0)
-            platform::showMessage(QStringLiteral("The profile '") + profiles::parseProfileEntry(seen).name +
-                                  QStringLiteral("' is no longer in the settings file."));
+            platform::showMessage(
+                tr("The profile '%1' is no longer in the settings file.").arg(profiles::parseProfileEntry(seen).name));
         return;
     }
     ComboBox1->setCurrentIndex(p);
@@ -161,7 +161,7 @@ void TForm1::ComboBox1Change() {
     try {
         profileList_->storeSelection(p);
     } catch (const core::WriteError& error) {
-        if (!selectionWriteReported_) unremembered = QString::fromStdString(error.what());
+        if (!selectionWriteReported_) unremembered = platform::errorText(error);
     }
     Edit_name->setText(entry.name);
     Edit_day->setText(profiles::entryDay(entry.datePart));
@@ -172,9 +172,9 @@ void TForm1::ComboBox1Change() {
     checkPersonalItem(p);
     if (!unremembered.isEmpty()) {
         selectionWriteReported_ = true;
-        platform::showError(QStringLiteral("The profile is shown, but the selection could not be remembered for the "
-                                           "next start (no more reports of this in this run). ") +
-                            unremembered);
+        platform::showError(tr("The profile is shown, but the selection could not be remembered for the "
+                               "next start (no more reports of this in this run). %1")
+                                .arg(unremembered));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "forms/Rorovovo1.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/guard.h"
 #include "platform/output_dialogs.h"
 #include "profiles/profile_list.h"
 
@@ -48,15 +49,15 @@ void TForm1::MenuToolsCompatClick() {
 void TForm1::MenuToolsSaveClick() {
     const auto doc = drawnChartDocument();
     if (!doc) return;
-    const QString base = drawn_->name.isEmpty() ? QStringLiteral("chart") : drawn_->name;
+    const QString base = drawn_->name.isEmpty() ? tr("chart", "file name of a chart without a name") : drawn_->name;
     const QString path =
-        platform::getSaveFileName(this, QStringLiteral("Save chart as"), QDir::home().filePath(base + ".png"),
-                                  QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+        platform::getSaveFileName(this, tr("Save chart as"), QDir::home().filePath(base + ".png"),
+                                  tr("PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
     if (path.isEmpty()) return;
     try {
         chart::saveChartDocument(*doc, path);
     } catch (const AppError& e) {
-        platform::showMessage(QString::fromStdString(e.what()));
+        platform::showMessage(platform::errorText(e));
     }
 }
 
@@ -83,9 +84,9 @@ void TForm1::MenuToolsPrintClick() {
     try {
         const extras::PrintOutcome outcome = platform::print(job);
         if (outcome.status == extras::PrintOutcome::Failed)
-            platform::showMessage(QStringLiteral("Unable to print on ") + outcome.printerName);
+            platform::showMessage(tr("Unable to print on %1").arg(outcome.printerName));
     } catch (const AppError& e) {
-        platform::showMessage(QString::fromStdString(e.what()));
+        platform::showMessage(platform::errorText(e));
     }
 }
 

@@ -30,7 +30,7 @@ constexpr int kOutOfView = 400;
 
 TFormEditor::TFormEditor(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormEditor"));
-    setWindowTitle(QStringLiteral("Profile editor"));
+    setWindowTitle(tr("Profile editor"));
     // A fixed dialog frame: a caption with a close box, no minimise, maximise or sizing.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(designFont(12));
@@ -47,14 +47,14 @@ void TFormEditor::createControls() {
                                                          {16, 56}});
     std::tie(Edit_name, Edit_day, Edit_month, Edit_year) = person.boxes();
     dateBoxes_ = person.date;
-    Button_addnew = pushButton(Panel_add, "Button_addnew", QStringLiteral("add new"), 120, 56);
+    Button_addnew = pushButton(Panel_add, "Button_addnew", tr("add new"), 120, 56);
 
     // Designed out of view; the main window brings the panel of the wanted mode to the left edge.
     Panel_del = place(new BevelPanel(this, BevelPanel::Style::LoweredInner), "Panel_del", 400, 0, 201, 89);
     ComboBox1 = new QComboBox(Panel_del);
     ComboBox1->setEditable(false);
     place(ComboBox1, "ComboBox1", 22, 16, 155, 21);
-    Button_delete = pushButton(Panel_del, "Button_delete", QStringLiteral("delete"), 120, 56);
+    Button_delete = pushButton(Panel_del, "Button_delete", tr("delete"), 120, 56);
 
     QWidget::setTabOrder(Edit_name, Edit_year);
     QWidget::setTabOrder(Edit_year, Edit_month);
@@ -104,18 +104,16 @@ void TFormEditor::Button_addnewClick() {
 void TFormEditor::Button_deleteClick() {
     const int p = ComboBox1->currentIndex();
     if (p < 0) {
-        platform::showMessage(QStringLiteral("No profile is selected, so nothing was deleted."));
+        platform::showMessage(tr("No profile is selected, so nothing was deleted."));
         return;
     }
     const QString name = ComboBox1->itemText(p);
-    if (platform::messageDlg(QStringLiteral("Sure to delete  '") + name + QStringLiteral("'s'  profile?"),
-                             platform::DialogKind::Confirmation,
+    if (platform::messageDlg(tr("Sure to delete  '%1's'  profile?").arg(name), platform::DialogKind::Confirmation,
                              {platform::DialogButton::Ok, platform::DialogButton::Cancel}) !=
         platform::DialogButton::Ok)
         return;
     if (!profileList().remove(p)) {
-        platform::showMessage(QStringLiteral("The profile '") + name +
-                              QStringLiteral("' is no longer in the settings file."));
+        platform::showMessage(tr("The profile '%1' is no longer in the settings file.").arg(name));
         // The list has been reloaded from the file and offers what it holds now.
         ComboBox1->setCurrentIndex(-1);
         return;

@@ -4,6 +4,7 @@
 
 #include "core/qt_text.h"
 #include "platform/clock.h"
+#include "platform/rhythm_texts.h"
 #include "rhythm/planner.h"
 
 namespace rorovovo::forms {
@@ -14,8 +15,8 @@ DayReading readDay(double birth, double date, rhythm::RhythmSet rhythms) {
     for (const rhythm::Rhythm& r : rhythm::Rhythms) {
         const std::size_t i = std::size_t(r.Number - 1);
         if (!(rhythms & (1u << i))) continue;
-        reading.rows.push_back({core::qstr(r.Name), day.Percent[i], day.Rising[i]});
-        if (day.Critical & (1u << i)) reading.critical << core::qstr(r.Name);
+        reading.rows.push_back({rhythmName(r), day.Percent[i], day.Rising[i]});
+        if (day.Critical & (1u << i)) reading.critical << rhythmName(r);
     }
     return reading;
 }
@@ -25,12 +26,15 @@ QString dayReadingText(const DayReading& reading) {
     QStringList lines{locale.toString(reading.date, QStringLiteral("ddd ")) +
                       locale.toString(reading.date, QLocale::ShortFormat)};
     for (const DayReading::Row& row : reading.rows)
-        lines << QStringLiteral("%1 %2 % %3")
+        //: A rhythm, its percentage and which way it goes: "Physical 87 % rising".
+        lines << QCoreApplication::translate("DayReading", "%1 %2 % %3")
                      .arg(row.rhythm)
                      .arg(row.percent)
-                     .arg(row.rising ? QStringLiteral("rising") : QStringLiteral("falling"));
+                     .arg(row.rising ? QCoreApplication::translate("DayReading", "rising")
+                                     : QCoreApplication::translate("DayReading", "falling"));
     if (!reading.critical.isEmpty())
-        lines << QStringLiteral("Critical: %1").arg(reading.critical.join(QStringLiteral(", ")));
+        lines << QCoreApplication::translate("DayReading", "Critical: %1")
+                     .arg(reading.critical.join(QCoreApplication::translate("DayReading", ", ", "between names")));
     return lines.join(QLatin1Char('\n'));
 }
 

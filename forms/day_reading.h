@@ -4,9 +4,15 @@
 #include <QList>
 #include <QString>
 
+#include "platform/rhythm_texts.h"
 #include "rhythm/critical.h"
 
 namespace rorovovo::forms {
+
+using platform::criticalKindNote;
+using platform::kindName;
+using platform::rhythmName;
+using platform::rhythmNames;
 
 // What one day of a person's chart reads: each rhythm's percentage (100 sin 2 pi n / P, as the planner has it) with
 // its direction, and the rhythms critical that day, for the rhythms on the chart.

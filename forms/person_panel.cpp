@@ -33,10 +33,11 @@ QLineEdit* dateBox(QWidget* parent, const QString& name, QPoint place_, int widt
 
 PersonPanel PersonPanel::create(QWidget* parent, const Layout& layout) {
     PersonPanel panel;
-    const char* const texts[] = {"name", "day", "month", "year"};
+    const char* const texts[] = {QT_TRANSLATE_NOOP("PersonPanel", "name"), QT_TRANSLATE_NOOP("PersonPanel", "day"),
+                                 QT_TRANSLATE_NOOP("PersonPanel", "month"), QT_TRANSLATE_NOOP("PersonPanel", "year")};
     for (std::size_t i = 0; i < panel.captions.size(); ++i)
-        panel.captions[i] = place(new QLabel(QLatin1String(texts[i]), parent), layout.captionNames[i],
-                                  layout.captionPlaces[i].x(), layout.captionPlaces[i].y());
+        panel.captions[i] = place(new QLabel(QCoreApplication::translate("PersonPanel", texts[i]), parent),
+                                  layout.captionNames[i], layout.captionPlaces[i].x(), layout.captionPlaces[i].y());
     const QString suffix = QLatin1String(layout.suffix);
     const QRect& n = layout.nameBox;
     panel.name = place(new QLineEdit(parent), (QStringLiteral("Edit_name") + suffix).toLatin1().constData(), n.x(),
@@ -62,7 +63,7 @@ bool DateBoxes::anyEmpty() const { return day->text().isEmpty() || month->text()
 bool DateBoxes::check() const {
     if (rhythm::checkBirthDate(day->text().toStdString(), month->text().toStdString(), year->text().toStdString()))
         return true;
-    platform::showMessage(core::qstr(rhythm::InvalidBirthDateMessage));
+    platform::showMessage(core::translated("Messages", rhythm::InvalidBirthDateMessage));
     day->setFocus(Qt::OtherFocusReason);
     return false;
 }

@@ -6,9 +6,12 @@
 
 #include "forms/Rorovovo1.h"
 #include "forms/pictures.h"
+#include "platform/paths.h"
 #include "platform/reminder_check.h"
 #include "platform/startup.h"
+#include "platform/translator.h"
 #include "profiles/ini_store.h"
+#include "profiles/preferences.h"
 
 namespace rorovovo::forms {
 
@@ -36,6 +39,15 @@ class FirstPaint : public QObject {
 
 }  // namespace
 
+void installProgramLanguage() {
+    // The language is the settings file's choice, so the file is opened before the first window; the main window
+    // keeps it open from then on.
+    const platform::ProgramFiles files = platform::programFiles();
+    auto settings = std::make_unique<profiles::IniStore>(files.settingsFile);
+    platform::installTranslators(profiles::Preferences(settings).get(profiles::prefs::Language), files.translations);
+    adoptSettingsFile(std::move(settings));
+}
+
 TForm1* createProgramWindows() {
     // The About box, the editor and the interpretation window stay hidden until asked for, so they are made then.
     return new TForm1;
@@ -48,6 +60,7 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ROROVOVO_APP_ID));
     app.setQuitOnLastWindowClosed(false);
+    installProgramLanguage();
     helper.waitForFonts();
     TForm1* main = createProgramWindows();
     main->setAttribute(Qt::WA_DeleteOnClose);

@@ -13,6 +13,10 @@ class TForm1;
 // from then on. Tests and benchmarks start their windows through this too, so they run what the program runs.
 TForm1* createProgramWindows();
 
+// Before the first window: the translations of the language the settings file chooses (or the desktop's), the
+// file then kept for the main window. Tests call it to start in a language as the program does.
+void installProgramLanguage();
+
 // The whole program: the application, the main window, then the event loop until the main window
 // closes. onShown, when given, runs once the main window has been shown and painted for the first time.
 int runProgram(int argc, char** argv, std::function<void(QWidget* mainWindow)> onShown = {});

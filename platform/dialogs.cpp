@@ -1,6 +1,7 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -19,11 +20,11 @@ DialogHandler& handler() {
 QString titleFor(DialogKind kind) {
     switch (kind) {
         case DialogKind::Warning:
-            return QStringLiteral("Warning");
+            return QCoreApplication::translate("Dialogs", "Warning");
         case DialogKind::Information:
-            return QStringLiteral("Information");
+            return QCoreApplication::translate("Dialogs", "Information");
         case DialogKind::Confirmation:
-            return QStringLiteral("Confirm");
+            return QCoreApplication::translate("Dialogs", "Confirm");
         case DialogKind::Plain:
         case DialogKind::Error:
             break;

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QString>
 #include <exception>
 #include <utility>
 
 #include "platform/dialogs.h"
 
 namespace rorovovo::platform {
+
+// A failure's message in the language the program speaks (AppError's marked messages; any other as it is).
+QString errorText(const std::exception& error);
 
 // Shows the error box for a failure that escaped a handler. The program runs on.
 void reportUncaught(const std::exception& error);

@@ -1,5 +1,6 @@
 #include "platform/help.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "platform/dialogs.h"
@@ -16,7 +17,7 @@ void showHelp(const QString& helpFile, const QString& guideFile) {
     // A desktop without a viewer for compiled help gets the same guide as plain text, without a message,
     // unless there is no text guide either.
     const bool hasTextFile = QFileInfo(guideFile).isFile();
-    if (!hasHelpFile || !hasTextFile) showMessage(QStringLiteral("Help file not found"));
+    if (!hasHelpFile || !hasTextFile) showMessage(QCoreApplication::translate("Messages", "Help file not found"));
     if (hasTextFile) shellOpen(guideFile);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/notifications.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QVariantMap>
 
@@ -26,13 +27,15 @@ QString DesktopNotifier::problem() {
     if (asked_) return problem_;
     asked_ = true;
     if (!bus_.isConnected()) {
-        problem_ = QStringLiteral("No session bus: the desktop's notifications cannot be reached (%1).")
+        problem_ = QCoreApplication::translate("Reminders",
+                                               "No session bus: the desktop's notifications cannot be reached (%1).")
                        .arg(bus_.lastError().message());
         return problem_;
     }
     const QDBusMessage reply = call(bus_, QStringLiteral("GetCapabilities"));
     if (reply.type() != QDBusMessage::ReplyMessage) {
-        problem_ = QStringLiteral("No notification service answers on the session bus (%1).").arg(reply.errorMessage());
+        problem_ = QCoreApplication::translate("Reminders", "No notification service answers on the session bus (%1).")
+                       .arg(reply.errorMessage());
         return problem_;
     }
     markup_ = reply.arguments().value(0).toStringList().contains(QStringLiteral("body-markup"));
@@ -48,7 +51,8 @@ bool DesktopNotifier::notify(const QString& summary, const QString& body) {
                                     {QStringLiteral("Rorovovo"), 0u, QStringLiteral(ROROVOVO_APP_ID), summary,
                                      markup_ ? body.toHtmlEscaped() : body, QStringList(), hints, -1});
     if (reply.type() == QDBusMessage::ReplyMessage) return true;
-    problem_ = QStringLiteral("The notification service did not take the reminder (%1).").arg(reply.errorMessage());
+    problem_ = QCoreApplication::translate("Reminders", "The notification service did not take the reminder (%1).")
+                   .arg(reply.errorMessage());
     return false;
 }
 

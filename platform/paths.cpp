@@ -63,6 +63,7 @@ ProgramFiles programFilesFor(const QString& executableFolder, const QProcessEnvi
     files.helpFile = readOnly + QStringLiteral("Rorovovo.chm");
     files.guideFile = readOnly + QStringLiteral("Cyclomat.txt");
     files.versionFile = cache + QStringLiteral("vitawave.xml");
+    files.translations = readOnly + QStringLiteral("translations/");
     files.shownReminders = state + QStringLiteral("Rorovovo-reminders-shown.txt");
     files.reminderCalendar = data + QStringLiteral("Rorovovo-critical-days.ics");
     return files;

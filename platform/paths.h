@@ -17,6 +17,7 @@ struct ProgramFiles {
     QString helpFile;       // Rorovovo.chm, read only
     QString guideFile;      // Cyclomat.txt, the plain text guide, read only
     QString versionFile;    // vitawave.xml, the version check's short-lived download
+    QString translations;   // the folder of rorovovo_<language>.qm, read only, with its separator
     // Written by reminders only, whose folders are made when first written (preparePrivateFolder).
     QString shownReminders;    // the reminders already shown; beside the settings, or in $XDG_STATE_HOME/Rorovovo/
     QString reminderCalendar;  // the calendar of critical days; beside the executable, or in $XDG_DATA_HOME/Rorovovo/

@@ -1,5 +1,6 @@
 #include "platform/reminder_schedule.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 
 #include "core/errors.h"
 #include "core/file_ops.h"
+#include "platform/guard.h"
 #include "platform/paths.h"
 
 namespace rorovovo::platform {
@@ -50,16 +52,19 @@ QString systemctl(const SchedulePlaces& places, const QStringList& args) {
     if (!p.waitForFinished(kSystemctlTimeoutMs)) {
         p.kill();
         p.waitForFinished();
-        return QStringLiteral("systemctl --user %1 did not answer").arg(args.join(QLatin1Char(' ')));
+        return QCoreApplication::translate("Reminders", "systemctl --user %1 did not answer")
+            .arg(args.join(QLatin1Char(' ')));
     }
     if (p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0) return {};
     const QString said = QString::fromLocal8Bit(p.readAllStandardError()).trimmed().section(QLatin1Char('\n'), 0, 0);
-    return said.isEmpty() ? QStringLiteral("systemctl --user %1 failed").arg(args.join(QLatin1Char(' '))) : said;
+    return said.isEmpty()
+               ? QCoreApplication::translate("Reminders", "systemctl --user %1 failed").arg(args.join(QLatin1Char(' ')))
+               : said;
 }
 
 QString removeFile(const QString& path) {
     if (!QFileInfo::exists(path) || QFile::remove(path)) return {};
-    return QStringLiteral("Unable to remove %1.").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("Reminders", "Unable to remove %1.").arg(QDir::toNativeSeparators(path));
 }
 
 }  // namespace
@@ -84,7 +89,7 @@ ScheduleOutcome installSchedule(const SchedulePlaces& places, int minuteOfDay) {
     const QString timer = scheduleName(places) + QStringLiteral(".timer");
     const QString described = QString(places.executable).replace(QLatin1Char('%'), QLatin1String("%%"));
     if (places.systemctl.isEmpty()) {
-        out.timerProblem = QStringLiteral("no systemctl on PATH");
+        out.timerProblem = QCoreApplication::translate("Reminders", "no systemctl on PATH");
     } else {
         try {
             writeFile(serviceFile(places), QStringLiteral("[Unit]\nDescription=Reminders of critical days (%1)\n\n"
@@ -97,7 +102,7 @@ ScheduleOutcome installSchedule(const SchedulePlaces& places, int minuteOfDay) {
                                              .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
                                              .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0')));
         } catch (const AppError& e) {
-            out.timerProblem = QString::fromStdString(e.what());
+            out.timerProblem = errorText(e);
         }
         // Restarted, not only started, so that a running timer takes a new time.
         for (const QStringList& args :
@@ -120,7 +125,7 @@ ScheduleOutcome installSchedule(const SchedulePlaces& places, int minuteOfDay) {
                       .arg(desktopQuoted(places.executable)));
         out.by = ScheduledBy::Autostart;
     } catch (const AppError& e) {
-        out.autostartProblem = QString::fromStdString(e.what());
+        out.autostartProblem = errorText(e);
     }
     return out;
 }
@@ -131,7 +136,8 @@ QString removeSchedule(const SchedulePlaces& places) {
         if (!places.systemctl.isEmpty()) {
             const QString off = systemctl(places, {QStringLiteral("disable"), QStringLiteral("--now"),
                                                    scheduleName(places) + QStringLiteral(".timer")});
-            if (!off.isEmpty()) problems << QStringLiteral("The timer could not be disabled (%1).").arg(off);
+            if (!off.isEmpty())
+                problems << QCoreApplication::translate("Reminders", "The timer could not be disabled (%1).").arg(off);
         }
         problems << removeFile(timerFile(places)) << removeFile(serviceFile(places));
         if (!places.systemctl.isEmpty()) systemctl(places, {QStringLiteral("daemon-reload")});

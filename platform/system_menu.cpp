@@ -1,6 +1,7 @@
 #include "platform/system_menu.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
@@ -12,10 +13,13 @@ namespace rorovovo::platform {
 namespace {
 
 QList<SystemMenu::Entry> standardEntries() {
-    return {{false, QStringLiteral("&Restore"), SC_RESTORE},    {false, QStringLiteral("&Move"), SC_MOVE},
-            {false, QStringLiteral("&Size"), SC_SIZE},          {false, QStringLiteral("Mi&nimize"), SC_MINIMIZE},
-            {false, QStringLiteral("Ma&ximize"), SC_MAXIMIZE},  {true, QString(), 0},
-            {false, QStringLiteral("&Close\tAlt+F4"), SC_CLOSE}};
+    return {{false, QCoreApplication::translate("SystemMenu", "&Restore"), SC_RESTORE},
+            {false, QCoreApplication::translate("SystemMenu", "&Move"), SC_MOVE},
+            {false, QCoreApplication::translate("SystemMenu", "&Size"), SC_SIZE},
+            {false, QCoreApplication::translate("SystemMenu", "Mi&nimize"), SC_MINIMIZE},
+            {false, QCoreApplication::translate("SystemMenu", "Ma&ximize"), SC_MAXIMIZE},
+            {true, QString(), 0},
+            {false, QCoreApplication::translate("SystemMenu", "&Close\tAlt+F4"), SC_CLOSE}};
 }
 
 class HookFilter : public QObject {

@@ -1,6 +1,7 @@
 #include "platform/version_check.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -89,8 +90,10 @@ QString versionFileText(const QByteArray& contents) {
 
 void checkForNewVersion(const VersionCheck& check) {
     if (!fetch(check)) {
-        messageDlg(QStringLiteral("Error downloading file \"") + lastUrlPart(check.fallbackUrl) +
-                       QStringLiteral("\" for version check.\rPlease check your internet connection and/or firewall.."),
+        messageDlg(QCoreApplication::translate("Messages",
+                                               "Error downloading file \"%1\" for version check.\rPlease check your "
+                                               "internet connection and/or firewall..")
+                       .arg(lastUrlPart(check.fallbackUrl)),
                    DialogKind::Warning, {DialogButton::Ok});
         return;
     }
@@ -101,13 +104,17 @@ void checkForNewVersion(const VersionCheck& check) {
     const int remote = toNumber(candidate);
     const int local = toNumber(running);
     if (remote > local)
-        messageDlg(QStringLiteral("There is a *new* version of this freeware available !\r\rPlease go to our freeware "
-                                  "web page and download it,\rand replace the existing one by the new version."),
-                   DialogKind::Information, {DialogButton::Ok});
+        messageDlg(
+            QCoreApplication::translate("Messages",
+                                        "There is a *new* version of this freeware available !\r\rPlease go to "
+                                        "our freeware web page and download it,\rand replace the existing one by "
+                                        "the new version."),
+            DialogKind::Information, {DialogButton::Ok});
     else
         messageDlg(
-            QStringLiteral("You have the most recent version of this freeware..\rBut keep checking, as this is updated "
-                           "regularly!"),
+            QCoreApplication::translate("Messages",
+                                        "You have the most recent version of this freeware..\rBut keep checking, as "
+                                        "this is updated regularly!"),
             DialogKind::Information, {DialogButton::Ok});
 }
 

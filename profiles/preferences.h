@@ -37,6 +37,8 @@ inline constexpr IntPreference WinLeft{"WinLeft"};
 // One "0" or "1" per rhythm, in menu order.
 inline constexpr TextPreference Rhytms{"Rhytms", rhythm::DefaultRhytmsValue.data()};
 inline constexpr BoolPreference CriticalMarks{"CriticalMarks", false};  // triangles at the critical days
+// The language the program speaks ("de", "pt_BR"); empty (or missing) follows the desktop's.
+inline constexpr TextPreference Language{"Language", ""};
 
 // The critical-days window: its size, and the rhythms it lists, one "0" or "1" each as for Rhytms (all at first).
 inline constexpr char CriticalDaysSection[] = "CriticalDays";

@@ -1,5 +1,7 @@
 #include "profiles/profile_entry.h"
 
+#include <QCoreApplication>
+
 #include "profiles/ini_store.h"
 #include "rhythm/dates.h"
 
@@ -27,11 +29,12 @@ QString buildProfileEntry(const QString& name, int day, int month, int year) {
 
 QString unstorableReason(const QString& name, const QString& entry) {
     if (name.contains(QLatin1Char('|')))
-        return QStringLiteral(
-            "A name cannot contain the character '|', which separates it from the date. "
-            "Nothing was stored.");
+        return QCoreApplication::translate("Messages",
+                                           "A name cannot contain the character '|', which separates it from the date. "
+                                           "Nothing was stored.");
     if (entry.size() > IniStore::kMaxValueLength)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Messages",
                    "The name is too long: a stored profile holds at most %1 characters of name. "
                    "Nothing was stored.")
             .arg(IniStore::kMaxValueLength - (entry.size() - name.size()));

@@ -1,5 +1,6 @@
 #include "profiles/profile_list.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -129,7 +130,8 @@ ProfileList::Added ProfileList::addProfile(const QString& name, int day, int mon
     // Another copy may have stored the name since this list was loaded.
     refresh();
     if (find(trimmedProfileName(name)) >= 0)
-        return {-1, QStringLiteral("The name you are trying to add already exists on the database..")};
+        return {-1, QCoreApplication::translate("Messages",
+                                                "The name you are trying to add already exists on the database..")};
     return {add(entry), {}};
 }
 

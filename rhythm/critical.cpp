@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "core/errors.h"
+#include "core/marked_text.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
 
@@ -51,11 +52,11 @@ double wholeDay(double value) {
 std::string_view criticalKindName(CriticalKind kind) {
     switch (kind) {
         case CriticalKind::Single:
-            return "single";
+            return QT_TRANSLATE_NOOP("CriticalKind", "single");
         case CriticalKind::Double:
-            return "double";
+            return QT_TRANSLATE_NOOP("CriticalKind", "double");
         case CriticalKind::Triple:
-            return "triple";
+            return QT_TRANSLATE_NOOP("CriticalKind", "triple");
         case CriticalKind::None:
             break;
     }

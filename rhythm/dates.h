@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/marked_text.h"
+
 namespace rorovovo::rhythm {
 
 // A date value counts days from 30 December 1899 (day 0); the fraction is the time of day.
@@ -44,8 +46,8 @@ std::string formatDate(double value);
 std::string isoDate(double value);
 
 // Message shown when the three birth-date boxes do not form a date; "\r" breaks the line in the message box.
-inline constexpr std::string_view InvalidBirthDateMessage =
-    "Sorry, but the 'Birthday Date' you supplied is not a valid Date.\rPlease go back and correct it...";
+inline constexpr std::string_view InvalidBirthDateMessage = QT_TRANSLATE_NOOP(
+    "Messages", "Sorry, but the 'Birthday Date' you supplied is not a valid Date.\rPlease go back and correct it...");
 
 // Checks the texts of the day, month and year boxes. A text that is not an integer, or numbers that do not form
 // a valid date, give false. A number outside 0..65535 is not a typing slip the message covers (only a pasted minus

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/marked_text.h"
 #include "rhythm/dates.h"
 
 namespace rorovovo::rhythm {
@@ -91,16 +92,22 @@ std::string rhythmNames(RhythmSet rhythms) {
 }
 
 std::string criticalDaySummary(const CriticalDay& day, std::string_view name) {
-    std::string summary = day.Kind == CriticalKind::Triple   ? "Triple critical day: "
-                          : day.Kind == CriticalKind::Double ? "Double critical day: "
-                                                             : "Critical day: ";
-    summary += rhythmNames(day.Rhythms);
-    if (!name.empty()) {
-        summary += " (";
-        summary += name;
-        summary += ')';
+    std::string names;
+    for (const Rhythm& r : Rhythms) {
+        if (!(day.Rhythms & (1u << (r.Number - 1)))) continue;
+        if (!names.empty()) names += core::translatedText("DayReading", ", ");
+        names += core::translatedText("Rhythm", std::string(r.Name).c_str());
     }
-    return summary;
+    const std::string summary = core::filled(
+        core::translatedText(
+            "Calendar", day.Kind == CriticalKind::Triple   ? QT_TRANSLATE_NOOP("Calendar", "Triple critical day: %1")
+                        : day.Kind == CriticalKind::Double ? QT_TRANSLATE_NOOP("Calendar", "Double critical day: %1")
+                                                           : QT_TRANSLATE_NOOP("Calendar", "Critical day: %1")),
+        {names});
+    //: A calendar event's summary, then whose critical day it is.
+    return name.empty() ? summary
+                        : core::filled(core::translatedText("Calendar", QT_TRANSLATE_NOOP("Calendar", "%1 (%2)")),
+                                       {summary, name});
 }
 
 std::string criticalDaysCalendar(const std::vector<CriticalDay>& days, std::string_view name, double birth,

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/marked_text.h"
+
 namespace rorovovo::rhythm {
 
 // One run of consecutive cycle days sharing a text.
@@ -23,7 +25,7 @@ std::string_view physicalText(int day);
 std::string_view emotionalText(int day);
 std::string_view intellectualText(int day);
 
-inline constexpr std::string_view BirthdayGreeting = "By the way: HAPPY BIRTHDAY!";
+inline constexpr std::string_view BirthdayGreeting = QT_TRANSLATE_NOOP("Interpretation", "By the way: HAPPY BIRTHDAY!");
 
 // True when now falls on the birthday: same day and month, any year and time of day. Someone born on 29 February
 // celebrates on 28 February in common years. Date values outside the calendar throw RangeError.

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/errors.h"
+#include "core/marked_text.h"
 #include "rhythm/dates.h"
 #include "rhythm/daycount.h"
 #include "rhythm/icalendar.h"
@@ -164,10 +165,16 @@ std::vector<RankedDay> worstDays(const PlanTable& table, std::size_t count) {
 }
 
 std::string planCsv(const PlanTable& table, const std::vector<PlanMember>& members) {
-    std::string out = "Name,Birth date,Date";
+    const auto text = [](const char* marked) { return core::translatedText("Calendar", marked); };
+    // The headings a spreadsheet shows; the rows hold names and kinds in the same language.
+    std::string out = csvField(text(QT_TRANSLATE_NOOP("Calendar", "Name"))) + "," +
+                      csvField(text(QT_TRANSLATE_NOOP("Calendar", "Birth date"))) + "," +
+                      csvField(text(QT_TRANSLATE_NOOP("Calendar", "Date")));
     for (const Rhythm& r : Rhythms)
-        if (table.Rhythms[std::size_t(r.Number - 1)]) out += "," + std::string(r.Name);
-    out += ",Critical rhythms,Kind\r\n";
+        if (table.Rhythms[std::size_t(r.Number - 1)])
+            out += "," + csvField(core::translatedText("Rhythm", std::string(r.Name).c_str()));
+    out += "," + csvField(text(QT_TRANSLATE_NOOP("Calendar", "Critical rhythms"))) + "," +
+           csvField(text(QT_TRANSLATE_NOOP("Calendar", "Kind"))) + "\r\n";
     for (int m = 0; m < table.Members; ++m) {
         const PlanMember& member = members[std::size_t(m)];
         const std::string head = csvField(member.Name) + "," + isoDate(member.Birth) + ",";
@@ -177,8 +184,14 @@ std::string planCsv(const PlanTable& table, const std::vector<PlanMember>& membe
             for (const Rhythm& r : Rhythms)
                 if (table.Rhythms[std::size_t(r.Number - 1)])
                     out += "," + std::to_string(day.Percent[std::size_t(r.Number - 1)]);
-            out += "," + csvField(rhythmNames(table.critical(m, d))) + ",";
-            out += criticalKindName(table.kind(m, d));
+            std::string names;
+            for (const Rhythm& r : Rhythms)
+                if (table.critical(m, d) & (1u << (r.Number - 1)))
+                    names += (names.empty() ? "" : core::translatedText("DayReading", ", ")) +
+                             core::translatedText("Rhythm", std::string(r.Name).c_str());
+            out += "," + csvField(names) + ",";
+            if (const auto kind = criticalKindName(table.kind(m, d)); !kind.empty())
+                out += csvField(core::translatedText("CriticalKind", std::string(kind).c_str()));
             out += "\r\n";
         }
     }
@@ -194,18 +207,26 @@ std::string bestDaysCalendar(const std::vector<RankedDay>& days, const std::vect
     for (const std::string& e : entries) identity += e + "\n";
     const std::string key = stableKey(identity);
 
+    const auto text = [](const char* marked) { return core::translatedText("Calendar", marked); };
     std::string who = group;
     if (who.empty()) {
         for (std::size_t i = 0; i < members.size() && i < 3; ++i)
-            who += (i ? ", " : "") + (members[i].Name.empty() ? "born " + isoDate(members[i].Birth) : members[i].Name);
-        if (members.size() > 3) who += " and " + std::to_string(members.size() - 3) + " more";
+            who += (i ? core::translatedText("DayReading", ", ") : "") +
+                   (members[i].Name.empty()
+                        ? core::filled(text(QT_TRANSLATE_NOOP("Calendar", "born %1")), {isoDate(members[i].Birth)})
+                        : members[i].Name);
+        if (members.size() > 3)
+            //: The first three members' names, then how many more the group has.
+            who = core::filled(text(QT_TRANSLATE_NOOP("Calendar", "%1 and %2 more")),
+                               {who, std::to_string(members.size() - 3)});
     }
     std::vector<AllDayEvent> events;
     for (const RankedDay& day : days) {
         std::string date = isoDate(day.Date);
         date.erase(std::remove(date.begin(), date.end(), '-'), date.end());
         events.push_back({"best-" + date + "-" + key + "@rorovovo", day.Date,
-                          "Best day for " + who + ": group score " + std::to_string(day.Score)});
+                          core::filled(text(QT_TRANSLATE_NOOP("Calendar", "Best day for %1: group score %2")),
+                                       {who, std::to_string(day.Score)})});
     }
     return allDayCalendar(events, "Planner", stampUtc);
 }

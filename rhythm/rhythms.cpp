@@ -4,17 +4,18 @@
 #include <cctype>
 
 #include "core/errors.h"
+#include "core/marked_text.h"
 #include "rhythm/convert.h"
 
 namespace rorovovo::rhythm {
 
 const std::array<Rhythm, 6> Rhythms = {{
-    {1, "Physical", 23, 0xFF0000, PenStyle::Solid, true, 'P'},
-    {2, "Emotional", 28, 0xFF00FF, PenStyle::Solid, true, 'E'},
-    {3, "Intellectual", 33, 0x008000, PenStyle::Solid, true, 'I'},
-    {4, "Intuitional", 38, 0x0000FF, PenStyle::DashDotDot, true, 'N'},
-    {5, "Spiritual", 53, 0x00FFFF, PenStyle::DashDotDot, false, 'S'},
-    {6, "Aesthetics", 48, 0x808000, PenStyle::DashDotDot, false, 'A'},
+    {1, QT_TRANSLATE_NOOP("Rhythm", "Physical"), 23, 0xFF0000, PenStyle::Solid, true, 'P'},
+    {2, QT_TRANSLATE_NOOP("Rhythm", "Emotional"), 28, 0xFF00FF, PenStyle::Solid, true, 'E'},
+    {3, QT_TRANSLATE_NOOP("Rhythm", "Intellectual"), 33, 0x008000, PenStyle::Solid, true, 'I'},
+    {4, QT_TRANSLATE_NOOP("Rhythm", "Intuitional"), 38, 0x0000FF, PenStyle::DashDotDot, true, 'N'},
+    {5, QT_TRANSLATE_NOOP("Rhythm", "Spiritual"), 53, 0x00FFFF, PenStyle::DashDotDot, false, 'S'},
+    {6, QT_TRANSLATE_NOOP("Rhythm", "Aesthetics"), 48, 0x808000, PenStyle::DashDotDot, false, 'A'},
 }};
 
 const Rhythm& rhythmByNumber(int number) {

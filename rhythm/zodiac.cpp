@@ -1,22 +1,23 @@
 #include "rhythm/zodiac.h"
 
 #include "core/errors.h"
+#include "core/marked_text.h"
 
 namespace rorovovo::rhythm {
 
 const std::array<TZodiacSign, 12> ZodiacSigns = {{
-    {"aquarius", "Jan 20 ~ Feb 18", 218},
-    {"pisces", "Feb 19 ~ Mar 20", 320},
-    {"aries", "Mar 21 ~ Apr 19", 419},
-    {"taurus", "Apr 20 ~ May 20", 520},
-    {"gemini", "May 21 ~ Jun 20", 620},
-    {"cancer", "Jun 21 ~ Jul 22", 722},
-    {"leo", "Jul 23 ~ Aug 22", 822},
-    {"virgo", "Aug 23 ~ Sep 22", 922},
-    {"libra", "Sep 23 ~ Oct 22", 1022},
-    {"scorpio", "Oct 23 ~ Nov 21", 1121},
-    {"sagittarius", "Nov 22 ~ Dec 21", 1221},
-    {"capricorn", "Dec 22 ~ Jan 19", 119},
+    {QT_TRANSLATE_NOOP("Zodiac", "aquarius"), QT_TRANSLATE_NOOP("Zodiac", "Jan 20 ~ Feb 18"), 218},
+    {QT_TRANSLATE_NOOP("Zodiac", "pisces"), QT_TRANSLATE_NOOP("Zodiac", "Feb 19 ~ Mar 20"), 320},
+    {QT_TRANSLATE_NOOP("Zodiac", "aries"), QT_TRANSLATE_NOOP("Zodiac", "Mar 21 ~ Apr 19"), 419},
+    {QT_TRANSLATE_NOOP("Zodiac", "taurus"), QT_TRANSLATE_NOOP("Zodiac", "Apr 20 ~ May 20"), 520},
+    {QT_TRANSLATE_NOOP("Zodiac", "gemini"), QT_TRANSLATE_NOOP("Zodiac", "May 21 ~ Jun 20"), 620},
+    {QT_TRANSLATE_NOOP("Zodiac", "cancer"), QT_TRANSLATE_NOOP("Zodiac", "Jun 21 ~ Jul 22"), 722},
+    {QT_TRANSLATE_NOOP("Zodiac", "leo"), QT_TRANSLATE_NOOP("Zodiac", "Jul 23 ~ Aug 22"), 822},
+    {QT_TRANSLATE_NOOP("Zodiac", "virgo"), QT_TRANSLATE_NOOP("Zodiac", "Aug 23 ~ Sep 22"), 922},
+    {QT_TRANSLATE_NOOP("Zodiac", "libra"), QT_TRANSLATE_NOOP("Zodiac", "Sep 23 ~ Oct 22"), 1022},
+    {QT_TRANSLATE_NOOP("Zodiac", "scorpio"), QT_TRANSLATE_NOOP("Zodiac", "Oct 23 ~ Nov 21"), 1121},
+    {QT_TRANSLATE_NOOP("Zodiac", "sagittarius"), QT_TRANSLATE_NOOP("Zodiac", "Nov 22 ~ Dec 21"), 1221},
+    {QT_TRANSLATE_NOOP("Zodiac", "capricorn"), QT_TRANSLATE_NOOP("Zodiac", "Dec 22 ~ Jan 19"), 119},
 }};
 
 int zodiacSignNumber(int month, int day) {

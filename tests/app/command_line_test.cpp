@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "platform/file_version.h"
 #include "program_folder.h"
@@ -119,6 +120,66 @@ TEST(CommandLine, toolkitOptionAlone_opensTheWindow) {
     ASSERT_FALSE(window.isEmpty()) << program.readAllStandardError().toStdString();
     pressKey(window, QStringLiteral("ctrl+x"), env);
     EXPECT_TRUE(program.waitForFinished(10000) && program.exitCode() == 0);
+}
+
+// The help in German from a copy of the program with the tests' German texts, portable or installed, chosen by the
+// desktop or by the settings file; and from the built program once its German translation has that text.
+TEST(CommandLine, helpSpeaksTheChosenLanguage_fromEitherLayout) {
+    const QString german = QStringLiteral("Aufruf: Rorovovo [Option]"),
+                  english = QStringLiteral("Usage: Rorovovo [option]");
+    QTranslator built;
+    const bool translated = built.load(QStringLiteral(ROROVOVO_PROGRAM_DIR "/translations/rorovovo_de.qm")) &&
+                            !built
+                                 .translate("CommandLine",
+                                            "Usage: Rorovovo [option]\n"
+                                            "Without an option the program opens its window.\n\n"
+                                            "Options:\n")
+                                 .isEmpty();
+    const struct {
+        const char* name;
+        const char* layout;    // "portable", "installed", or "built" (the program folder of the build)
+        const char* language;  // LANGUAGE, or unset
+        QByteArray settings;   // Cyclomat.ini
+        bool german;
+    } cases[] = {
+        {"LANGUAGE=de", "portable", "de", {}, true},
+        {"LANGUAGE=de:fr", "installed", "de:fr", {}, true},
+        {"French first, which this copy has no file of", "portable", "fr:de", {}, false},
+        {"the settings choose", "portable", nullptr, "[Preferences]\nLanguage=de\n", true},
+        {"the settings win over the desktop", "portable", "de", "[Preferences]\nLanguage=en\n", false},
+        {"LC_ALL=C.UTF-8 alone", "portable", nullptr, {}, false},
+        {"the build's own translation", "built", "de", {}, translated},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir root;
+        const QString layout = QLatin1String(c.layout);
+        QString program = kProgram;
+        if (layout != QLatin1String("built")) {
+            const bool installed = layout == QLatin1String("installed");
+            const QString bin = root.filePath(installed ? "bin" : "."), data = installed ? "share/rorovovo" : ".";
+            program = bin + QStringLiteral("/Rorovovo");
+            ASSERT_TRUE(QDir(root.path()).mkpath(data + "/translations") && QDir(root.path()).mkpath(bin));
+            ASSERT_TRUE(QFile::copy(kProgram, program) &&
+                        QFile::copy(QStringLiteral(ROROVOVO_FIXTURE_TRANSLATIONS "/rorovovo_de.qm"),
+                                    root.filePath(data + "/translations/rorovovo_de.qm")));
+            QFile::setPermissions(program, QFile::permissions(kProgram));
+            if (!c.settings.isEmpty()) {
+                QFile ini(bin + QStringLiteral("/Cyclomat.ini"));
+                ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write(c.settings) == c.settings.size());
+            }
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("LANGUAGE"));
+        if (c.language) env.insert(QStringLiteral("LANGUAGE"), QLatin1String(c.language));
+        env.insert(QStringLiteral("HOME"), root.path());
+        env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(program, {QStringLiteral("--help")});
+        ASSERT_TRUE(p.waitForFinished(10000)) << c.name;
+        const QString first = QString::fromUtf8(p.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0);
+        EXPECT_EQ(first, c.german ? german : english) << c.name;
+    }
 }
 
 // Every file a command writes: a symbolic link is followed and stays a link; a FIFO is refused, never opened.

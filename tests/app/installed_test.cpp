@@ -124,6 +124,10 @@ TEST_F(Installed, desktopEntryMetainfoManualPageAndIconsPassTheirChecks) {
         const QImage icon(icons + QStringLiteral("%1x%1/apps/").arg(size) + kAppId + ".png");
         EXPECT_EQ(icon.size(), QSize(size, size)) << size;
     }
+    // The program's translations, where the installed program looks for them.
+    for (const QString& language : QStringLiteral(ROROVOVO_LANGUAGES).split(QLatin1Char(',')))
+        EXPECT_TRUE(QFileInfo(prefix() + "share/rorovovo/translations/rorovovo_" + language + ".qm").isFile())
+            << qPrintable(language);
     // The About box and --version read the version the executable carries; installing keeps it.
     EXPECT_EQ(rorovovo::platform::getFileVersion(prefix() + "bin/Rorovovo"), QStringLiteral("1.0.3.0"));
     EXPECT_EQ(run(prefix() + "bin/Rorovovo", {QStringLiteral("--version")}).out, QStringLiteral("Rorovovo 1.0.3.0"));

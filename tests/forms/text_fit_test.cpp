@@ -1,5 +1,6 @@
 // Every text of every window is whole and clear of the other controls, in the face the run resolves the windows'
-// font to: Liberation Sans, or the family named by ROROVOVO_TEST_FONT (DejaVu Sans in the second run).
+// font to: Liberation Sans, or the family named by ROROVOVO_TEST_FONT (DejaVu Sans in the second run); in every
+// language, from the translations the build made (a text not translated yet is measured in English).
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -7,7 +8,9 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -15,9 +18,12 @@
 #include <QStyleOptionFrame>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
+#include <QTranslator>
 
+#include "core/qt_text.h"
 #include "forms/FormCompatibility.h"
 #include "forms/widgets.h"
+#include "platform/translator.h"
 #include "rhythm/interpretation.h"
 #include "tests/forms/drawn_person.h"
 
@@ -207,16 +213,63 @@ QStringList textFaults(const QWidget* window) {
     return faults;
 }
 
-class TextFitTest : public testing::DrawnPersonTest {
+class TextFitTest : public testing::DrawnPersonTest, public ::testing::WithParamInterface<QString> {
   protected:
     static void SetUpTestSuite() {
         designFont(12);  // the windows' own substitutions first, then the face of this run in their place
         QFont::removeSubstitutions(QStringLiteral("MS Sans Serif"));
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), testFamily());
     }
+    void SetUp() override {
+        // As the program starts in the language: its translations and its dates before the first window.
+        platform::installTranslators(GetParam(), QStringLiteral(ROROVOVO_PROGRAM_DIR "/translations/"));
+        DrawnPersonTest::SetUp();
+    }
+    void TearDown() override {
+        DrawnPersonTest::TearDown();
+        for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+        QLocale::setDefault(QLocale::system());
+    }
 };
 
-TEST_F(TextFitTest, everyWindowsTexts_fitAndKeepClearOfEachOther) {
+// The keyboard mark of a caption, lower case, or nothing.
+QChar mnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// Captions of one menu, or of one window's labels and buttons, that share a keyboard mark.
+QStringList clashes(const QString& where, const QStringList& captions) {
+    QStringList faults;
+    QMap<QChar, QString> taken;
+    for (const QString& caption : captions) {
+        const QChar m = mnemonic(caption);
+        if (m.isNull()) continue;
+        if (taken.contains(m))
+            faults << where + QStringLiteral(": \"") + taken[m] + QStringLiteral("\" and \"") + caption +
+                          QStringLiteral("\" share &") + m;
+        taken.insert(m, caption);
+    }
+    return faults;
+}
+
+QStringList menuClashes(const QMenu* menu) {
+    QStringList captions, faults;
+    for (const QAction* a : menu->actions()) {
+        captions << a->text();
+        if (a->menu()) faults << menuClashes(a->menu());
+    }
+    return faults + clashes(menu->objectName(), captions);
+}
+
+TEST_P(TextFitTest, everyWindowsTexts_fitAndKeepClearOfEachOther) {
     ASSERT_EQ(QFontInfo(designFont(12)).family(), testFamily()) << "the face of this run is not installed";
     // A birthday, so the greeting shows too, and an age of three figures.
     draw(QStringLiteral("Ann"), QDate(1815, 3, 15));
@@ -246,7 +299,7 @@ TEST_F(TextFitTest, everyWindowsTexts_fitAndKeepClearOfEachOther) {
     EXPECT_EQ(windows, 6) << "main window, About, editor, interpretation, critical days, compatibility";
 }
 
-TEST_F(TextFitTest, everyZodiacName_fitsItsLabel) {
+TEST_P(TextFitTest, everyZodiacName_fitsItsLabel) {
     const QDate oneDayOfEachSign[] = {{1990, 1, 25}, {1990, 2, 25},  {1990, 3, 25},  {1990, 4, 25},
                                       {1990, 5, 25}, {1990, 6, 25},  {1990, 7, 25},  {1990, 8, 25},
                                       {1990, 9, 25}, {1990, 10, 25}, {1990, 11, 25}, {1990, 12, 25}};
@@ -263,7 +316,7 @@ TEST_F(TextFitTest, everyZodiacName_fitsItsLabel) {
     EXPECT_EQ(seen.size(), 12);
 }
 
-TEST_F(TextFitTest, everyInterpretationText_fitsItsBox) {
+TEST_P(TextFitTest, everyInterpretationText_fitsItsBox) {
     const struct {
         std::string_view (*text)(int day);
         int period;
@@ -272,12 +325,43 @@ TEST_F(TextFitTest, everyInterpretationText_fitsItsBox) {
     for (const auto& r : rhythms)
         for (int day = 0; day < r.period; ++day) {
             const std::string_view text = r.text(day);
-            box->setText(QString::fromUtf8(text.data(), int(text.size())));
+            box->setText(core::translated("Interpretation", text));
             QStringList faults;
             layOut(box, faults);
             EXPECT_TRUE(faults.isEmpty()) << qPrintable(faults.join(QLatin1Char('\n')));
         }
 }
+
+TEST_P(TextFitTest, noTwoCaptionsOfOneMenuOrWindow_shareAKeyboardMark) {
+    draw(QStringLiteral("Ann"), QDate(1815, 3, 15));
+    for (const char* tool : {"MenuToolsCritical", "MenuToolsPlanner", "MenuToolsReminders"})
+        control<QAction>(tool)->trigger();
+    QStringList faults;
+    QMenu bar;  // the menu bar's own items are one menu too
+    for (QAction* a : form->menuBar()->actions()) bar.addAction(a);
+    bar.setObjectName(QStringLiteral("MainMenu1"));
+    faults << menuClashes(&bar);
+    int windows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window == form || qobject_cast<const QMenu*>(window)) continue;
+        ++windows;
+        QStringList captions;
+        for (const QWidget* w : window->findChildren<QWidget*>()) {
+            if (const auto* l = qobject_cast<const QLabel*>(w); l && l->buddy()) captions << l->text();
+            if (const auto* b = qobject_cast<const QAbstractButton*>(w)) captions << b->text();
+        }
+        faults << clashes(window->objectName(), captions);
+    }
+    EXPECT_EQ(windows, 3) << "critical days, planner, reminders";
+    EXPECT_TRUE(faults.isEmpty()) << qPrintable(faults.join(QLatin1Char('\n')));
+}
+
+QStringList languages() {
+    return QStringList{QStringLiteral("en")} + QStringLiteral(ROROVOVO_LANGUAGES).split(QLatin1Char(','));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextFitTest, ::testing::ValuesIn(languages()),
+                         [](const auto& language) { return language.param.toStdString(); });
 
 }  // namespace
 }  // namespace rorovovo::forms

@@ -74,15 +74,16 @@ TEST_F(Tree, portableKeepsEveryFileBesideTheProgramWhateverTheEnvironment) {
     make(QStringLiteral("bin"));
     const ProgramFiles f = programFilesFor(bin(), env(root() + "config", root() + "cache"));
     EXPECT_EQ(f.layout, Layout::Portable);
-    const QStringList got = {f.settingsFile, f.celebrityFile,  f.helpFile,        f.guideFile,
-                             f.versionFile,  f.shownReminders, f.reminderCalendar};
+    const QStringList got = {f.settingsFile, f.celebrityFile,  f.helpFile,         f.guideFile,
+                             f.versionFile,  f.shownReminders, f.reminderCalendar, f.translations};
     const QStringList want = {bin() + "Cyclomat.ini",
                               bin() + "Cyclomat.dat",
                               bin() + "Rorovovo.chm",
                               bin() + "Cyclomat.txt",
                               bin() + "vitawave.xml",
                               bin() + "Rorovovo-reminders-shown.txt",
-                              bin() + "Rorovovo-critical-days.ics"};
+                              bin() + "Rorovovo-critical-days.ics",
+                              bin() + "translations/"};
     EXPECT_EQ(got, want);
     EXPECT_TRUE(prepareFolders(f));
     EXPECT_FALSE(QFileInfo::exists(root() + "config"));
@@ -112,8 +113,9 @@ TEST_F(Tree, installedReadsFromTheDataFolderAndWritesUnderTheUsersXdgFolders) {
         EXPECT_EQ(f.shownReminders, home + ".local/state/Rorovovo/Rorovovo-reminders-shown.txt") << c.name;
         EXPECT_EQ(f.reminderCalendar, home + ".local/share/Rorovovo/Rorovovo-critical-days.ics") << c.name;
         const QString data = root() + "share/rorovovo/";
-        EXPECT_EQ(QStringList({f.celebrityFile, f.helpFile, f.guideFile}),
-                  QStringList({data + "Cyclomat.dat", data + "Rorovovo.chm", data + "Cyclomat.txt"}))
+        EXPECT_EQ(
+            QStringList({f.celebrityFile, f.helpFile, f.guideFile, f.translations}),
+            QStringList({data + "Cyclomat.dat", data + "Rorovovo.chm", data + "Cyclomat.txt", data + "translations/"}))
             << c.name;
     }
 }
