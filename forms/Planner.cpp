@@ -964,7 +964,7 @@ void TFormPlanner::readSettings() {
     }
     int keys = 0;
     settings_->forEachValue(kSection, [&keys](QStringView, QStringView) { ++keys; });
-    const int count = std::min(settings_->readInteger(kSection, tr("Members"), 0), keys);
+    const int count = std::min(settings_->readInteger(kSection, QStringLiteral("Members"), 0), keys);
     QList<profiles::ProfileEntry> stored;
     for (int i = 0; i < count; ++i) {
         const QString entry = settings_->readString(kSection, QStringLiteral("Member%1").arg(i), QString());
@@ -1006,7 +1006,7 @@ void TFormPlanner::saveSettings() {
         settings_->eraseSection(kSection);
         settings_->writeInteger(kSection, QStringLiteral("Width"), width());
         settings_->writeInteger(kSection, QStringLiteral("Height"), height());
-        settings_->writeInteger(kSection, tr("Members"), int(entries_.size()));
+        settings_->writeInteger(kSection, QStringLiteral("Members"), int(entries_.size()));
         for (int i = 0; i < entries_.size(); ++i)
             settings_->writeString(kSection, QStringLiteral("Member%1").arg(i),
                                    entries_[i].name + QLatin1Char('|') + entries_[i].datePart);

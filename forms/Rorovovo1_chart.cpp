@@ -58,6 +58,10 @@ void TForm1::DrawRhythmCurve(int period, int offset) {
 void TForm1::ButtonDrawBioClick() {
     if (!CheckBirthDate()) return;
     Panel2->resize(Panel2->width(), Label9->y() + 20);
+    // The panel's edge hides the extra rhythms' legend; a script whose letters reach a line's top would still show
+    // a row of them.
+    for (QWidget* w : std::initializer_list<QWidget*>{Label16, Label17, Shape5, Shape6, Shape7, Shape8})
+        w->setVisible(false);
     // One reading of the clock for the whole drawing, so its curves and the age agree on the day at midnight.
     const double today = platform::toDateValue(platform::now());
     DrawnPerson person;
@@ -94,6 +98,8 @@ void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
     for (const auto& r : rhythm::Rhythms)
         if (!r.Base && (rhythmOption(r)->isChecked() || sender == MenuProgramDrawExtra)) drawRhythm(r, person);
     Panel2->resize(Panel2->width(), Label17->y() + 18);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label16, Label17, Shape5, Shape6, Shape7, Shape8})
+        w->setVisible(true);
     extraDrawn_ = true;
     if (drawn_) DrawCriticalMarks();
 }

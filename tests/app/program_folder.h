@@ -24,13 +24,16 @@ inline QString runTool(const QString& program, const QStringList& args, const QP
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
 
-// Every file of the built program folder but its settings file.
+// Every file of the built program folder but its settings file, and its folders (the translations).
 inline bool copyProgramFolder(const QString& from, const QString& to) {
     QDir source(from);
     for (const QString& name : source.entryList(QDir::Files)) {
         if (name == QLatin1String("Cyclomat.ini")) continue;
         if (!QFile::copy(source.filePath(name), QDir(to).filePath(name))) return false;
     }
+    for (const QString& folder : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (!QDir(to).mkdir(folder) || !copyProgramFolder(source.filePath(folder), QDir(to).filePath(folder)))
+            return false;
     QFile::setPermissions(QDir(to).filePath(QStringLiteral("Rorovovo")),
                           QFile::permissions(source.filePath(QStringLiteral("Rorovovo"))));
     return true;

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include "program_folder.h"
 #include "virtual_display.h"
@@ -336,6 +337,47 @@ TEST_P(ManagedWindow, aChartScrolledStepByStep_looksAsWhenPaintedAfresh) {
         for (int x = 0; x < afresh.width(); ++x) differing += afresh.pixel(x, y) != stepped.pixel(x, y);
     EXPECT_EQ(differing, 0);
     ASSERT_TRUE(close(window));
+}
+
+// The translation of a text as the program's translation file for `language` holds it; empty while unfinished.
+QString translated(const char* language, const QString& context, const QString& source) {
+    QFile file(
+        QStringLiteral(ROROVOVO_SOURCE_DIR "/resources/translations/rorovovo_%1.ts").arg(QLatin1String(language)));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QXmlStreamReader xml(&file);
+    QString inContext, seen;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("name")) inContext = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (xml.name() == QLatin1String("source")) seen = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (xml.name() == QLatin1String("translation") && inContext == context && seen == source)
+            return xml.attributes().hasAttribute(QStringLiteral("type")) ? QString() : xml.readElementText();
+    }
+    return {};
+}
+
+TEST_P(ManagedWindow, inGermanAndJapanese_theWindowSpeaksTheLanguageAndDrawsItsChart) {
+    writeIni("[Records]\nProfiles=1\nSelected=0\n0=Anna Smith|15.03.1958\n");
+    for (const char* language : {"de", "ja"}) {
+        const QString title =
+            translated(language, QStringLiteral("rorovovo::forms::TForm1"), QStringLiteral(" Biorhythms"));
+        ASSERT_FALSE(title.isEmpty()) << language << ": the window's caption is not translated";
+        env_.insert(QStringLiteral("LANGUAGE"), QLatin1String(language));
+        program_.setProcessEnvironment(env_);
+        program_.start(QDir(folder_.path()).filePath(QStringLiteral("Rorovovo")), {});
+        QString window;
+        waitFor([&] { return !(window = visibleWindow(QStringLiteral("^%1$").arg(title), env_)).isEmpty(); }, kSlow);
+        ASSERT_FALSE(window.isEmpty()) << language << ": no window titled " << title.toStdString();
+        const QPoint origin = clientOrigin(window);
+        ASSERT_GE(origin.y(), 0) << language << ": today's band not found";
+        const QImage strip = shot().copy(QRect(origin + QPoint(26, 22), QSize(509, 181)));
+        int curve = 0;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x) curve += (strip.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+        EXPECT_GT(curve, 100) << language << ": no physical curve in the chart";
+        ASSERT_TRUE(close(window)) << language;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, ManagedWindow, ::testing::Values(Desk::Bare, Desk::Openbox),
