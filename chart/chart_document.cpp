@@ -59,7 +59,8 @@ ChartDocument makeChartDocument(const std::string& name, double birthDate, doubl
     const int lived = rhythm::daysLived(birthDate, now);
     for (const rhythm::Rhythm& r : rhythm::Rhythms) {
         if (!shown[r.Number - 1]) continue;
-        doc.curves.push_back({r.Period, r.Colour, r.Pen, rhythm::leftEdgeCycleDay(lived, doc.todayX, r.Period),
+        doc.curves.push_back({r.Period, rhythm::colourOf(r), rhythm::penOf(r),
+                              rhythm::leftEdgeCycleDay(lived, doc.todayX, r.Period),
                               core::utf8(core::translated("Rhythm", r.Name))});
     }
     for (int i = ((todayIndex % 7) + 7) % 7; i < days; i += 7)

@@ -1,5 +1,7 @@
 #include "chart/chart_drawing.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "chart/colors.h"
@@ -9,13 +11,38 @@
 
 namespace rorovovo::chart {
 
-void drawChartFrame(Surface& s, int todayX, int controlWidth, int controlHeight) {
+double contrastRatio(Rgb a, Rgb b) {
+    const auto luminance = [](Rgb c) {
+        const auto channel = [](unsigned v) {
+            const double x = v / 255.0;
+            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel((c >> 16) & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) + 0.0722 * channel(c & 0xFF);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Rgb onChart(Rgb colour, const ChartColours& chart) {
+    if (!chart.dark) return colour;
+    Rgb c = colour;
+    for (int share = 5; contrastRatio(c, chart.background) < 3.0 && share <= 100; share += 5) {
+        c = 0;
+        for (int shift : {16, 8, 0}) {
+            const unsigned v = (colour >> shift) & 0xFF;
+            c |= (v + (255 - v) * share / 100) << shift;
+        }
+    }
+    return c;
+}
+
+void drawChartFrame(Surface& s, int todayX, int controlWidth, int controlHeight, const ChartColours& colours) {
     const int height = s.height();
     const int axisY = height / 2;
 
-    s.setPenColor(kSilver);
+    s.setPenColor(colours.grid);
     s.setBrushStyle(BrushStyle::Solid);
-    s.setBrushColor(kWhite);
+    s.setBrushColor(colours.background);
     s.fillRect(0, 0, s.width(), height);
 
     s.moveTo(0, axisY);
@@ -32,7 +59,7 @@ void drawChartFrame(Surface& s, int todayX, int controlWidth, int controlHeight)
         s.lineTo(todayX + i, -1);
     }
 
-    s.setFontColor(kWhite);
+    s.setFontColor(colours.mark);
     s.setBrushStyle(BrushStyle::Clear);
     s.textOut(todayX + 2, height - 16, "o");
 }
@@ -64,12 +91,12 @@ void drawRhythmCurve(Surface& s, int period, int offset, int chartHeight, int ar
 }
 
 void drawPairChart(Surface& s, int todayX, int controlWidth, int controlHeight, const BaseOffsets& first,
-                   const BaseOffsets& second) {
+                   const BaseOffsets& second, const ChartColours& colours) {
     s.setPenStyle(PenStyle::Solid);
-    drawChartFrame(s, todayX, controlWidth, controlHeight);
+    drawChartFrame(s, todayX, controlWidth, controlHeight, colours);
     for (int i = 0; i < rhythm::BaseRhythmCount; ++i) {
         const rhythm::Rhythm& r = rhythm::Rhythms[i];
-        s.setPenColor(r.Colour);
+        s.setPenColor(onChart(rhythm::colourOf(r), colours));
         s.setPenStyle(PenStyle::Solid);
         drawRhythmCurve(s, r.Period, first[i], controlHeight, 0, controlWidth);
         s.setPenStyle(PenStyle::Dash);
@@ -90,17 +117,18 @@ void triangle(Surface& s, int x, int apexY, int direction) {
 
 }  // namespace
 
-void drawCriticalMark(Surface& s, int column, const std::vector<Rgb>& colours, bool multiple) {
+void drawCriticalMark(Surface& s, int column, const std::vector<Rgb>& colours, bool multiple,
+                      const ChartColours& chart) {
     const int axisY = s.height() / 2;
     const int x = Strip.DayWidth * column + Strip.DayWidth / 2;
     s.setPenStyle(PenStyle::Solid);
     int stacked = 0;
     for (const Rgb colour : colours) {
-        s.setPenColor(colour);
+        s.setPenColor(onChart(colour, chart));
         triangle(s, x, axisY + 2 + 5 * stacked++, +1);
     }
     if (multiple) {
-        s.setPenColor(kBlack);
+        s.setPenColor(chart.multipleMark);
         triangle(s, x, axisY - 2, -1);
     }
 }

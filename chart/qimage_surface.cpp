@@ -157,10 +157,11 @@ struct QImageSurface::State : detail::DrawingState {
         double c = std::cos(t0), sn = std::sin(t0);
         const QRgb color = 0xFF000000u | penColor;
         const QColor screenColor = toQColor(penColor);
-        const bool dashed = penStyle == PenStyle::DashDotDot || penStyle == PenStyle::Dash;
-        const int* pattern = penStyle == PenStyle::Dash ? detail::kDashPattern : detail::kDashDotDotPattern;
-        const int patternLength = penStyle == PenStyle::Dash ? 2 : 6;
-        int patternIndex = 0, patternLeft = pattern[0] * dot;
+        const detail::DashPattern dashes = detail::dashPattern(penStyle);
+        const bool dashed = dashes.count > 0;
+        const int* pattern = dashes.lengths;
+        const int patternLength = dashes.count;
+        int patternIndex = 0, patternLeft = dashed ? pattern[0] * dot : 0;
         QImage* image = target.image;
         uchar* bits = image ? image->bits() : nullptr;
         const qsizetype stride = image ? image->bytesPerLine() : 0;

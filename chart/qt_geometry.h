@@ -54,16 +54,36 @@ inline QRectF outlineRect(int left, int top, int right, int bottom) {
     return QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1);
 }
 
-// Dash patterns in pen widths: dash, gap, dot, gap, dot, gap; and a plain dash with its gap.
-inline constexpr int kDashDotDotPattern[] = {9, 3, 3, 3, 3, 3};
-inline constexpr int kDashPattern[] = {8, 4};
+// Dash patterns in pen widths, dash and gap alternating; none for a solid or a clear pen.
+struct DashPattern {
+    const int* lengths = nullptr;
+    int count = 0;
+};
+inline DashPattern dashPattern(PenStyle style) {
+    static constexpr int dashDotDot[] = {9, 3, 3, 3, 3, 3}, dash[] = {8, 4}, dot[] = {2, 3}, dashDot[] = {9, 3, 3, 3},
+                         longDash[] = {16, 5};
+    switch (style) {
+        case PenStyle::DashDotDot:
+            return {dashDotDot, 6};
+        case PenStyle::Dash:
+            return {dash, 2};
+        case PenStyle::Dot:
+            return {dot, 2};
+        case PenStyle::DashDot:
+            return {dashDot, 4};
+        case PenStyle::LongDash:
+            return {longDash, 2};
+        case PenStyle::Solid:
+        case PenStyle::Clear:
+            break;
+    }
+    return {};
+}
 
 // The dash pattern of a pen style on a pen; solid and clear pens keep theirs.
 inline void setDashes(QPen& pen, PenStyle style) {
-    if (style == PenStyle::DashDotDot)
-        pen.setDashPattern({std::begin(kDashDotDotPattern), std::end(kDashDotDotPattern)});
-    else if (style == PenStyle::Dash)
-        pen.setDashPattern({std::begin(kDashPattern), std::end(kDashPattern)});
+    const DashPattern d = dashPattern(style);
+    if (d.count) pen.setDashPattern(QList<qreal>(d.lengths, d.lengths + d.count));
 }
 
 // What a surface keeps between drawing calls: pen, brush, font and the current position, as a new surface starts.

@@ -14,7 +14,7 @@ TextExtent setVerticalTextFont(Surface& s, const std::string& text) {
     return {s.textWidth(text), s.textHeight(text)};
 }
 
-void drawVerticalText(Surface& s, const std::string& text, int textWidth, Rgb buttonFace, Rgb highlight) {
+void drawVerticalText(Surface& s, const std::string& text, int textWidth, Rgb buttonFace, Rgb highlight, Rgb ink) {
     FontSpec font = s.font();
     font.escapement = 900;
     s.setFont(font);
@@ -25,7 +25,7 @@ void drawVerticalText(Surface& s, const std::string& text, int textWidth, Rgb bu
     s.textOut(0, textWidth, text);
 
     s.setBrushStyle(BrushStyle::Clear);
-    s.setFontColor(kBlack);
+    s.setFontColor(ink);
     s.textOut(1, textWidth + 1, text);
 }
 

@@ -3,6 +3,6 @@
 namespace rorovovo {
 
 // How a line is drawn: by the rhythm table for each curve, and by the drawing surface for everything.
-enum class PenStyle { Solid, DashDotDot, Clear, Dash };
+enum class PenStyle { Solid, DashDotDot, Clear, Dash, Dot, DashDot, LongDash };
 
 }  // namespace rorovovo

@@ -38,7 +38,7 @@ QString colouredNames(rhythm::RhythmSet set) {
     for (const rhythm::Rhythm& r : rhythm::Rhythms)
         if (set & (1u << (r.Number - 1)))
             names << QStringLiteral("<span style=\"color:#%1\">%2</span>")
-                         .arg(r.Colour, 6, 16, QLatin1Char('0'))
+                         .arg(rhythm::colourOf(r), 6, 16, QLatin1Char('0'))
                          .arg(rhythmName(r));
     return names.join(QCoreApplication::translate("DayReading", ", ", "between names"));
 }
@@ -167,6 +167,7 @@ void TFormCritical::connectHandlers() {
     connect(DateFrom, &QDateEdit::dateChanged, this, refill);
     connect(ComboSpan, &QComboBox::currentIndexChanged, this, refill);
     for (QCheckBox* box : CheckRhythm) connect(box, &QCheckBox::toggled, this, refill);
+    connect(&colourChanges(), &ColourChanges::changed, this, refill);  // the names are written in the rhythms' colours
     onSignal(this, ButtonNextTriple, &QPushButton::clicked, &TFormCritical::ButtonNextTripleClick);
     onSignal(this, ButtonSaveCalendar, &QPushButton::clicked, &TFormCritical::ButtonSaveCalendarClick);
     connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);

@@ -99,9 +99,10 @@ void TFormCompatibility::setupFigures() {
         const rhythm::Rhythm& r = rhythm::Rhythms[i];
         const int top = 50 + 26 * i;
         auto* name = place(new QLabel(rhythmName(r), this), ("LabelRhythm_" + std::string(r.Name)).c_str(), 292, top);
-        setTextColor(name, QColor(QRgb(r.Colour)));
-        Bar[i] = place(new PercentBar(this, QColor(QRgb(r.Colour))), ("Bar_" + std::string(r.Name)).c_str(), 372, top,
-                       100, 14);
+        setRhythmColour(name, r);
+        Bar[i] = place(new PercentBar(this, QColor(QRgb(rhythm::colourOf(r)))), ("Bar_" + std::string(r.Name)).c_str(),
+                       372, top, 100, 14);
+        setRhythmColour(Bar[i], r);
         LabelPercent[i] = place(new QLabel(this), ("LabelPercent_" + std::string(r.Name)).c_str(), 478, top, 40, 16);
     }
     // The bold face is set before placing, so the caption is sized for it.
@@ -133,7 +134,7 @@ void TFormCompatibility::setupPairChart() {
     ScrollPair->raise();
     ImagePair->move(-Strip.TodayX, 0);
     ImagePair->canvas().setPenWidth(1);
-    chart::drawChartFrame(ImagePair->canvas(), Strip.TodayX, ImagePair->width(), Strip.ChartHeight);
+    chart::drawChartFrame(ImagePair->canvas(), Strip.TodayX, ImagePair->width(), Strip.ChartHeight, screenChart());
     place(new QLabel(tr("solid: first person, dashed: second person; today is the silver column"), this),
           "LabelChartNote", 10, 448);
 }
@@ -147,6 +148,7 @@ void TFormCompatibility::connectHandlers() {
     on(ListPeople, &QListWidget::itemActivated, &TFormCompatibility::ListPeopleClick);
     on(Button_compare, &QPushButton::clicked, &TFormCompatibility::Button_compareClick);
     on(ScrollPair, &QScrollBar::valueChanged, &TFormCompatibility::ScrollPairChange);
+    on(&colourChanges(), &ColourChanges::changed, &TFormCompatibility::showResult);
 }
 
 void TFormCompatibility::setFirstPerson(const DrawnPerson& person) {
@@ -271,10 +273,10 @@ void TFormCompatibility::showResult() {
     auto& canvas = ImagePair->canvas();
     if (both) {
         chart::drawPairChart(canvas, Strip.TodayX, ImagePair->width(), Strip.ChartHeight, offsetsOf(first_->second),
-                             offsetsOf(second_->second));
+                             offsetsOf(second_->second), screenChart());
     } else {
         canvas.setPenStyle(PenStyle::Solid);
-        chart::drawChartFrame(canvas, Strip.TodayX, ImagePair->width(), Strip.ChartHeight);
+        chart::drawChartFrame(canvas, Strip.TodayX, ImagePair->width(), Strip.ChartHeight, screenChart());
     }
 }
 

@@ -20,8 +20,14 @@ class PictureBox;
 // A bar filled to a percentage in one colour.
 class PercentBar : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QColor color READ color WRITE setColor)
   public:
     PercentBar(QWidget* parent, const QColor& color);
+    QColor color() const { return color_; }
+    void setColor(const QColor& color) {
+        color_ = color;
+        update();
+    }
     void setValue(int percent);
     int value() const { return value_; }
 

@@ -61,8 +61,9 @@ TFormInterpret::TFormInterpret(QWidget* parent) : QDialog(parent) {
     const char* headingNames[] = {"Label1", "Label2", "Label3"};
     for (int i = 0; i < 3; ++i) {
         const rhythm::Rhythm& r = rhythm::Rhythms[i];
-        *headings[i] =
-            heading(this, headingNames[i], core::translated("Rhythm", r.Name), 12 + 62 * i, QColor(QRgb(r.Colour)));
+        *headings[i] = heading(this, headingNames[i], core::translated("Rhythm", r.Name), 12 + 62 * i,
+                               QColor(QRgb(rhythm::colourOf(r))));
+        setRhythmColour(*headings[i], r);
     }
     Label4 = textLabel(this, "Label4", tr("physical"), 32);
     Label5 = textLabel(this, "Label5", tr("emotional"), 94);

@@ -179,6 +179,10 @@ void TForm1::setupMenus() {
     MenuSep9 = separator(MenuOptions, "MenuSep9");
     MenuOptionsCriticalMarks = menuItem(MenuOptions, "MenuOptionsCriticalMarks", tr("Mark critical days"));
     MenuOptionsCriticalMarks->setCheckable(true);
+    MenuOptionsDarkChart = menuItem(MenuOptions, "MenuOptionsDarkChart", tr("Dark chart"));
+    MenuOptionsDarkChart->setCheckable(true);
+    MenuOptionsColourBlind = menuItem(MenuOptions, "MenuOptionsColourBlind", tr("Colour-blind-safe colours"));
+    MenuOptionsColourBlind->setCheckable(true);
     setupLanguageMenu();
 
     setupToolsMenu();
@@ -310,13 +314,14 @@ void TForm1::setupCyclePanel(QWidget* client) {
     const char* extraLabelNames[] = {"Label16", "Label17"};
     int extra = 0;
     for (const auto& r : rhythm::Rhythms) {
-        const QColor colour(QRgb(r.Colour));
+        const QColor colour(QRgb(rhythm::colourOf(r)));
         const QString name = core::translated("Rhythm", r.Name);
         if (!r.Base) {
             const int i = extra++;
             const int top = 178 + 14 * i;
             *extraShapes[i][0] = place(new LineShape(Panel2, colour, 2), extraShapeNames[i][0], 8, top, 12, 2);
             *extraShapes[i][1] = place(new LineShape(Panel2, colour, 2), extraShapeNames[i][1], 22, top, 12, 2);
+            for (LineShape* shape : {*extraShapes[i][0], *extraShapes[i][1]}) setRhythmColour(shape, r);
             *extraLabels[i] = label(Panel2, extraLabelNames[i], name, 42, top - 6);
             continue;
         }
@@ -324,8 +329,7 @@ void TForm1::setupCyclePanel(QWidget* client) {
         //: The blanks leave room for the day box drawn over them.
         QLabel* l = label(Panel2, dayLabelNames[i], tr("Day         of %1").arg(r.Period), 8, 10 + 24 * i);
         // Grey, as the desktop writes its quiet texts, yet dark enough to read on the button face.
-        setTextColor(l, readableOn(palette().color(QPalette::Disabled, QPalette::WindowText),
-                                   palette().color(QPalette::Window), kQuietTextContrast));
+        setQuietTextColor(l, kQuietTextContrast);
         *dayLabels[i] = l;
         // The text comes after the font: a box made with its text lays it out at once in the toolkit's default face.
         auto* box = place(new QLineEdit(Panel2), dayBoxNames[i], 31, 8 + 24 * i, 21, 19);
@@ -334,10 +338,11 @@ void TForm1::setupCyclePanel(QWidget* client) {
         box->setFont(designFont(12));
         box->setText(QString::number(i + 2));
         box->setAlignment(Qt::AlignCenter);
-        setTextColor(box, colour);
+        setRhythmColour(box, r);
         box->setAccessibleName(tr("%1 day", "spoken name of a rhythm's cycle-day box").arg(name));
         *dayBoxes[i] = box;
         *legendShapes[i] = place(new LineShape(Panel2, colour, 2), shapeNames[i], 8, 118 + 14 * i, 26, 2);
+        setRhythmColour(*legendShapes[i], r);
         *legendLabels[i] = label(Panel2, legendNames[i], name, 42, 112 + 14 * i);
     }
     // The legend ends a few pixels short of the window's edge in any face: a wide one is drawn a little narrower.
@@ -368,11 +373,7 @@ void TForm1::setupPersonPanel(QWidget* client) {
     Edit_age->setEnabled(false);
     for (QLineEdit* e : {Edit6, Edit_age}) {
         keepTextInside(e);
-        QPalette p = e->palette();
-        p.setColor(QPalette::Disabled, QPalette::Text,
-                   readableOn(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base),
-                              kQuietTextContrast));
-        e->setPalette(p);
+        setQuietBoxText(e, kQuietTextContrast);
     }
     Button_addnew = place(new QPushButton(tr("add new"), Panel1), "Button_addnew", 344, 20, 57, 22);
     Label_Sign = place(new QLabel(tr("zodiac"), Panel1), "Label_Sign", 452, 5, 45, 13);
@@ -501,6 +502,10 @@ void TForm1::connectHandlers() {
     on(MenuHelpAbout, &QAction::triggered, &TForm1::MenuHelpAboutClick);
     on(MenuToolsCritical, &QAction::triggered, &TForm1::MenuToolsCriticalClick);
     on(MenuOptionsCriticalMarks, &QAction::triggered, &TForm1::MenuOptionsCriticalMarksClick);
+    on(MenuOptionsDarkChart, &QAction::triggered, &TForm1::MenuOptionsDarkChartClick);
+    on(MenuOptionsColourBlind, &QAction::triggered, &TForm1::MenuOptionsColourBlindClick);
+    connect(&colourChanges(), &ColourChanges::changed, this,
+            [this] { platform::guarded([this] { redrawInNewColours(); }); });
     on(ButtonAbout, &QToolButton::clicked, &TForm1::MenuHelpAboutClick);
     on(MenuToolsCompat, &QAction::triggered, &TForm1::MenuToolsCompatClick);
     on(MenuToolsPlanner, &QAction::triggered, &TForm1::MenuToolsPlannerClick);
@@ -561,6 +566,9 @@ void TForm1::FormCreate() {
         if (!item->isSeparator()) item->setChecked(marks[item->data().toInt() - 1]);
     prefs_.eraseObsoleteRhythmSection();
     MenuOptionsCriticalMarks->setChecked(prefs_.get(profiles::prefs::CriticalMarks));
+    MenuOptionsDarkChart->setChecked(prefs_.get(profiles::prefs::DarkChart));
+    MenuOptionsColourBlind->setChecked(prefs_.get(profiles::prefs::ColourBlindSafe));
+    if (MenuOptionsDarkChart->isChecked() || MenuOptionsColourBlind->isChecked()) applyColourOptions();
     const QString language = prefs_.get(profiles::prefs::Language);
     for (QAction* item : LanguageGroup->actions())
         if (item->data().toString() == language) item->setChecked(true);
@@ -664,6 +672,34 @@ void TForm1::MenuOptionsCriticalMarksClick() {
     storeOption(prefs_, MenuOptionsCriticalMarks, profiles::prefs::CriticalMarks);
     // The marks come and go with a redraw of the person on the chart.
     if (drawn_) ButtonDrawBioClick();
+}
+
+void TForm1::MenuOptionsDarkChartClick() {
+    storeOption(prefs_, MenuOptionsDarkChart, profiles::prefs::DarkChart);
+    applyColourOptions();
+}
+
+void TForm1::MenuOptionsColourBlindClick() {
+    storeOption(prefs_, MenuOptionsColourBlind, profiles::prefs::ColourBlindSafe);
+    applyColourOptions();
+}
+
+void TForm1::applyColourOptions() {
+    useDarkChart(MenuOptionsDarkChart->isChecked());
+    rhythm::usePalette(MenuOptionsColourBlind->isChecked() ? rhythm::Palette::ColourBlindSafe
+                                                           : rhythm::Palette::Design);
+    recolourAll();
+}
+
+void TForm1::redrawInNewColours() {
+    ScrollBar1Change();  // the date marker is engraved in the desktop's colours
+    if (!drawn_) {
+        DrawChartFrame();
+        return;
+    }
+    const bool extra = extraDrawn_;
+    ButtonDrawBioClick();
+    if (extra) MenuProgramDrawExtraClick(nullptr);
 }
 
 void TForm1::MenuOptionsLanguageClick(QAction* item) {

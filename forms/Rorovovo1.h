@@ -114,6 +114,11 @@ class TForm1 : public QMainWindow {
     // Critical days: the list window and the marks on the chart.
     void MenuToolsCriticalClick();
     void MenuOptionsCriticalMarksClick();
+    void MenuOptionsDarkChartClick();
+    void MenuOptionsColourBlindClick();
+    void applyColourOptions();
+    // Draws again what is drawn in the rhythms' or the chart's colours, after a change of palette or scheme.
+    void redrawInNewColours();
     void MenuOptionsLanguageClick(QAction* item);
     void afterDraw();
     void DrawCriticalMarks();
@@ -233,7 +238,7 @@ class TForm1 : public QMainWindow {
     QMenu* MenuOptionsShowRhytms;
     QAction *MenuOptionsShowPhysical, *MenuOptionsShowEmotional, *MenuOptionsShowIntellectual,
         *MenuOptionsShowIntuitional, *MenuSep8, *MenuOptionsShowSpiritual, *MenuOptionsShowAesthetics;
-    QAction *MenuSep9, *MenuOptionsCriticalMarks;
+    QAction *MenuSep9, *MenuOptionsCriticalMarks, *MenuOptionsDarkChart, *MenuOptionsColourBlind;
     // Options > Language: "System" (the desktop's), then each language in its own name; the choice is stored at once
     // and applies at the next start.
     QAction* MenuSep10;

@@ -1,4 +1,5 @@
 // The chart, the cycle-day panel, the zodiac sign, moving through time and the date boxes.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "chart/chart_drawing.h"
+#include "chart/colors.h"
 #include "chart/indicator.h"
 #include "chart/strip_geometry.h"
 #include "chart/vertical_text.h"
@@ -45,7 +47,8 @@ bool TForm1::CheckBirthDate() { return dateBoxes_.check(); }
 
 void TForm1::DrawChartFrame() {
     drawnRhythms_ = 0;
-    chart::drawChartFrame(ImageBio->canvas(), chart::Strip.TodayX, ImageBio->width(), ImageBio->height());
+    chart::drawChartFrame(ImageBio->canvas(), chart::Strip.TodayX, ImageBio->width(), ImageBio->height(),
+                          screenChart());
 }
 
 void TForm1::DrawRhythmCurve(int period, int offset) {
@@ -82,7 +85,8 @@ void TForm1::ButtonDrawBioClick() {
     for (PictureBox* image : {Image_Physical, Image_Emotional, Image_Intellectual, Image_Intuitional})
         ClearIndicator(image);
     for (const auto& r : rhythm::Rhythms)
-        if (r.Base) DrawPhaseIndicator(phaseIndicator(r), person.cycleDays[r.Number - 1], r.Period, r.Colour);
+        if (r.Base)
+            DrawPhaseIndicator(phaseIndicator(r), person.cycleDays[r.Number - 1], r.Period, rhythm::colourOf(r));
     drawn_ = person;
     extraDrawn_ = false;
     MenuToolsSave->setEnabled(true);
@@ -128,10 +132,11 @@ void TForm1::DrawCriticalMarks() {
         if (critical == 0) continue;
         colours.clear();
         for (const rhythm::Rhythm& r : rhythm::Rhythms)
-            if (critical & drawnRhythms_ & (1u << (r.Number - 1))) colours.push_back(r.Colour);
+            if (critical & drawnRhythms_ & (1u << (r.Number - 1))) colours.push_back(rhythm::colourOf(r));
         const rhythm::CriticalKind kind = rhythm::criticalKind(critical);
         chart::drawCriticalMark(ImageBio->canvas(), column, colours,
-                                kind == rhythm::CriticalKind::Double || kind == rhythm::CriticalKind::Triple);
+                                kind == rhythm::CriticalKind::Double || kind == rhythm::CriticalKind::Triple,
+                                screenChart());
     }
 }
 
@@ -149,8 +154,8 @@ void TForm1::MenuToolsCriticalClick() {
 
 void TForm1::drawRhythm(const rhythm::Rhythm& r, DrawnPerson& person) {
     auto& canvas = ImageBio->canvas();
-    canvas.setPenColor(r.Colour);
-    canvas.setPenStyle(r.Pen);
+    canvas.setPenColor(chart::onChart(rhythm::colourOf(r), screenChart()));
+    canvas.setPenStyle(rhythm::penOf(r));
     Edit6->setText(QString::number(person.daysLived));
     if (QLineEdit* box = cycleDayBox(r)) {
         const int day = rhythm::cycleDay(person.daysLived, r.Period);
@@ -234,7 +239,14 @@ void TForm1::DrawVerticalText(PictureBox* image, const QString& text) {
     // The control stands the text on end: as wide as a line is high, as high as the text is long.
     image->resize(extent.height, extent.width);
     canvas.resize(extent.height, extent.width);
-    chart::drawVerticalText(canvas, t, extent.width, buttonFace(this), kButtonHighlight);
+    // On a dark desktop the engraving turns round: a shadow under letters in the window's text colour.
+    // The application's palette, as the window's own follows a change of scheme only after this redraw.
+    if (darkWindows())
+        chart::drawVerticalText(canvas, t, extent.width,
+                                QApplication::palette().color(QPalette::Window).rgb() & 0xFFFFFF, chart::kBlack,
+                                QApplication::palette().color(QPalette::WindowText).rgb() & 0xFFFFFF);
+    else
+        chart::drawVerticalText(canvas, t, extent.width, buttonFace(this), kButtonHighlight);
 }
 
 bool TForm1::Edit_dateKeyPress(QLineEdit* sender, QChar& key) {

@@ -6,6 +6,8 @@
 
 #include "forms/Rorovovo1.h"
 #include "forms/pictures.h"
+#include "forms/widgets.h"
+#include "platform/desktop_scheme.h"
 #include "platform/paths.h"
 #include "platform/reminder_check.h"
 #include "platform/startup.h"
@@ -48,6 +50,14 @@ void installProgramLanguage() {
     adoptSettingsFile(std::move(settings));
 }
 
+void followDesktopScheme(QObject* owner) {
+    auto* scheme = new platform::DesktopScheme(owner);
+    QObject::connect(scheme, &platform::DesktopScheme::changed, owner, [](platform::ColourScheme s) {
+        platform::applyScheme(s);
+        recolourAll();
+    });
+}
+
 TForm1* createProgramWindows() {
     // The About box, the editor and the interpretation window stay hidden until asked for, so they are made then.
     return new TForm1;
@@ -61,6 +71,7 @@ int runProgram(int argc, char** argv, std::function<void(QWidget*)> onShown) {
     QGuiApplication::setDesktopFileName(QStringLiteral(ROROVOVO_APP_ID));
     app.setQuitOnLastWindowClosed(false);
     installProgramLanguage();
+    followDesktopScheme(&app);
     helper.waitForFonts();
     TForm1* main = createProgramWindows();
     main->setAttribute(Qt::WA_DeleteOnClose);

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class QObject;
 class QWidget;
 
 namespace rorovovo::forms {
@@ -16,6 +17,10 @@ TForm1* createProgramWindows();
 // Before the first window: the translations of the language the settings file chooses (or the desktop's), the
 // file then kept for the main window. Tests call it to start in a language as the program does.
 void installProgramLanguage();
+
+// From now on the windows take the desktop's colour scheme, live (a dark palette for a dark desktop). The
+// listener goes with owner.
+void followDesktopScheme(QObject* owner);
 
 // The whole program: the application, the main window, then the event loop until the main window
 // closes. onShown, when given, runs once the main window has been shown and painted for the first time.

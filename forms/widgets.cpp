@@ -1,5 +1,6 @@
 #include "forms/widgets.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QMouseEvent>
@@ -55,11 +56,90 @@ int textWidth(const QLabel* label) {
            label->width() - label->contentsRect().width();
 }
 
-void setTextColor(QWidget* widget, const QColor& color) {
+namespace {
+
+// What the user reads needs 4.5:1 on the window's background; on the designed light desktop the designed colours
+// stand as they are.
+constexpr double kTextContrast = 4.5;
+const char* const kDesignColour = "rorovovoTextColour";
+const char* const kQuietRatio = "rorovovoQuietRatio";
+const char* const kRhythm = "rorovovoRhythm";
+const char* const kQuietBoxRatio = "rorovovoQuietBoxRatio";
+
+void applyTextColor(QWidget* widget, const QColor& color) {
     QPalette p = widget->palette();
     p.setColor(QPalette::WindowText, color);
     p.setColor(QPalette::Text, color);
     widget->setPalette(p);
+}
+
+QColor windowBackground() { return QApplication::palette().color(QPalette::Window); }
+
+}  // namespace
+
+bool darkWindows() { return windowBackground().lightness() < 128; }
+
+namespace {
+bool darkChart_ = false;
+}
+
+const chart::ChartColours& screenChart() { return darkChart_ ? chart::kDarkChart : chart::kLightChart; }
+void useDarkChart(bool dark) { darkChart_ = dark; }
+
+ColourChanges& colourChanges() {
+    static ColourChanges* changes = new ColourChanges;  // lives as long as the program
+    return *changes;
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    widget->setProperty(kDesignColour, color);
+    applyTextColor(widget, darkWindows() ? readableOn(color, windowBackground(), kTextContrast) : color);
+}
+
+void setQuietTextColor(QWidget* widget, double ratio) {
+    widget->setProperty(kQuietRatio, ratio);
+    const QPalette& p = QApplication::palette();
+    applyTextColor(widget,
+                   readableOn(p.color(QPalette::Disabled, QPalette::WindowText), p.color(QPalette::Window), ratio));
+}
+
+void setQuietBoxText(QLineEdit* box, double ratio) {
+    box->setProperty(kQuietBoxRatio, ratio);
+    const QPalette& app = QApplication::palette();
+    QPalette p = box->palette();
+    p.setColor(QPalette::Disabled, QPalette::Text,
+               readableOn(app.color(QPalette::Disabled, QPalette::Text), app.color(QPalette::Disabled, QPalette::Base),
+                          ratio));
+    box->setPalette(p);
+}
+
+void setRhythmColour(QWidget* widget, const rhythm::Rhythm& r) {
+    widget->setProperty(kRhythm, r.Number);
+    const QColor colour(QRgb(rhythm::colourOf(r)));
+    if (auto* line = qobject_cast<LineShape*>(widget)) {
+        line->setColor(colour);
+        // The design's legend lines are solid (the extra rhythms' dashes are two lines); the safe palette's
+        // patterns are drawn along them.
+        line->setPen(rhythm::activePalette() == rhythm::Palette::Design ? PenStyle::Solid : rhythm::penOf(r));
+    } else if (widget->metaObject()->indexOfProperty("color") >= 0) {
+        widget->setProperty("color", colour);
+    } else {
+        setTextColor(widget, colour);
+    }
+}
+
+void recolourAll() {
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (const QVariant number = w->property(kRhythm); number.isValid())
+            setRhythmColour(w, rhythm::rhythmByNumber(number.toInt()));
+        else if (const QVariant box = w->property(kQuietBoxRatio); box.isValid())
+            setQuietBoxText(qobject_cast<QLineEdit*>(w), box.toDouble());
+        else if (const QVariant ratio = w->property(kQuietRatio); ratio.isValid())
+            setQuietTextColor(w, ratio.toDouble());
+        else if (const QVariant colour = w->property(kDesignColour); colour.isValid())
+            setTextColor(w, colour.value<QColor>());
+    }
+    emit colourChanges().changed();
 }
 
 namespace {
@@ -163,6 +243,14 @@ double contrastRatio(const QColor& a, const QColor& b) {
 
 QColor readableOn(const QColor& color, const QColor& background, double ratio) {
     QColor c = color;
+    if (background.lightness() < 128) {
+        // Mixed with white step by step: lighter() leaves black and deep colours where they are.
+        for (int share = 5; contrastRatio(c, background) < ratio && share <= 100; share += 5)
+            c = QColor::fromRgbF(color.redF() + (1 - color.redF()) * share / 100.0,
+                                 color.greenF() + (1 - color.greenF()) * share / 100.0,
+                                 color.blueF() + (1 - color.blueF()) * share / 100.0);
+        return c;
+    }
     for (int factor = 105; contrastRatio(c, background) < ratio && c != Qt::black; factor += 5)
         c = color.darker(factor);
     return c;
@@ -307,10 +395,26 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 LineShape::LineShape(QWidget* parent, const QColor& color, int penWidth)
     : QWidget(parent), color_(color), penWidth_(penWidth) {}
 
+void LineShape::setColor(const QColor& color) {
+    color_ = color;
+    update();
+}
+
+void LineShape::setPen(PenStyle pen) {
+    pen_ = pen;
+    update();
+}
+
 void LineShape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int top = (height() - penWidth_) / 2;
-    p.fillRect(0, top, width(), penWidth_, color_);
+    const chart::detail::DashPattern dashes = chart::detail::dashPattern(pen_);
+    if (dashes.count == 0) {
+        p.fillRect(0, top, width(), penWidth_, color_);
+        return;
+    }
+    for (int x = 0, i = 0; x < width(); x += dashes.lengths[i] * penWidth_, i = (i + 1) % dashes.count)
+        if (i % 2 == 0) p.fillRect(x, top, dashes.lengths[i] * penWidth_, penWidth_, color_);
 }
 
 BevelPanel::BevelPanel(QWidget* parent, Style style) : QFrame(parent), style_(style) {}

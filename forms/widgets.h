@@ -12,8 +12,10 @@
 #include <functional>
 #include <memory>
 
+#include "chart/colors.h"
 #include "chart/qimage_surface.h"
 #include "platform/guard.h"
+#include "rhythm/rhythms.h"
 
 namespace rorovovo::forms {
 
@@ -44,8 +46,31 @@ void onEvent(QObject* watched, std::function<bool(QEvent* event)> handler);
 // An integer written with at least `digits` digits, zeros in front ("%.2d", "%.4d").
 QString padded(int value, int digits);
 
-// The colour a control writes its text in.
+// The colour a control writes its text in. On a dark desktop it is lightened as far as needed to read on the
+// window's background; recolourAll() applies it again after the desktop's scheme changes.
 void setTextColor(QWidget* widget, const QColor& color);
+// The desktop's grey for quiet texts, yet dark (or light) enough to read on the window's background.
+void setQuietTextColor(QWidget* widget, double ratio);
+// The grey a disabled box writes its text in, dark (or light) enough to read on its background.
+void setQuietBoxText(QLineEdit* box, double ratio);
+// A text, legend line or bar in a rhythm's colour (a line also in its pen) of the palette in use.
+void setRhythmColour(QWidget* widget, const rhythm::Rhythm& r);
+// Applies the three above again to every control, after the palette or the desktop's scheme changed.
+void recolourAll();
+// Whether the application's windows are dark, by their background.
+bool darkWindows();
+
+// The colours the strips on screen are drawn in, the user's choice; exports and print keep the light chart.
+const chart::ChartColours& screenChart();
+void useDarkChart(bool dark);
+
+// Tells every window that draws pictures in these colours to draw them again, after recolourAll().
+class ColourChanges : public QObject {
+    Q_OBJECT
+  signals:
+    void changed();
+};
+ColourChanges& colourChanges();
 
 // The windows' font, "MS Sans Serif" where the desktop has it, else a face of the same narrow build;
 // pixelHeight is the height of a character cell.
@@ -69,7 +94,8 @@ void keepTextInside(QLineEdit* box);
 
 // The contrast ratio of two colours by their relative luminance, from 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
-// The colour, darkened only as far as needed to stand out from the background at the given ratio.
+// The colour, darkened (on a dark background: lightened) only as far as needed to stand out from the background at
+// the given ratio.
 QColor readableOn(const QColor& color, const QColor& background, double ratio = 3.0);
 
 // The chart's scroll bar. It takes the keyboard in its place of the tab order and on a click and shows that it has
@@ -130,9 +156,13 @@ class PictureBox : public QWidget {
 // A straight horizontal line of a given colour and pen width, centred in the control.
 class LineShape : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QColor color READ color WRITE setColor)
   public:
     LineShape(QWidget* parent, const QColor& color, int penWidth);
     QColor color() const { return color_; }
+    void setColor(const QColor& color);
+    // Dashes along the line, as a curve in this pen is drawn; solid by default.
+    void setPen(PenStyle pen);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -140,6 +170,7 @@ class LineShape : public QWidget {
   private:
     QColor color_;
     int penWidth_;
+    PenStyle pen_ = PenStyle::Solid;
 };
 
 // A panel with the classic raised and lowered bevels, or a single-line border.

@@ -36,7 +36,9 @@ inline constexpr IntPreference WinTop{"WinTop"};  // screen pixels of the frame'
 inline constexpr IntPreference WinLeft{"WinLeft"};
 // One "0" or "1" per rhythm, in menu order.
 inline constexpr TextPreference Rhytms{"Rhytms", rhythm::DefaultRhytmsValue.data()};
-inline constexpr BoolPreference CriticalMarks{"CriticalMarks", false};  // triangles at the critical days
+inline constexpr BoolPreference CriticalMarks{"CriticalMarks", false};      // triangles at the critical days
+inline constexpr BoolPreference DarkChart{"DarkChart", false};              // the strips on screen on dark ground
+inline constexpr BoolPreference ColourBlindSafe{"ColourBlindSafe", false};  // the safe palette and dash patterns
 // The language the program speaks ("de", "pt_BR"); empty (or missing) follows the desktop's.
 inline constexpr TextPreference Language{"Language", ""};
 

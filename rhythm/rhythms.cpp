@@ -10,13 +10,25 @@
 namespace rorovovo::rhythm {
 
 const std::array<Rhythm, 6> Rhythms = {{
-    {1, QT_TRANSLATE_NOOP("Rhythm", "Physical"), 23, 0xFF0000, PenStyle::Solid, true, 'P'},
-    {2, QT_TRANSLATE_NOOP("Rhythm", "Emotional"), 28, 0xFF00FF, PenStyle::Solid, true, 'E'},
-    {3, QT_TRANSLATE_NOOP("Rhythm", "Intellectual"), 33, 0x008000, PenStyle::Solid, true, 'I'},
-    {4, QT_TRANSLATE_NOOP("Rhythm", "Intuitional"), 38, 0x0000FF, PenStyle::DashDotDot, true, 'N'},
-    {5, QT_TRANSLATE_NOOP("Rhythm", "Spiritual"), 53, 0x00FFFF, PenStyle::DashDotDot, false, 'S'},
-    {6, QT_TRANSLATE_NOOP("Rhythm", "Aesthetics"), 48, 0x808000, PenStyle::DashDotDot, false, 'A'},
+    {1, QT_TRANSLATE_NOOP("Rhythm", "Physical"), 23, 0xFF0000, PenStyle::Solid, true, 'P', 0xD55E00, PenStyle::Solid},
+    {2, QT_TRANSLATE_NOOP("Rhythm", "Emotional"), 28, 0xFF00FF, PenStyle::Solid, true, 'E', 0xCC79A7, PenStyle::Dash},
+    {3, QT_TRANSLATE_NOOP("Rhythm", "Intellectual"), 33, 0x008000, PenStyle::Solid, true, 'I', 0x009E73, PenStyle::Dot},
+    {4, QT_TRANSLATE_NOOP("Rhythm", "Intuitional"), 38, 0x0000FF, PenStyle::DashDotDot, true, 'N', 0x0072B2,
+     PenStyle::DashDotDot},
+    {5, QT_TRANSLATE_NOOP("Rhythm", "Spiritual"), 53, 0x00FFFF, PenStyle::DashDotDot, false, 'S', 0x56B4E9,
+     PenStyle::DashDot},
+    {6, QT_TRANSLATE_NOOP("Rhythm", "Aesthetics"), 48, 0x808000, PenStyle::DashDotDot, false, 'A', 0xE69F00,
+     PenStyle::LongDash},
 }};
+
+namespace {
+Palette palette_ = Palette::Design;
+}
+
+void usePalette(Palette palette) { palette_ = palette; }
+Palette activePalette() { return palette_; }
+std::uint32_t colourOf(const Rhythm& r) { return palette_ == Palette::ColourBlindSafe ? r.SafeColour : r.Colour; }
+PenStyle penOf(const Rhythm& r) { return palette_ == Palette::ColourBlindSafe ? r.SafePen : r.Pen; }
 
 const Rhythm& rhythmByNumber(int number) {
     if (number < 1 || number > static_cast<int>(Rhythms.size())) throw RangeError();

@@ -22,11 +22,22 @@ struct Rhythm {
     // the others are the extra rhythms.
     bool Base;
     char Letter;  // names the rhythm in a command line's list ("P,E,I"); Intuitional is N
+    // The colour-blind-safe palette (Okabe and Ito's hues), each rhythm with a dash pattern of its own as well, so
+    // the curves part in a greyscale print too.
+    std::uint32_t SafeColour;
+    PenStyle SafePen;
 };
 
 // Physical, Emotional, Intellectual, Intuitional (the base rhythms), then Spiritual and Aesthetics.
 extern const std::array<Rhythm, 6> Rhythms;
 constexpr int BaseRhythmCount = 4;
+
+// The colours every window, export and print draws the rhythms in: the design's, or the colour-blind-safe ones.
+enum class Palette { Design, ColourBlindSafe };
+void usePalette(Palette palette);
+Palette activePalette();
+std::uint32_t colourOf(const Rhythm& r);
+PenStyle penOf(const Rhythm& r);
 
 // The rhythm numbered 1..6; any other number throws RangeError.
 const Rhythm& rhythmByNumber(int number);

@@ -174,8 +174,17 @@ class PrivateBus {
                        {QStringLiteral(ROROVOVO_SOURCE_DIR "/tests/app/notification_service.py"), notifyLog});
         return firstLine(service_) == "ready";
     }
+    // The stand-in Settings portal (settings_portal.py) on the bus, answering this colour scheme (1 dark, 2 light).
+    bool startPortal(const QProcessEnvironment& env, int scheme) {
+        portal_.setProcessEnvironment(env);
+        portal_.start(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(ROROVOVO_SOURCE_DIR "/tests/app/settings_portal.py"), QString::number(scheme)});
+        return firstLine(portal_) == "ready";
+    }
+    // The desktop switches its scheme: the portal signals the change.
+    void switchScheme(int scheme) { portal_.write(QByteArray::number(scheme) + '\n'); }
     ~PrivateBus() {
-        for (QProcess* p : {&service_, &bus_}) {
+        for (QProcess* p : {&portal_, &service_, &bus_}) {
             p->terminate();
             if (!p->waitForFinished(3000)) p->kill();
         }
@@ -193,5 +202,5 @@ class PrivateBus {
     }
 
     QTemporaryDir folder_;
-    QProcess bus_, service_;
+    QProcess bus_, service_, portal_;
 };

@@ -349,7 +349,8 @@ QString translated(const char* language, const QString& context, const QString& 
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement()) continue;
-        if (xml.name() == QLatin1String("name")) inContext = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (xml.name() == QLatin1String("name"))
+            inContext = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         if (xml.name() == QLatin1String("source")) seen = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         if (xml.name() == QLatin1String("translation") && inContext == context && seen == source)
             return xml.attributes().hasAttribute(QStringLiteral("type")) ? QString() : xml.readElementText();
@@ -378,6 +379,51 @@ TEST_P(ManagedWindow, inGermanAndJapanese_theWindowSpeaksTheLanguageAndDrawsItsC
         EXPECT_GT(curve, 100) << language << ": no physical curve in the chart";
         ASSERT_TRUE(close(window)) << language;
     }
+}
+
+// On a desktop whose Settings portal prefers dark the window takes a dark palette, the chart keeps its white strip,
+// and a switch of the desktop to light brings the light window back.
+TEST_P(ManagedWindow, onADarkDesktop_theWindowIsDarkAndFollowsTheSwitchToLight) {
+    PrivateBus bus;
+    if (QProcess::execute("/usr/bin/python3", {"-c", "import dbus, gi"}) != 0)
+        GTEST_SKIP() << "python3-dbus is missing";
+    ASSERT_TRUE(bus.start(env_));
+    ASSERT_TRUE(bus.startPortal(env_, 1)) << "the stand-in portal did not come up";
+    writeIni("[Records]\nProfiles=1\nSelected=0\n0=Anna Smith|15.03.1958\n");
+    const QString window = start();
+    ASSERT_FALSE(window.isEmpty());
+    const QRect c = client(window);
+    // The share of the window's pixels darker than mid grey, and of the chart's white.
+    const auto shares = [&](double* dark, double* white) {
+        const QImage image = shot().copy(c);
+        int darkPixels = 0, whitePixels = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor p = image.pixelColor(x, y);
+                darkPixels += p.lightness() < 80;
+                whitePixels += p.rgb() == qRgb(255, 255, 255);
+            }
+        *dark = darkPixels / double(image.width() * image.height());
+        *white = whitePixels / double(image.width() * image.height());
+    };
+    double dark = 0, white = 0;
+    EXPECT_TRUE(waitFor(
+        [&] {
+            shares(&dark, &white);
+            return dark > 0.4;
+        },
+        kSlow))
+        << "dark share " << dark;
+    EXPECT_GT(white, 0.2) << "the chart's strip is no longer white";
+    bus.switchScheme(2);
+    EXPECT_TRUE(waitFor(
+        [&] {
+            shares(&dark, &white);
+            return dark < 0.05;
+        },
+        kSlow))
+        << "dark share after the switch " << dark;
+    ASSERT_TRUE(close(window));
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, ManagedWindow, ::testing::Values(Desk::Bare, Desk::Openbox),

@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, menuTree_hasDesignedItemsSeparatorsAndShortcuts) {
     EXPECT_EQ(captions(control<QMenu>("MenuProfiles")->actions()), (QStringList{"Personal", "-", "Celebrity"}));
     EXPECT_EQ(captions(control<QMenu>("MenuOptions")->actions()),
               (QStringList{"Save window's size", "Save window's position", "-", "Default rhythms to show...", "-",
-                           "Mark critical days", "-", "Language"}));
+                           "Mark critical days", "Dark chart", "Colour-blind-safe colours", "-", "Language"}));
     EXPECT_EQ(control<QAction>("MenuToolsCritical")->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     EXPECT_EQ(captions(control<QMenu>("MenuOptionsShowRhytms")->actions()),
               (QStringList{"Physical rhythm", "Emotional rhythm", "Intellectual rhythm", "Intuitional rhythm", "-",

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QPalette>
+
+class QDBusMessage;
+class QDBusPendingCallWatcher;
+
+namespace rorovovo::platform {
+
+enum class ColourScheme { NoPreference, Dark, Light };
+
+// The colour scheme the desktop prefers, as its Settings portal says (org.freedesktop.appearance color-scheme), or
+// Qt's own style hints where the Qt has them; followed live. The windows take their colours by role from the
+// application's palette, so a dark scheme gives them a dark one; any other keeps the palette they started with.
+class DesktopScheme : public QObject {
+    Q_OBJECT
+  public:
+    // Asks the desktop without waiting: the answer, and every later change, arrives as changed().
+    explicit DesktopScheme(QObject* parent = nullptr);
+    ColourScheme scheme() const { return scheme_; }
+
+  signals:
+    void changed(rorovovo::platform::ColourScheme scheme);
+
+  public slots:
+    // The portal's SettingChanged (group, key, value). Taken as the whole message: Qt 6.4's bus connects no slot
+    // that takes a QDBusVariant.
+    void settingChanged(const QDBusMessage& message);
+
+  private:
+    void answered(QDBusPendingCallWatcher* call);
+    void take(ColourScheme scheme);
+
+    ColourScheme scheme_ = ColourScheme::NoPreference;
+};
+
+// The portal's number for a scheme: 1 prefers dark, 2 light, anything else no preference.
+ColourScheme schemeFromPortal(uint value);
+
+// The dark palette: every text at 4.5:1 or more against its background, the grey (disabled) texts at 3:1 or more.
+QPalette darkPalette();
+
+// Gives the application the palette of the scheme: dark, or the one it had before the first dark one.
+void applyScheme(ColourScheme scheme);
+
+}  // namespace rorovovo::platform
