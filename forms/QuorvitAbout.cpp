@@ -58,9 +58,8 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFont(designFont(12));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, p.color(QPalette::Button));
-    setPalette(p);
+    // The button face by role, so the box follows the desktop's scheme.
+    setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setFixedSize(294, 166);
     move(164, 169);

@@ -9,6 +9,7 @@
 #include "core/errors.h"
 #include "pixels.h"
 #include "recording_surface.h"
+#include "rhythm/rhythms.h"
 
 namespace rorovovo::chart {
 namespace {
@@ -166,6 +167,28 @@ TEST(RhythmCurve, dashDotDotCurvesAreBrokenButHaveNoLongGaps) {
         longest = std::max(longest, gap);
     }
     EXPECT_LE(longest, 4);
+}
+
+// The dark chart: the grid, today's band, the marks and every curve of both palettes at 3:1 against the ground, the
+// light chart's colours as designed; and a frame drawn in the dark colours is dark where the light one is white.
+TEST(DarkChart, everyLineStandsOutFromTheGround_theLightChartIsTheDesigns) {
+    for (const rhythm::Palette palette : {rhythm::Palette::Design, rhythm::Palette::ColourBlindSafe}) {
+        rhythm::usePalette(palette);
+        for (const auto& r : rhythm::Rhythms) {
+            EXPECT_GE(contrastRatio(onChart(rhythm::colourOf(r), kDarkChart), kDarkChart.background), 3.0) << r.Name;
+            EXPECT_EQ(onChart(rhythm::colourOf(r), kLightChart), rhythm::colourOf(r)) << r.Name;
+        }
+    }
+    rhythm::usePalette(rhythm::Palette::Design);
+    for (const Rgb line : {kDarkChart.grid, kDarkChart.multipleMark})
+        EXPECT_GE(contrastRatio(line, kDarkChart.background), 3.0);
+    EXPECT_GE(contrastRatio(kDarkChart.mark, kDarkChart.grid), 3.0);  // the "o" on today's band
+    QImageSurface light(kWidth, kHeight), dark(kWidth, kHeight);
+    drawChartFrame(light, kTodayX, kWidth, kHeight);
+    drawChartFrame(dark, kTodayX, kWidth, kHeight, kDarkChart);
+    EXPECT_EQ(at(light.image(), 5, 5), kWhite);
+    EXPECT_EQ(at(dark.image(), 5, 5), kDarkChart.background);
+    EXPECT_EQ(at(dark.image(), 5, kHeight / 2), kDarkChart.grid);
 }
 
 }  // namespace
