@@ -76,7 +76,9 @@ void TFormCompatibility::setupSecondPerson() {
     EditFilter = place(new QLineEdit(this), "EditFilter", 10, 50, 230, 21);
     EditFilter->setPlaceholderText(tr("type to search"));
     EditFilter->setClearButtonEnabled(true);
+    EditFilter->setAccessibleName(tr("Search profiles and celebrities"));
     ListPeople = place(new QListWidget(this), "ListPeople", 10, 74, 230, 118);
+    ListPeople->setAccessibleName(tr("Profiles and celebrities"));
 
     const PersonPanel second = PersonPanel::create(this, {{"LabelName2", "LabelDay2", "LabelMonth2", "LabelYear2"},
                                                           {QPoint(12, 196), {121, 196}, {144, 196}, {182, 196}},

@@ -26,6 +26,7 @@
 #include "core/qt_text.h"
 #include "forms/CriticalDays.h"
 #include "forms/QuorvitAbout.h"
+#include "forms/chart_table.h"
 #include "forms/pictures.h"
 #include "forms/widgets.h"
 #include "platform/app_info.h"
@@ -784,6 +785,7 @@ void TForm1::watchEvents() {
         return true;
     });
     // Pointing at a day of the chart tells what it reads.
+    exposeAsTable(ImageBio, chart::Strip.Days, [this](int column) { return chartDay(column); });
     onEvent(ImageBio, [this](QEvent* event) {
         if (event->type() != QEvent::ToolTip) return false;
         const auto* help = static_cast<QHelpEvent*>(event);

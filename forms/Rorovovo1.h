@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "chart/chart_document.h"
+#include "forms/day_reading.h"
 #include "forms/person.h"
 #include "forms/person_panel.h"
 #include "profiles/celebrities.h"
@@ -124,6 +125,7 @@ class TForm1 : public QMainWindow {
     void DrawCriticalMarks();
     // What the strip's day column reads for the person drawn, as a tool tip shows it; empty before any draw.
     QString chartDayText(int column) const;
+    std::optional<DayReading> chartDay(int column) const;
 
     // Moving through time.
     void ScrollBar1Change();

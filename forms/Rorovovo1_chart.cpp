@@ -116,10 +116,15 @@ rhythm::ShownRhythms TForm1::checkedRhythms() const {
 
 void TForm1::afterDraw() { DrawCriticalMarks(); }
 
-QString TForm1::chartDayText(int column) const {
-    if (!drawn_ || drawnRhythms_ == 0 || column < 0 || column >= chart::Strip.Days) return {};
+std::optional<DayReading> TForm1::chartDay(int column) const {
+    if (!drawn_ || drawnRhythms_ == 0 || column < 0 || column >= chart::Strip.Days) return std::nullopt;
     const double date = std::floor(platform::toDateValue(platform::now())) - chart::Strip.daysBefore() + column;
-    return dayReadingText(readDay(drawn_->birthDate, date, drawnRhythms_));
+    return readDay(drawn_->birthDate, date, drawnRhythms_);
+}
+
+QString TForm1::chartDayText(int column) const {
+    const std::optional<DayReading> day = chartDay(column);
+    return day ? dayReadingText(*day) : QString();
 }
 
 void TForm1::DrawCriticalMarks() {

@@ -54,6 +54,7 @@ void TFormEditor::createControls() {
     ComboBox1 = new QComboBox(Panel_del);
     ComboBox1->setEditable(false);
     place(ComboBox1, "ComboBox1", 22, 16, 155, 21);
+    ComboBox1->setAccessibleName(tr("profile"));
     Button_delete = pushButton(Panel_del, "Button_delete", tr("delete"), 120, 56);
 
     QWidget::setTabOrder(Edit_name, Edit_year);

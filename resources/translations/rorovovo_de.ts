@@ -67,6 +67,42 @@
     </message>
 </context>
 <context>
+    <name>ChartTable</name>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>One row a day: its date, each rhythm&apos;s percentage and direction, and the rhythms critical that day</source>
+        <translation>Eine Zeile je Tag: das Datum, Prozentwert und Richtung jedes Rhythmus und die an diesem Tag kritischen Rhythmen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Kritisch</translation>
+    </message>
+    <message>
+        <source>%1 % %2</source>
+        <extracomment>A rhythm&apos;s cell of the chart&apos;s table: &quot;87 % rising&quot;.</extracomment>
+        <translation>%1 % %2</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>steigend</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>fallend</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--chart needs a birth date</source>
@@ -1323,6 +1359,14 @@ Optionen:
         <source>First person: %1, born %2</source>
         <translation>Erste Person: %1, geboren am %2</translation>
     </message>
+    <message>
+        <source>Search profiles and celebrities</source>
+        <translation>Profile und Prominente durchsuchen</translation>
+    </message>
+    <message>
+        <source>Profiles and celebrities</source>
+        <translation>Profile und Prominente</translation>
+    </message>
 </context>
 <context>
     <name>rorovovo::forms::TFormCritical</name>
@@ -1457,6 +1501,10 @@ Optionen:
     <message>
         <source>The profile &apos;%1&apos; is no longer in the settings file.</source>
         <translation>Das Profil „%1“ ist nicht mehr in der Einstellungsdatei vorhanden.</translation>
+    </message>
+    <message>
+        <source>profile</source>
+        <translation>Profil</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,42 @@
     </message>
 </context>
 <context>
+    <name>ChartTable</name>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>One row a day: its date, each rhythm&apos;s percentage and direction, and the rhythms critical that day</source>
+        <translation>Una fila por día: la fecha, el porcentaje y la dirección de cada ritmo, y los ritmos críticos ese día</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Crítico</translation>
+    </message>
+    <message>
+        <source>%1 % %2</source>
+        <extracomment>A rhythm&apos;s cell of the chart&apos;s table: &quot;87 % rising&quot;.</extracomment>
+        <translation>%1 % %2</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>subiendo</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>bajando</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--chart needs a birth date</source>
@@ -1323,6 +1359,14 @@ Opciones:
         <source>First person: %1, born %2</source>
         <translation>Primera persona: %1 (n. %2)</translation>
     </message>
+    <message>
+        <source>Search profiles and celebrities</source>
+        <translation>Buscar perfiles y famosos</translation>
+    </message>
+    <message>
+        <source>Profiles and celebrities</source>
+        <translation>Perfiles y famosos</translation>
+    </message>
 </context>
 <context>
     <name>rorovovo::forms::TFormCritical</name>
@@ -1457,6 +1501,10 @@ Opciones:
     <message>
         <source>The profile &apos;%1&apos; is no longer in the settings file.</source>
         <translation>El perfil «%1» ya no está en el archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>profile</source>
+        <translation>perfil</translation>
     </message>
 </context>
 <context>

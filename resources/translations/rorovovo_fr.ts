@@ -67,6 +67,42 @@
     </message>
 </context>
 <context>
+    <name>ChartTable</name>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>One row a day: its date, each rhythm&apos;s percentage and direction, and the rhythms critical that day</source>
+        <translation>Une ligne par jour : la date, le pourcentage et le sens de chaque rythme, et les rythmes critiques ce jour-là</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Critique</translation>
+    </message>
+    <message>
+        <source>%1 % %2</source>
+        <extracomment>A rhythm&apos;s cell of the chart&apos;s table: &quot;87 % rising&quot;.</extracomment>
+        <translation>%1 % %2</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>en hausse</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>en baisse</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--chart needs a birth date</source>
@@ -1325,6 +1361,14 @@ Options&#xa0;:
         <source>First person: %1, born %2</source>
         <translation>Première personne&#xa0;: %1, né(e) le %2</translation>
     </message>
+    <message>
+        <source>Search profiles and celebrities</source>
+        <translation>Rechercher des profils et des célébrités</translation>
+    </message>
+    <message>
+        <source>Profiles and celebrities</source>
+        <translation>Profils et célébrités</translation>
+    </message>
 </context>
 <context>
     <name>rorovovo::forms::TFormCritical</name>
@@ -1459,6 +1503,10 @@ Options&#xa0;:
     <message>
         <source>The profile &apos;%1&apos; is no longer in the settings file.</source>
         <translation>Le profil «&#xa0;%1&#xa0;» ne figure plus dans le fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>profile</source>
+        <translation>profil</translation>
     </message>
 </context>
 <context>

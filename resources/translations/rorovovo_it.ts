@@ -67,6 +67,42 @@
     </message>
 </context>
 <context>
+    <name>ChartTable</name>
+    <message>
+        <source>Chart</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>One row a day: its date, each rhythm&apos;s percentage and direction, and the rhythms critical that day</source>
+        <translation>Una riga al giorno: la data, la percentuale e la direzione di ogni ritmo e i ritmi critici di quel giorno</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Critico</translation>
+    </message>
+    <message>
+        <source>%1 % %2</source>
+        <extracomment>A rhythm&apos;s cell of the chart&apos;s table: &quot;87 % rising&quot;.</extracomment>
+        <translation>%1 % %2</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>in salita</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>in discesa</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--chart needs a birth date</source>
@@ -1323,6 +1359,14 @@ Opzioni:
         <source>First person: %1, born %2</source>
         <translation>Prima persona: %1, nato/a il %2</translation>
     </message>
+    <message>
+        <source>Search profiles and celebrities</source>
+        <translation>Cerca profili e celebrità</translation>
+    </message>
+    <message>
+        <source>Profiles and celebrities</source>
+        <translation>Profili e celebrità</translation>
+    </message>
 </context>
 <context>
     <name>rorovovo::forms::TFormCritical</name>
@@ -1457,6 +1501,10 @@ Opzioni:
     <message>
         <source>The profile &apos;%1&apos; is no longer in the settings file.</source>
         <translation>Il profilo «%1» non è più presente nel file delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>profile</source>
+        <translation>profilo</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,42 @@
     </message>
 </context>
 <context>
+    <name>ChartTable</name>
+    <message>
+        <source>Chart</source>
+        <translation>グラフ</translation>
+    </message>
+    <message>
+        <source>One row a day: its date, each rhythm&apos;s percentage and direction, and the rhythms critical that day</source>
+        <translation>1 日 1 行: 日付、各リズムの割合と向き、その日に要注意のリズム</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>要注意</translation>
+    </message>
+    <message>
+        <source>%1 % %2</source>
+        <extracomment>A rhythm&apos;s cell of the chart&apos;s table: &quot;87 % rising&quot;.</extracomment>
+        <translation>%1 % %2</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>上昇</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>下降</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--chart needs a birth date</source>
@@ -1320,6 +1356,14 @@ Options:
         <source>First person: %1, born %2</source>
         <translation>1人目: %1（%2生まれ）</translation>
     </message>
+    <message>
+        <source>Search profiles and celebrities</source>
+        <translation>プロファイルと有名人を検索</translation>
+    </message>
+    <message>
+        <source>Profiles and celebrities</source>
+        <translation>プロファイルと有名人</translation>
+    </message>
 </context>
 <context>
     <name>rorovovo::forms::TFormCritical</name>
@@ -1450,6 +1494,10 @@ Options:
     <message>
         <source>The profile &apos;%1&apos; is no longer in the settings file.</source>
         <translation>プロファイル「%1」は設定ファイルにもうありません。</translation>
+    </message>
+    <message>
+        <source>profile</source>
+        <translation>プロファイル</translation>
     </message>
 </context>
 <context>

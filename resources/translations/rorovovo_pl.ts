@@ -67,6 +67,42 @@
     </message>
 </context>
 <context>
+    <name>ChartTable</name>
+    <message>
+        <source>Chart</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>One row a day: its date, each rhythm&apos;s percentage and direction, and the rhythms critical that day</source>
+        <translation>Jeden wiersz na dzień: data, procent i kierunek każdego rytmu oraz rytmy krytyczne tego dnia</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Krytyczne</translation>
+    </message>
+    <message>
+        <source>%1 % %2</source>
+        <extracomment>A rhythm&apos;s cell of the chart&apos;s table: &quot;87 % rising&quot;.</extracomment>
+        <translation>%1 % %2</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>rośnie</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>spada</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--chart needs a birth date</source>
@@ -1326,6 +1362,14 @@ Opcje:
         <source>First person: %1, born %2</source>
         <translation>Pierwsza osoba: %1, ur. %2</translation>
     </message>
+    <message>
+        <source>Search profiles and celebrities</source>
+        <translation>Szukaj profili i sławnych osób</translation>
+    </message>
+    <message>
+        <source>Profiles and celebrities</source>
+        <translation>Profile i sławne osoby</translation>
+    </message>
 </context>
 <context>
     <name>rorovovo::forms::TFormCritical</name>
@@ -1464,6 +1508,10 @@ Opcje:
     <message>
         <source>The profile &apos;%1&apos; is no longer in the settings file.</source>
         <translation>Profilu „%1” nie ma już w pliku ustawień.</translation>
+    </message>
+    <message>
+        <source>profile</source>
+        <translation>profil</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,42 @@
     </message>
 </context>
 <context>
+    <name>ChartTable</name>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>One row a day: its date, each rhythm&apos;s percentage and direction, and the rhythms critical that day</source>
+        <translation>Uma linha por dia: a data, a porcentagem e a direção de cada ritmo e os ritmos críticos nesse dia</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Crítico</translation>
+    </message>
+    <message>
+        <source>%1 % %2</source>
+        <extracomment>A rhythm&apos;s cell of the chart&apos;s table: &quot;87 % rising&quot;.</extracomment>
+        <translation>%1 % %2</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>subindo</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>descendo</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--chart needs a birth date</source>
@@ -1323,6 +1359,14 @@ Opções:
         <source>First person: %1, born %2</source>
         <translation>Primeira pessoa: %1, nasc. %2</translation>
     </message>
+    <message>
+        <source>Search profiles and celebrities</source>
+        <translation>Pesquisar perfis e celebridades</translation>
+    </message>
+    <message>
+        <source>Profiles and celebrities</source>
+        <translation>Perfis e celebridades</translation>
+    </message>
 </context>
 <context>
     <name>rorovovo::forms::TFormCritical</name>
@@ -1457,6 +1501,10 @@ Opções:
     <message>
         <source>The profile &apos;%1&apos; is no longer in the settings file.</source>
         <translation>O perfil “%1” não está mais no arquivo de configurações.</translation>
+    </message>
+    <message>
+        <source>profile</source>
+        <translation>perfil</translation>
     </message>
 </context>
 <context>

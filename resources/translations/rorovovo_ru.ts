@@ -67,6 +67,42 @@
     </message>
 </context>
 <context>
+    <name>ChartTable</name>
+    <message>
+        <source>Chart</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>One row a day: its date, each rhythm&apos;s percentage and direction, and the rhythms critical that day</source>
+        <translation>По строке на день: дата, процент и направление каждого ритма и ритмы, критические в этот день</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Критические</translation>
+    </message>
+    <message>
+        <source>%1 % %2</source>
+        <extracomment>A rhythm&apos;s cell of the chart&apos;s table: &quot;87 % rising&quot;.</extracomment>
+        <translation>%1 % %2</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>растёт</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>падает</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--chart needs a birth date</source>
@@ -1326,6 +1362,14 @@ Options:
         <source>First person: %1, born %2</source>
         <translation>Первый человек: %1, род. %2</translation>
     </message>
+    <message>
+        <source>Search profiles and celebrities</source>
+        <translation>Поиск профилей и знаменитостей</translation>
+    </message>
+    <message>
+        <source>Profiles and celebrities</source>
+        <translation>Профили и знаменитости</translation>
+    </message>
 </context>
 <context>
     <name>rorovovo::forms::TFormCritical</name>
@@ -1464,6 +1508,10 @@ Options:
     <message>
         <source>The profile &apos;%1&apos; is no longer in the settings file.</source>
         <translation>Профиля «%1» больше нет в файле настроек.</translation>
+    </message>
+    <message>
+        <source>profile</source>
+        <translation>профиль</translation>
     </message>
 </context>
 <context>

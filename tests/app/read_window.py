@@ -4,6 +4,7 @@
 Usage: read_window.py <application name> <expected total days> <expected name>
    or: read_window.py --dump <process id>   (prints every object of that process as role|name|text)
 """
+import math
 import sys
 import time
 
@@ -24,6 +25,21 @@ def walk(acc, out):
         child = acc.getChildAtIndex(i)
         if child is not None:
             walk(child, out)
+    return out
+
+
+def find_all(acc, role, out=None):
+    out = [] if out is None else out
+    try:
+        if acc.getRoleName() == role:
+            out.append(acc)
+            return out  # a table's cells hold no further tables
+        for i in range(acc.childCount):
+            child = acc.getChildAtIndex(i)
+            if child is not None:
+                find_all(child, role, out)
+    except Exception:
+        pass
     return out
 
 
@@ -89,6 +105,20 @@ def main():
     for caption in ("add new profile", "about", "help", "close", "biorhythm today's interpretation"):
         if caption not in buttons:
             failures.append(f"picture button {caption!r} not heard by name")
+    # The chart as a table: a row a day, today's the 61st; its physical cell as the day count gives it.
+    tables = [acc for acc in find_all(app, "table") if acc.name == "Chart"]
+    if len(tables) != 1:
+        failures.append(f"chart table: heard {len(tables)} tables named 'Chart'")
+    else:
+        table = tables[0].queryTable()
+        expect("chart table size", (table.nRows, table.nColumns), (351, 6))
+        expect("chart columns", [table.getColumnDescription(c) for c in range(table.nColumns)],
+               ["Date", "Physical", "Emotional", "Intellectual", "Intuitional", "Critical"])
+        value = 100 * math.sin(2 * math.pi * int(total_days) / 23)
+        percent = int(math.copysign(math.floor(abs(value) + 0.5), value))
+        rising = math.sin(2 * math.pi * (int(total_days) + 1) / 23) * 100 > value
+        expect("today's physical cell", table.getAccessibleAt(60, 1).name,
+               f"{percent} % {'rising' if rising else 'falling'}")
     menus = [n[1] for n in nodes if n[0] == "menu item"]
     for caption in ("Program", "Profiles", "Options", "|", "Help", "Draw extra* rythms", "Check new versions *"):
         if caption not in menus:

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
@@ -66,6 +68,19 @@ class DrawnPersonTest : public ::testing::Test {
         control<QLineEdit>("Edit_month")->setText(QString::asprintf("%.2d", birth.month()));
         control<QLineEdit>("Edit_year")->setText(QString::asprintf("%.4d", birth.year()));
         control<QToolButton>("ButtonDrawBio")->click();
+    }
+
+    // Every window the user can open beside the main one, shown; then every visible window.
+    std::vector<QWidget*> openEveryWindow() {
+        for (const char* item :
+             {"MenuProgramIterpret", "MenuToolsCritical", "MenuToolsCompat", "MenuToolsPlanner", "MenuToolsReminders"})
+            control<QAction>(item)->trigger();
+        form->aboutBox()->show();
+        form->profileEditor()->show();
+        std::vector<QWidget*> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible()) windows.push_back(w);
+        return windows;
     }
 
     // Errors shown since start-up, as the error box words them.
