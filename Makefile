@@ -31,6 +31,8 @@ PACKAGES := \
     xauth \
     xdotool \
     openbox \
+    weston \
+    qt6-wayland \
     x11-utils \
     imagemagick \
     python3 \

@@ -555,8 +555,10 @@ void TForm1::FormCreate() {
         MenuOptionsSize->setChecked(true);
     }
     if (prefs_.get(WindowPosit)) {
-        move(x(), prefs_.get(WinTop, y()));
-        move(prefs_.get(WinLeft, x()), y());
+        if (platform::windowPlacesKnown()) {
+            move(x(), prefs_.get(WinTop, y()));
+            move(prefs_.get(WinLeft, x()), y());
+        }
         MenuOptionsPosit->setChecked(true);
     }
     LoadCelebrities();
@@ -634,7 +636,8 @@ void TForm1::FormClose() {
                 prefs_.set(WinHeight, frameGeometry().height());
                 prefs_.set(WinWidth, frameGeometry().width());
             }
-            if (MenuOptionsPosit->isChecked()) {
+            // A place the window could not read is no place to keep: the stored one stays.
+            if (MenuOptionsPosit->isChecked() && platform::windowPlacesKnown()) {
                 prefs_.set(WinTop, frameGeometry().y());
                 prefs_.set(WinLeft, frameGeometry().x());
             }

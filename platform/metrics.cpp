@@ -33,4 +33,6 @@ int getSystemMetrics(SystemMetric metric, const QWidget* window) {
     return 0;
 }
 
+bool windowPlacesKnown() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 }  // namespace rorovovo::platform

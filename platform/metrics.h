@@ -9,4 +9,8 @@ namespace rorovovo::platform {
 enum class SystemMetric { CxFrame, CyFrame, CyCaption, CyEdge, CyMenu, CxScreen, CyScreen };
 int getSystemMetrics(SystemMetric metric, const QWidget* window = nullptr);
 
+// Whether a window can learn and choose its place on the screen: not on Wayland, where the compositor places it and
+// a window reads its place as the screen's corner.
+bool windowPlacesKnown();
+
 }  // namespace rorovovo::platform

@@ -647,7 +647,7 @@ Opcje:
     <name>PersonPanel</name>
     <message>
         <source>name</source>
-        <translation>imię</translation>
+        <translation>nazwa</translation>
     </message>
     <message>
         <source>day</source>
@@ -1226,7 +1226,7 @@ Opcje:
     </message>
     <message>
         <source>name</source>
-        <translation>imię</translation>
+        <translation>nazwa</translation>
     </message>
     <message>
         <source>day</source>

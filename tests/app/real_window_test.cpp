@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,15 +21,15 @@ namespace {
 
 // The screen, taken until the chart shows today's silver column at its left edge. Returns the row of the chart's top
 // (under the menu bar of the window whose top left is at `window`), or -1; `ratio` is the screen's pixel ratio.
-int chartTop(const QString& shot, const QProcessEnvironment& env, QPoint window, int ratio, QImage& image) {
-    const int bandX = window.x() + ratio * (24 + 2 + 5);  // inside today's column, at the chart's left edge
-    const int whiteX = window.x() + ratio * (24 + 2 + 15);
+int chartTop(const QString& shot, const QProcessEnvironment& env, QPoint window, double ratio, QImage& image) {
+    const int bandX = window.x() + qRound(ratio * (24 + 2 + 5));  // inside today's column, at the chart's left edge
+    const int whiteX = window.x() + qRound(ratio * (24 + 2 + 15));
     int top = -1;
     waitFor(
         [&] {
             runTool(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}, env);
             image = QImage(shot);
-            for (int y = window.y(); y < window.y() + 120 * ratio && !image.isNull() && top < 0; ++y)
+            for (int y = window.y(); y < window.y() + qRound(120 * ratio) && !image.isNull() && top < 0; ++y)
                 if ((image.pixel(bandX, y) & 0xFFFFFF) == 0xC0C0C0 && (image.pixel(whiteX, y) & 0xFFFFFF) == 0xFFFFFF)
                     top = y;
             return top >= 0;
@@ -68,6 +69,41 @@ class RealWindow : public ::testing::Test {
     VirtualDisplay x;
     QTemporaryDir folder;
 };
+
+// At fractional scales too the chart is drawn at the device pixel ratio: its device pixels hold only the chart's
+// own colours, where a picture scaled to the screen would blend them, and each curve is there.
+TEST_F(RealWindow, atFractionalScales_theChartIsDrawnInDevicePixels) {
+    writeIni(
+        "[Records]\nProfiles=1\nSelected=0\n0=Anna Smith|15.03.1958\n"
+        "[Preferences]\nWindowPosit=1\nWinLeft=0\nWinTop=0\n");
+    for (const double ratio : {1.25, 1.5}) {
+        QProcessEnvironment env = displayEnvironment(x.display());
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(ratio));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QDir(folder.path()).filePath(QStringLiteral("Rorovovo")), {});
+        ASSERT_TRUE(program.waitForStarted());
+        QString window;
+        ASSERT_TRUE(waitFor([&] { return !(window = visibleWindow(QStringLiteral("^ Biorhythms$"), env)).isEmpty(); }));
+        QImage image;
+        const QPoint place = windowPlace(window, env);
+        const int top = chartTop(QDir(folder.path()).filePath(QStringLiteral("shot.png")), env, place, ratio, image);
+        ASSERT_GE(top, 0) << ratio << ": today's silver band not found";
+        const QRect chart(place.x() + qRound(ratio * 26) + 1, top + 1, qRound(ratio * 509) - 2,
+                          qRound(ratio * 181) - 2);
+        QMap<QRgb, int> colours;
+        for (int py = chart.top(); py <= chart.bottom(); ++py)
+            for (int px = chart.left(); px <= chart.right(); ++px) ++colours[image.pixel(px, py) & 0xFFFFFF];
+        for (const QRgb own : {0xFFFFFFu, 0xC0C0C0u, 0xFF0000u, 0xFF00FFu, 0x008000u, 0x0000FFu}) {
+            EXPECT_GT(colours.value(own), 50) << ratio << ": too little of #" << QString::number(own, 16).toStdString();
+            colours.remove(own);
+        }
+        EXPECT_TRUE(colours.isEmpty()) << ratio << ": " << colours.size() << " blended colours, as #"
+                                       << QString::number(colours.firstKey(), 16).toStdString();
+        program.kill();
+        program.waitForFinished();
+    }
+}
 
 }  // namespace
 
