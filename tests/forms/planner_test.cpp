@@ -18,10 +18,12 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QTranslator>
 #include <QtTest/QTest>
 
 #include "drawn_person.h"
 #include "platform/output_dialogs.h"
+#include "platform/translator.h"
 #include "rhythm/dates.h"
 #include "wait.h"
 
@@ -267,6 +269,17 @@ TEST_F(PlannerTest, keyboard_tabReachesEveryControl_escapeCloses_sizeAndMembersC
     w->addMembers({{QStringLiteral("Bob"), QStringLiteral("03.04.1978")}});
     form->close();
     EXPECT_EQ(QSettings(ini(), QSettings::IniFormat).value("Planner/Members").toInt(), 2);
+    // In another language the same keys are read: they are no words of the user's.
+    delete form;
+    IniFile.reset();
+    platform::installTranslators(QStringLiteral("de"), QStringLiteral(ROROVOVO_PROGRAM_DIR "/translations/"));
+    form = createProgramWindows();
+    EXPECT_EQ(memberNames(open()), QStringList({"Ann", "Bob"}));
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 TEST_F(PlannerTest, files_pdfAndPrintFoldThePagesAndAFailingWriteSaysWhy) {
