@@ -43,9 +43,9 @@ def find_all(acc, role, out=None):
     return out
 
 
-def find_app(matches):
+def find_app(matches, tries=100):
     desktop = pyatspi.Registry.getDesktop(0)
-    for _ in range(100):
+    for _ in range(tries):
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
             if app is not None and matches(app):
