@@ -71,12 +71,6 @@ void TForm1::MenuToolsPrintClick() {
     job.docName = QString::fromStdString(doc->title) + QStringLiteral(".pdf");
     job.orientation = QPageLayout::Landscape;
     // Printing into a PDF file is written whole or not at all, like every file the program writes.
-    // A FIFO or a device chosen in the dialog is refused before the dialog opens it to check it, which would wait.
-    job.acceptFile = [](const QString& path) {
-        const QString problem = core::checkOutputPath(path);
-        if (!problem.isEmpty()) platform::showMessage(problem);
-        return problem.isEmpty();
-    };
     job.printToFile = [&](const QString& path, const QPageLayout& layout) {
         chart::printChartToPdf(*doc, path, layout);
     };

@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "core/file_ops.h"
+#include "platform/dialogs.h"
+
 namespace rorovovo::platform {
 
 namespace {
@@ -54,6 +57,14 @@ QString getOpenFileName(QWidget* parent, const QString& caption, const QString& 
 
 extras::PrintOutcome print(extras::PrintJob job) {
     if (printHandler()) job.dialog = printHandler();
+    // Printing into a file follows the rule of every file the program writes; a FIFO or a device chosen in the
+    // dialog is refused before the dialog opens it to check it, which would wait.
+    if (!job.acceptFile)
+        job.acceptFile = [](const QString& path) {
+            const QString problem = core::checkOutputPath(path);
+            if (!problem.isEmpty()) showMessage(problem);
+            return problem.isEmpty();
+        };
     return extras::api().print(job);
 }
 

@@ -24,6 +24,7 @@
 
 #include "chart/colors.h"
 #include "forms/FormCompatibility.h"
+#include "forms/Planner.h"
 #include "forms/widgets.h"
 #include "main_window_fixture.h"
 #include "platform/output_dialogs.h"
@@ -266,7 +267,10 @@ TEST_F(CompatibilityTest, printChart_landscapeIntoAPdfFileWithNoPrinter) {
     EXPECT_TRUE(dialogs.empty());
 }
 
-TEST_F(CompatibilityTest, printIntoAFifo_isRefusedBeforeThePrintDialogOpensIt) {
+// The chart's print and the planner's.
+class PrintIntoAFifo : public CompatibilityTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(PrintIntoAFifo, isRefusedBeforeThePrintDialogOpensIt) {
     startWith(kTwoProfiles);
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("pipe.pdf"));
@@ -303,7 +307,15 @@ TEST_F(CompatibilityTest, printIntoAFifo_isRefusedBeforeThePrintDialogOpensIt) {
         }
     });
     poll.start(20);
-    control<QAction>("MenuToolsPrint")->trigger();
+    if (GetParam()) {
+        control<QAction>("MenuToolsPlanner")->trigger();
+        auto* planner = form->findChild<forms::TFormPlanner*>();
+        ASSERT_NE(planner, nullptr);
+        planner->addMembers({{QStringLiteral("Ann"), QStringLiteral("01.02.1980")}});
+        controlOf<QPushButton>(planner, "ButtonPrint")->click();
+    } else {
+        control<QAction>("MenuToolsPrint")->trigger();
+    }
     ::close(reader);
     EXPECT_TRUE(clicked) << "the print dialog offered no file to print into";
     EXPECT_FALSE(overwriteAsked);
@@ -311,5 +323,8 @@ TEST_F(CompatibilityTest, printIntoAFifo_isRefusedBeforeThePrintDialogOpensIt) {
     EXPECT_EQ(dialogs[0].text, QStringLiteral("Unable to write to %1 (it is not a regular file)").arg(fifo));
     EXPECT_FALSE(QFileInfo(fifo).isFile()) << "the FIFO is left as it was";
 }
+
+INSTANTIATE_TEST_SUITE_P(Prints, PrintIntoAFifo, ::testing::Values(false, true),
+                         [](const auto& p) { return p.param ? "planner" : "chart"; });
 
 }  // namespace
