@@ -75,7 +75,7 @@ void TFormCompatibility::setupSecondPerson() {
     place(new QLabel(tr("Second person: pick or type"), this), "LabelSecond", 10, 32);
     EditFilter = place(new QLineEdit(this), "EditFilter", 10, 50, 230, 21);
     EditFilter->setPlaceholderText(tr("type to search"));
-    EditFilter->setClearButtonEnabled(true);
+    showClearButton(EditFilter);
     EditFilter->setAccessibleName(tr("Search profiles and celebrities"));
     ListPeople = place(new QListWidget(this), "ListPeople", 10, 74, 230, 118);
     ListPeople->setAccessibleName(tr("Profiles and celebrities"));

@@ -383,7 +383,7 @@ QLayout* TFormPlanner::setupMembersPanel() {
     EditFilter = new QLineEdit(this);
     EditFilter->setObjectName(QStringLiteral("EditFilter"));
     EditFilter->setPlaceholderText(tr("type to search"));
-    EditFilter->setClearButtonEnabled(true);
+    showClearButton(EditFilter);
     EditFilter->setAccessibleName(tr("Search profiles and celebrities"));
     addLabel->setBuddy(EditFilter);
     ListPeople = new QListWidget(this);

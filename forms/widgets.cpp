@@ -1,5 +1,6 @@
 #include "forms/widgets.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QIcon>
@@ -76,6 +77,13 @@ void applyTextColor(QWidget* widget, const QColor& color) {
 QColor windowBackground() { return QApplication::palette().color(QPalette::Window); }
 
 }  // namespace
+
+void showClearButton(QLineEdit* box) {
+    box->setClearButtonEnabled(true);
+    // The toolkit's button shows its action, which has an icon and no words.
+    for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+        button->setAccessibleName(QCoreApplication::translate("Widgets", "Clear"));
+}
 
 bool darkWindows() { return windowBackground().lightness() < 128; }
 

@@ -46,6 +46,9 @@ void onEvent(QObject* watched, std::function<bool(QEvent* event)> handler);
 // An integer written with at least `digits` digits, zeros in front ("%.2d", "%.4d").
 QString padded(int value, int digits);
 
+// A search box with the toolkit's clear button, which is named for a screen reader.
+void showClearButton(QLineEdit* box);
+
 // The colour a control writes its text in. On a dark desktop it is lightened as far as needed to read on the
 // window's background; recolourAll() applies it again after the desktop's scheme changes.
 void setTextColor(QWidget* widget, const QColor& color);

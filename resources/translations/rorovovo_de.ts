@@ -871,6 +871,13 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>Widgets</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
+<context>
     <name>Zodiac</name>
     <message>
         <source>aquarius</source>

@@ -871,6 +871,13 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>Widgets</name>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
     <name>Zodiac</name>
     <message>
         <source>aquarius</source>

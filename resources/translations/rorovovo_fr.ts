@@ -873,6 +873,13 @@ Options&#xa0;:
     </message>
 </context>
 <context>
+    <name>Widgets</name>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
     <name>Zodiac</name>
     <message>
         <source>aquarius</source>

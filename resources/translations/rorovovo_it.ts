@@ -871,6 +871,13 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>Widgets</name>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+</context>
+<context>
     <name>Zodiac</name>
     <message>
         <source>aquarius</source>

@@ -869,6 +869,13 @@ Options:
     </message>
 </context>
 <context>
+    <name>Widgets</name>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+</context>
+<context>
     <name>Zodiac</name>
     <message>
         <source>aquarius</source>

@@ -77,11 +77,13 @@ def main():
         subprocess.run(["xdotool", "key", "Escape"])
         if not wait_for(lambda: not shown(app, "Critical days")):
             failures.append("Escape left the critical-days window open")
-    for item, title in (("Critical days...", "Critical days"), ("Compatibility...", "Compatibility"),
-                        ("Planner...", "Planner"), ("Reminders...", "Reminders"),
-                        ("Biorhythms interpretation...", "     Rhythm's interpretation"),
-                        ("Add new profile...", "Profile editor")):
-        press(find(frame, "menu item", item))
+    for role, item, title in (("menu item", "Critical days...", "Critical days"),
+                              ("menu item", "Compatibility...", "Compatibility"), ("menu item", "Planner...", "Planner"),
+                              ("menu item", "Reminders...", "Reminders"),
+                              ("menu item", "Biorhythms interpretation...", "     Rhythm's interpretation"),
+                              ("push button", "about", "Rorovovo   (v"),
+                              ("menu item", "Add new profile...", "Profile editor")):
+        press(find(frame, role, item))
         if not wait_for(lambda: shown(app, title)):
             failures.append(f"{item} opened no window")
             continue

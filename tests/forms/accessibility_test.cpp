@@ -2,6 +2,7 @@
 // palettes the windows really use; and for a screen reader, every control named and the chart as a table of its days
 // that the arrow keys walk.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -29,10 +30,13 @@ TEST_F(AccessibilityTest, everyControlOfEveryWindow_hasAName) {
     for (QWidget* window : openEveryWindow())
         for (QWidget* w : window->findChildren<QWidget*>()) {
             // What a user acts on: what takes the keyboard, and every button, with or without a caption.
-            if (!w->isVisibleTo(window) || qobject_cast<QScrollBar*>(w) || qobject_cast<QLabel*>(w)) continue;
+            // A button a box shows only while it holds text is there for a screen reader all the same.
+            const bool button = qobject_cast<QAbstractButton*>(w);
+            if ((!button && !w->isVisibleTo(window)) || qobject_cast<QScrollBar*>(w) || qobject_cast<QLabel*>(w))
+                continue;
             if (!(w->focusPolicy() & Qt::TabFocus) && !qobject_cast<QAbstractButton*>(w)) continue;
             if (qobject_cast<QAbstractSpinBox*>(w->parentWidget()) || qobject_cast<QComboBox*>(w->parentWidget()) ||
-                w->objectName().startsWith(QLatin1String("qt_")))
+                qobject_cast<QAbstractItemView*>(w->parentWidget()) || w->objectName().startsWith(QLatin1String("qt_")))
                 continue;  // a part of a composite control, which carries the name
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             ++controls;
