@@ -69,9 +69,18 @@ QString installTranslators(const QString& setting, const QString& folder) {
         return QCoreApplication::translate(context, text).toStdString();
     };
     // A German desktop in Austria keeps its own dates; another desktop gets the chosen language's.
-    const QLocale wanted(language);
-    if (QLocale::system().language() != wanted.language()) QLocale::setDefault(wanted);
+    QString dates;
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"})
+        if (dates.isEmpty()) dates = qEnvironmentVariable(variable);
+    if (!keepsDesktopDates(language, dates)) QLocale::setDefault(QLocale(language));
     return language;
+}
+
+bool keepsDesktopDates(const QString& language, const QString& dateLocale) {
+    // "de_AT.UTF-8@euro" is read as "de_AT"; "C", "POSIX" and nothing speak no language.
+    const QString name = dateLocale.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX")) return false;
+    return QLocale(name).language() == QLocale(language).language();
 }
 
 QString spokenLanguage() { return spoken; }

@@ -23,6 +23,11 @@ inline const QString kSystemLanguage = QString();
 // language alone ("de-AT" is German, "pt" Brazilian Portuguese); English when none does.
 QString chooseLanguage(const QString& setting, const QStringList& desktopLanguages);
 
+// Whether dates keep the desktop's own formats for the chosen language: when the locale the desktop writes dates in
+// (`dateLocale`: LC_ALL, else LC_TIME, else LANG, as the C library reads them) speaks that language ("de_AT" for
+// German). Qt's system locale takes its language from LANGUAGE, which says nothing of the dates.
+bool keepsDesktopDates(const QString& language, const QString& dateLocale);
+
 // Installs the program's translation (rorovovo_<code>.qm from `folder`) and the toolkit's own (qtbase_<code>.qm
 // where Qt keeps its translations) into the running application, and makes dates follow that language's locale
 // unless the desktop's locale already speaks it. English installs nothing. Needs a QCoreApplication; call it

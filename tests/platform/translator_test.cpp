@@ -39,6 +39,19 @@ TEST(Translator, theSettingWins_elseTheFirstDesktopLanguageWeSpeak_elseEnglish) 
             << c.setting << " / " << qPrintable(c.desktop.join(','));
 }
 
+// Qt's system locale takes its language from LANGUAGE; the dates come from LC_TIME's locale.
+TEST(Translator, datesKeepTheDesktopsFormatsOnlyWhereTheyAreInTheChosenLanguage) {
+    const struct {
+        const char *language, *dateLocale;
+        bool keeps;
+    } cases[] = {
+        {"de", "de_AT.UTF-8", true}, {"de", "de_DE@euro", true},   {"de", "C.UTF-8", false},      {"de", "C", false},
+        {"de", "", false},           {"ja", "en_US.UTF-8", false}, {"pt_BR", "pt_PT.UTF-8", true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(keepsDesktopDates(QLatin1String(c.language), QLatin1String(c.dateLocale)), c.keeps)
+            << c.language << " on " << c.dateLocale;
+}
+
 TEST(Translator, everyLanguageIsListedInItsOwnName_englishFirst) {
     QStringList codes, names;
     for (const Language& l : languages()) codes << l.code, names << l.nativeName;
