@@ -25,13 +25,14 @@ PhaseState phaseState(int dayNo, int period) {
     return {pct, !(pct > 25.0 && pct < 75.0)};
 }
 
-void clearIndicator(Surface& s) {
+void clearIndicator(Surface& s, Rgb paper) {
     s.setBrushStyle(BrushStyle::Solid);
-    s.setBrushColor(kWhite);
+    s.setBrushColor(paper);
     s.fillRect(0, 0, s.width(), s.height());
 }
 
-std::string drawPhaseIndicator(Surface& s, int dayNo, int period, Rgb color, Rgb baseDiscColor, Rgb textColor) {
+std::string drawPhaseIndicator(Surface& s, int dayNo, int period, Rgb color, Rgb baseDiscColor, Rgb textColor,
+                               Rgb paper) {
     const PhaseState state = phaseState(dayNo, period);
     const int w = s.width();
     const int h = s.height();
@@ -51,7 +52,7 @@ std::string drawPhaseIndicator(Surface& s, int dayNo, int period, Rgb color, Rgb
     s.pie(2, 2, w - 2, h - 2, cx + dx, cy + dy, cx, cy);
 
     const int u = state.goingUp ? 8 : 6;
-    s.setBrushColor(kWhite);
+    s.setBrushColor(paper);
     s.ellipse(u, u, w - u, h - u);
 
     // The percentage sits in the middle of the white centre. A face wider than the usual one steps down a pixel at

@@ -14,11 +14,12 @@ struct PhaseState {
 // Throws AppError for a period below 1.
 PhaseState phaseState(int dayNo, int period);
 
-// Paints the whole surface white.
-void clearIndicator(Surface& s);
+// Paints the whole surface white (or in `paper`, the window's colour where the white would not show it).
+void clearIndicator(Surface& s, Rgb paper = 0xFFFFFF);
 
 // The ring indicator of a rhythm on its cycle day dayNo: base disc, wedge of the elapsed share in color, the
-// percentage in textColor and the red rising or falling arrow. Returns the image's hint.
-std::string drawPhaseIndicator(Surface& s, int dayNo, int period, Rgb color, Rgb baseDiscColor, Rgb textColor);
+// percentage in textColor on a centre of `paper` and the red rising or falling arrow. Returns the image's hint.
+std::string drawPhaseIndicator(Surface& s, int dayNo, int period, Rgb color, Rgb baseDiscColor, Rgb textColor,
+                               Rgb paper = 0xFFFFFF);
 
 }  // namespace rorovovo::chart

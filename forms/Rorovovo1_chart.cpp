@@ -184,11 +184,23 @@ void TForm1::Edit2Change(QLineEdit* sender) {
     if (text != sender->text()) sender->setText(text);
 }
 
-void TForm1::ClearIndicator(PictureBox* image) { chart::clearIndicator(image->canvas()); }
+namespace {
+// What the indicators are drawn on: white, which the picture shows the window through, or on a dark desktop the
+// window's own colour, so that no light edge rings them.
+chart::Rgb indicatorPaper() {
+    return darkWindows() ? QApplication::palette().color(QPalette::Window).rgb() & 0xFFFFFF : chart::kWhite;
+}
+}  // namespace
+
+void TForm1::ClearIndicator(PictureBox* image) { chart::clearIndicator(image->canvas(), indicatorPaper()); }
 
 void TForm1::DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color) {
+    // The white of the picture shows the window through it, so on a dark desktop the percentage is written in the
+    // desktop's text colour.
+    const chart::Rgb text =
+        darkWindows() ? QApplication::palette().color(QPalette::WindowText).rgb() & 0xFFFFFF : kWindowText;
     const std::string hint =
-        chart::drawPhaseIndicator(image->canvas(), dayNo, period, color, kInactiveBorder, kWindowText);
+        chart::drawPhaseIndicator(image->canvas(), dayNo, period, color, kInactiveBorder, text, indicatorPaper());
     image->setToolTip(core::translated("Indicator", hint));
 }
 

@@ -137,12 +137,20 @@ TEST_P(SchemeTest, everyTextOfEveryWindow_readsOnItsBackground) {
 }
 
 TEST_P(SchemeTest, theWindowsFollowTheScheme_theChartKeepsItsWhiteStrip) {
+    draw(QStringLiteral("Anna Smith"), QDate(1958, 3, 15));
     const std::vector<QWidget*> windows = openEveryWindowAndSwitch();
     for (QWidget* window : windows)
         EXPECT_EQ(window->palette().color(window->backgroundRole()).lightness() < 128, GetParam())
             << window->objectName().toStdString();
     const QImage chart = control<PictureBox>("ImageBio")->canvas().image();
     EXPECT_EQ(chart.pixel(chart.width() - 5, 3) & 0xFFFFFF, 0xFFFFFFu);
+    // A ring's percentage stands on the window through the picture's white: it is written in the window's text.
+    const QImage ring = control<PictureBox>("Image_Physical")->canvas().image();
+    const QRgb text = GetParam() ? QApplication::palette().color(QPalette::WindowText).rgb() : qRgb(0, 0, 0);
+    int inText = 0;
+    for (int y = 0; y < ring.height(); ++y)
+        for (int x = 0; x < ring.width(); ++x) inText += ring.pixel(x, y) == text;
+    EXPECT_GT(inText, 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, SchemeTest, ::testing::Values(false, true),
