@@ -1,5 +1,6 @@
 #include "forms/CriticalDays.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -33,13 +34,15 @@ namespace {
 constexpr int kSpans[] = {30, 90, 180, 365};
 constexpr int kDefaultSpan = 1;  // 90 days
 
-QString colouredNames(rhythm::RhythmSet set) {
+// On a dark desktop each colour is lightened as far as it needs to read on the row's background.
+QString colouredNames(rhythm::RhythmSet set, const QColor& background) {
     QStringList names;
     for (const rhythm::Rhythm& r : rhythm::Rhythms)
-        if (set & (1u << (r.Number - 1)))
-            names << QStringLiteral("<span style=\"color:#%1\">%2</span>")
-                         .arg(rhythm::colourOf(r), 6, 16, QLatin1Char('0'))
-                         .arg(rhythmName(r));
+        if (set & (1u << (r.Number - 1))) {
+            QColor colour(QRgb(rhythm::colourOf(r)));
+            if (darkWindows()) colour = readableOn(colour, background, 4.5);
+            names << QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour.name(), rhythmName(r));
+        }
     return names.join(QCoreApplication::translate("DayReading", ", ", "between names"));
 }
 
@@ -230,14 +233,19 @@ void TFormCritical::fill(int days) {
         TableCritical->setItem(row, 0, dateItem);
         TableCritical->setItem(row, 1, rhythmsItem);
         TableCritical->setItem(row, 2, kindItem);
+        const bool multiple = day.Kind == rhythm::CriticalKind::Double || day.Kind == rhythm::CriticalKind::Triple;
+        // Double and triple days are banded, warm and light, or warm and dark on a dark desktop.
+        const bool triple = day.Kind == rhythm::CriticalKind::Triple;
+        const QColor band = darkWindows() ? (triple ? QColor(0x5A2A20) : QColor(0x4A4020))
+                                          : (triple ? QColor(0xFFD0C0) : QColor(0xFFF0B0));
         // The names in their chart colours; the item keeps the plain text for copying and screen readers.
-        auto* names = new QLabel(colouredNames(day.Rhythms));
+        auto* names =
+            new QLabel(colouredNames(day.Rhythms, multiple ? band : QApplication::palette().color(QPalette::Base)));
         names->setTextFormat(Qt::RichText);
         names->setContentsMargins(3, 0, 3, 0);
         names->setAttribute(Qt::WA_TransparentForMouseEvents);
         TableCritical->setCellWidget(row, 1, names);
-        if (day.Kind == rhythm::CriticalKind::Double || day.Kind == rhythm::CriticalKind::Triple) {
-            const QColor band = day.Kind == rhythm::CriticalKind::Triple ? QColor(0xFFD0C0) : QColor(0xFFF0B0);
+        if (multiple) {
             for (QTableWidgetItem* item : {dateItem, rhythmsItem, kindItem}) {
                 QFont bold = item->font();
                 bold.setBold(true);

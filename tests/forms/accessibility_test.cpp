@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include "forms/chart_table.h"
@@ -132,6 +133,11 @@ TEST_P(SchemeTest, everyTextOfEveryWindow_readsOnItsBackground) {
                 << window->objectName().toStdString() << "." << w->objectName().toStdString() << " "
                 << text.name().toStdString() << " on " << ground.name().toStdString();
             ++measured;
+            // Rhythm names a list writes in their colours.
+            static const QRegularExpression spans(QStringLiteral("color:(#[0-9a-fA-F]{6})"));
+            for (auto m = spans.globalMatch(label ? label->text() : QString()); GetParam() && m.hasNext();)
+                EXPECT_GE(contrastRatio(QColor(m.next().captured(1)), ground), 4.5)
+                    << window->objectName().toStdString() << ": " << label->text().toStdString();
         }
     EXPECT_GT(measured, 60);
 }
