@@ -199,6 +199,7 @@ void paintRoster(QPainter& p, const rhythm::PlanTable& t, const QStringList& nam
         }
         p.restore();
         p.setFont(bold);
+        p.setPen(kText);  // the painter's own pen is the window's text colour, light on a dark desktop
         p.drawText(QRect(pad, groupTop, m.nameWidth - 2 * pad, m.rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    QFontMetrics(bold, p.device())
                        .elidedText(QLatin1String(kGroupRowCaption), Qt::ElideRight, m.nameWidth - 2 * pad));

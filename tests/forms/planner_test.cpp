@@ -22,6 +22,7 @@
 #include <QtTest/QTest>
 
 #include "drawn_person.h"
+#include "platform/desktop_scheme.h"
 #include "platform/output_dialogs.h"
 #include "platform/translator.h"
 #include "rhythm/dates.h"
@@ -229,6 +230,16 @@ TEST_F(PlannerTest, roster_marksEachKindByShapeAndTellsEachCellInAToolTip) {
     EXPECT_EQ(roster->currentDay(), day);
     EXPECT_TRUE(roster->viewport()->rect().contains(roster->cellRect(0, day)));
     EXPECT_EQ(w->tableBuilds(), builds);
+    // On a dark desktop the roster stays a light picture, its texts black.
+    platform::applyScheme(platform::ColourScheme::Dark);
+    QCoreApplication::sendPostedEvents();
+    const QImage dark = roster->viewport()->grab().toImage();
+    platform::applyScheme(platform::ColourScheme::Light);
+    const QRect row = roster->cellRect(2, roster->currentDay());  // the group's row; its caption at the left
+    int black = 0;
+    for (int y = row.top(); y <= row.bottom(); ++y)
+        for (int x = 0; x < 40; ++x) black += (dark.pixel(x, y) & 0xFFFFFF) == 0;
+    EXPECT_GT(black, 10) << "the group row's caption";
 }
 
 TEST_F(PlannerTest, keyboard_tabReachesEveryControl_escapeCloses_sizeAndMembersComeBack) {
