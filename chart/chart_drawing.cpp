@@ -1,7 +1,5 @@
 #include "chart/chart_drawing.h"
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "chart/colors.h"
@@ -10,31 +8,6 @@
 #include "rhythm/rhythms.h"
 
 namespace rorovovo::chart {
-
-double contrastRatio(Rgb a, Rgb b) {
-    const auto luminance = [](Rgb c) {
-        const auto channel = [](unsigned v) {
-            const double x = v / 255.0;
-            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel((c >> 16) & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) + 0.0722 * channel(c & 0xFF);
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-Rgb onChart(Rgb colour, const ChartColours& chart) {
-    if (!chart.dark) return colour;
-    Rgb c = colour;
-    for (int share = 5; contrastRatio(c, chart.background) < 3.0 && share <= 100; share += 5) {
-        c = 0;
-        for (int shift : {16, 8, 0}) {
-            const unsigned v = (colour >> shift) & 0xFF;
-            c |= (v + (255 - v) * share / 100) << shift;
-        }
-    }
-    return c;
-}
 
 void drawChartFrame(Surface& s, int todayX, int controlWidth, int controlHeight, const ChartColours& colours) {
     const int height = s.height();

@@ -21,6 +21,8 @@ inline constexpr ChartColours kDarkChart{0x1E1E1E, 0x6E6E6E, 0x1E1E1E, 0xF0F0F0,
 
 // WCAG's contrast ratio of two colours, 1 to 21.
 double contrastRatio(Rgb a, Rgb b);
+// The colour mixed with white step by step, only as far as needed to stand out from the background at the ratio.
+Rgb lightenedTo(Rgb colour, Rgb background, double ratio);
 // A curve's colour on the chart: as it is on the light chart; on the dark one mixed with white only as far as needed
 // for 3:1 against the background.
 Rgb onChart(Rgb colour, const ChartColours& chart);

@@ -163,8 +163,8 @@ class ChartTable : public QAccessibleWidget, public QAccessibleTableInterface {
 
   private:
     std::optional<DayReading> reading(int row) const {
-        const StripData& d = data();
-        return d.day && row >= 0 && row < d.days ? d.day(row) : std::nullopt;
+        const StripData& strip = data();
+        return strip.day && row >= 0 && row < strip.days ? strip.day(row) : std::nullopt;
     }
     mutable QHash<int, QAccessible::Id> cells_;
 };

@@ -183,24 +183,6 @@ class TypedLengthLimit : public QValidator {
     QString before_;
 };
 
-// x to the power 2.4 for x in (0, 1], as x squared times the fifth root of x squared. Plain arithmetic: the first
-// call of the library's pow maps its tables, about 240 KB that every start would keep for a few greys.
-double power2point4(double x) {
-    const double square = x * x;
-    double root = 1.0;  // the fifth root of a square in (0.0016, 1] lies in (0.27, 1]; Newton's steps from above
-    for (int i = 0; i < 40; ++i) {
-        const double next = (4.0 * root + square / (root * root * root * root)) / 5.0;
-        if (next >= root) break;
-        root = next;
-    }
-    return square * root;
-}
-
-double luminance(const QColor& c) {
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : power2point4((v + 0.055) / 1.055); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
 }  // namespace
 
 void limitTypedLength(QLineEdit* box, int maxChars) { box->setValidator(new TypedLengthLimit(box, maxChars)); }
@@ -245,20 +227,14 @@ void keepTextInside(QLineEdit* box) {
 }
 
 double contrastRatio(const QColor& a, const QColor& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return chart::contrastRatio(a.rgb() & 0xFFFFFF, b.rgb() & 0xFFFFFF);
 }
 
 QColor readableOn(const QColor& color, const QColor& background, double ratio) {
     QColor c = color;
-    if (background.lightness() < 128) {
-        // Mixed with white step by step: lighter() leaves black and deep colours where they are.
-        for (int share = 5; contrastRatio(c, background) < ratio && share <= 100; share += 5)
-            c = QColor::fromRgbF(color.redF() + (1 - color.redF()) * share / 100.0,
-                                 color.greenF() + (1 - color.greenF()) * share / 100.0,
-                                 color.blueF() + (1 - color.blueF()) * share / 100.0);
-        return c;
-    }
+    // Mixed with white: lighter() leaves black and deep colours where they are.
+    if (background.lightness() < 128)
+        return QColor(QRgb(chart::lightenedTo(color.rgb() & 0xFFFFFF, background.rgb() & 0xFFFFFF, ratio)));
     for (int factor = 105; contrastRatio(c, background) < ratio && c != Qt::black; factor += 5)
         c = color.darker(factor);
     return c;
