@@ -1,6 +1,5 @@
 #include "forms/CriticalDays.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -240,7 +239,7 @@ void TFormCritical::fill(int days) {
                                           : (triple ? QColor(0xFFD0C0) : QColor(0xFFF0B0));
         // The names in their chart colours; the item keeps the plain text for copying and screen readers.
         auto* names =
-            new QLabel(colouredNames(day.Rhythms, multiple ? band : QApplication::palette().color(QPalette::Base)));
+            new QLabel(colouredNames(day.Rhythms, multiple ? band : TableCritical->palette().color(QPalette::Base)));
         names->setTextFormat(Qt::RichText);
         names->setContentsMargins(3, 0, 3, 0);
         names->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,5 +1,4 @@
 // The chart, the cycle-day panel, the zodiac sign, moving through time and the date boxes.
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -39,7 +38,10 @@ using core::utf8;
 
 QString paddedText(const QString& text, int digits) { return padded(rhythm::strToInt(utf8(text)), digits); }
 
-chart::Rgb buttonFace(const QWidget* w) { return w->palette().color(QPalette::Window).rgb() & 0xFFFFFF; }
+chart::Rgb desktopColour(const QWidget* w, QPalette::ColorRole role) {
+    return w->palette().color(role).rgb() & 0xFFFFFF;
+}
+chart::Rgb buttonFace(const QWidget* w) { return desktopColour(w, QPalette::Window); }
 
 }  // namespace
 
@@ -187,20 +189,17 @@ void TForm1::Edit2Change(QLineEdit* sender) {
 namespace {
 // What the indicators are drawn on: white, which the picture shows the window through, or on a dark desktop the
 // window's own colour, so that no light edge rings them.
-chart::Rgb indicatorPaper() {
-    return darkWindows() ? QApplication::palette().color(QPalette::Window).rgb() & 0xFFFFFF : chart::kWhite;
-}
+chart::Rgb indicatorPaper(const QWidget* w) { return darkWindows() ? buttonFace(w) : chart::kWhite; }
 }  // namespace
 
-void TForm1::ClearIndicator(PictureBox* image) { chart::clearIndicator(image->canvas(), indicatorPaper()); }
+void TForm1::ClearIndicator(PictureBox* image) { chart::clearIndicator(image->canvas(), indicatorPaper(this)); }
 
 void TForm1::DrawPhaseIndicator(PictureBox* image, int dayNo, int period, unsigned color) {
     // The white of the picture shows the window through it, so on a dark desktop the percentage is written in the
     // desktop's text colour.
-    const chart::Rgb text =
-        darkWindows() ? QApplication::palette().color(QPalette::WindowText).rgb() & 0xFFFFFF : kWindowText;
+    const chart::Rgb text = darkWindows() ? desktopColour(this, QPalette::WindowText) : kWindowText;
     const std::string hint =
-        chart::drawPhaseIndicator(image->canvas(), dayNo, period, color, kInactiveBorder, text, indicatorPaper());
+        chart::drawPhaseIndicator(image->canvas(), dayNo, period, color, kInactiveBorder, text, indicatorPaper(this));
     image->setToolTip(core::translated("Indicator", hint));
 }
 
@@ -257,11 +256,9 @@ void TForm1::DrawVerticalText(PictureBox* image, const QString& text) {
     image->resize(extent.height, extent.width);
     canvas.resize(extent.height, extent.width);
     // On a dark desktop the engraving turns round: a shadow under letters in the window's text colour.
-    // The application's palette, as the window's own follows a change of scheme only after this redraw.
     if (darkWindows())
-        chart::drawVerticalText(canvas, t, extent.width,
-                                QApplication::palette().color(QPalette::Window).rgb() & 0xFFFFFF, chart::kBlack,
-                                QApplication::palette().color(QPalette::WindowText).rgb() & 0xFFFFFF);
+        chart::drawVerticalText(canvas, t, extent.width, buttonFace(this), chart::kBlack,
+                                desktopColour(this, QPalette::WindowText));
     else
         chart::drawVerticalText(canvas, t, extent.width, buttonFace(this), kButtonHighlight);
 }

@@ -109,6 +109,8 @@ void applyScheme(ColourScheme scheme) {
         started = QApplication::palette();
     }
     QApplication::setPalette(scheme == ColourScheme::Dark ? darkPalette() : *started);
+    // The controls take the new palette from posted events: delivered now, whatever is drawn next reads it from them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
 }
 
 }  // namespace rorovovo::platform
