@@ -232,6 +232,4 @@ void exposeAsTable(QWidget* strip, int days, std::function<std::optional<DayRead
     });
 }
 
-int currentDay(const QWidget* strip) { return strips().value(strip).current; }
-
 }  // namespace rorovovo::forms

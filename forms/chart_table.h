@@ -16,7 +16,4 @@ namespace rorovovo::forms {
 // day they reach is announced.
 void exposeAsTable(QWidget* strip, int days, std::function<std::optional<DayReading>(int column)> day);
 
-// The strip's day the keyboard is on, or -1.
-int currentDay(const QWidget* strip);
-
 }  // namespace rorovovo::forms

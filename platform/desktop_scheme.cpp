@@ -6,6 +6,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QPalette>
 #include <QStyleHints>
 #include <optional>
 
@@ -26,11 +27,43 @@ uint unwrap(QVariant v) {
     return v.toUInt();
 }
 
-}  // namespace
-
+// The portal's number for a scheme: 1 prefers dark, 2 light, anything else no preference.
 ColourScheme schemeFromPortal(uint value) {
     return value == 1 ? ColourScheme::Dark : value == 2 ? ColourScheme::Light : ColourScheme::NoPreference;
 }
+
+// Every text at 4.5:1 or more against its background, the grey (disabled) texts at 3:1 or more.
+QPalette darkPalette() {
+    const QColor window(0x2B, 0x2B, 0x2B), base(0x1E, 0x1E, 0x1E), text(0xEE, 0xEE, 0xEE), grey(0x9A, 0x9A, 0x9A);
+    QPalette p(text, window);  // button, light, dark, mid, text, bright text, base and window from these two
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::BrightText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, QColor(0x3A, 0x3A, 0x3A));
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, grey);
+    p.setColor(QPalette::Light, QColor(0x50, 0x50, 0x50));
+    p.setColor(QPalette::Midlight, QColor(0x42, 0x42, 0x42));
+    p.setColor(QPalette::Mid, QColor(0x24, 0x24, 0x24));
+    p.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x18));
+    p.setColor(QPalette::Shadow, Qt::black);
+    p.setColor(QPalette::Highlight, QColor(0x2F, 0x65, 0xCA));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(0x8A, 0xB4, 0xF8));
+    p.setColor(QPalette::LinkVisited, QColor(0xC5, 0x8A, 0xF9));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        p.setColor(QPalette::Disabled, role, grey);
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
+    p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x50, 0x50, 0x50));
+    return p;
+}
+
+}  // namespace
 
 DesktopScheme::DesktopScheme(QObject* parent) : QObject(parent) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
@@ -70,36 +103,6 @@ void DesktopScheme::take(ColourScheme scheme) {
     if (scheme == scheme_) return;
     scheme_ = scheme;
     emit changed(scheme);
-}
-
-QPalette darkPalette() {
-    const QColor window(0x2B, 0x2B, 0x2B), base(0x1E, 0x1E, 0x1E), text(0xEE, 0xEE, 0xEE), grey(0x9A, 0x9A, 0x9A);
-    QPalette p(text, window);  // button, light, dark, mid, text, bright text, base and window from these two
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, window);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::BrightText, Qt::white);
-    p.setColor(QPalette::ToolTipBase, QColor(0x3A, 0x3A, 0x3A));
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, grey);
-    p.setColor(QPalette::Light, QColor(0x50, 0x50, 0x50));
-    p.setColor(QPalette::Midlight, QColor(0x42, 0x42, 0x42));
-    p.setColor(QPalette::Mid, QColor(0x24, 0x24, 0x24));
-    p.setColor(QPalette::Dark, QColor(0x18, 0x18, 0x18));
-    p.setColor(QPalette::Shadow, Qt::black);
-    p.setColor(QPalette::Highlight, QColor(0x2F, 0x65, 0xCA));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Link, QColor(0x8A, 0xB4, 0xF8));
-    p.setColor(QPalette::LinkVisited, QColor(0xC5, 0x8A, 0xF9));
-    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        p.setColor(QPalette::Disabled, role, grey);
-    p.setColor(QPalette::Disabled, QPalette::Base, window);
-    p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(0x50, 0x50, 0x50));
-    return p;
 }
 
 void applyScheme(ColourScheme scheme) {

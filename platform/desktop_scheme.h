@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPalette>
 
 class QDBusMessage;
 class QDBusPendingCallWatcher;
@@ -18,7 +17,6 @@ class DesktopScheme : public QObject {
   public:
     // Asks the desktop without waiting: the answer, and every later change, arrives as changed().
     explicit DesktopScheme(QObject* parent = nullptr);
-    ColourScheme scheme() const { return scheme_; }
 
   signals:
     void changed(rorovovo::platform::ColourScheme scheme);
@@ -34,12 +32,6 @@ class DesktopScheme : public QObject {
 
     ColourScheme scheme_ = ColourScheme::NoPreference;
 };
-
-// The portal's number for a scheme: 1 prefers dark, 2 light, anything else no preference.
-ColourScheme schemeFromPortal(uint value);
-
-// The dark palette: every text at 4.5:1 or more against its background, the grey (disabled) texts at 3:1 or more.
-QPalette darkPalette();
 
 // Gives the application the palette of the scheme: dark, or the one it had before the first dark one.
 void applyScheme(ColourScheme scheme);

@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
-#include "forms/chart_table.h"
 #include "forms/widgets.h"
 #include "platform/desktop_scheme.h"
 #include "tests/forms/drawn_person.h"
@@ -71,7 +70,7 @@ TEST_F(AccessibilityTest, theChartIsATableOfItsDays_theArrowKeysWalkThem) {
     ASSERT_EQ(strip->focusPolicy(), Qt::ClickFocus) << "the designed tab order keeps out of the chart";
     QFocusEvent click(QEvent::FocusIn, Qt::MouseFocusReason);
     QApplication::sendEvent(strip, &click);
-    EXPECT_EQ(currentDay(strip), 60);
+    EXPECT_EQ(table->selectedRows(), QList<int>{60});
     const auto press = [&](Qt::Key key, int times) {
         for (int i = 0; i < times; ++i) {
             QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
@@ -79,10 +78,9 @@ TEST_F(AccessibilityTest, theChartIsATableOfItsDays_theArrowKeysWalkThem) {
         }
     };
     press(Qt::Key_Right, 3);
-    EXPECT_EQ(currentDay(strip), 63);
-    EXPECT_TRUE(table->isRowSelected(63));
+    EXPECT_EQ(table->selectedRows(), QList<int>{63});
     press(Qt::Key_Left, 100);
-    EXPECT_EQ(currentDay(strip), 0) << "the walk stops at the first day";
+    EXPECT_EQ(table->selectedRows(), QList<int>{0}) << "the walk stops at the first day";
 }
 
 // What a text is drawn on: its box's base, or the filled background of the nearest control under it.
