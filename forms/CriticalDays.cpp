@@ -38,8 +38,7 @@ QString colouredNames(rhythm::RhythmSet set, const QColor& background) {
     QStringList names;
     for (const rhythm::Rhythm& r : rhythm::Rhythms)
         if (set & (1u << (r.Number - 1))) {
-            QColor colour(QRgb(rhythm::colourOf(r)));
-            if (darkWindows()) colour = readableOn(colour, background, 4.5);
+            const QColor colour = readableText(QColor(QRgb(rhythm::colourOf(r))), background);
             names << QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour.name(), rhythmName(r));
         }
     return names.join(QCoreApplication::translate("DayReading", ", ", "between names"));

@@ -118,6 +118,7 @@ class TForm1 : public QMainWindow {
     void MenuOptionsDarkChartClick();
     void MenuOptionsColourBlindClick();
     void applyColourOptions();
+    void showExtraLegend(bool shown);
     // Draws again what is drawn in the rhythms' or the chart's colours, after a change of palette or scheme.
     void redrawInNewColours();
     void MenuOptionsLanguageClick(QAction* item);

@@ -63,10 +63,7 @@ void TForm1::DrawRhythmCurve(int period, int offset) {
 void TForm1::ButtonDrawBioClick() {
     if (!CheckBirthDate()) return;
     Panel2->resize(Panel2->width(), Label9->y() + 20);
-    // The panel's edge hides the extra rhythms' legend; a script whose letters reach a line's top would still show
-    // a row of them.
-    for (QWidget* w : std::initializer_list<QWidget*>{Label16, Label17, Shape5, Shape6, Shape7, Shape8})
-        w->setVisible(false);
+    showExtraLegend(false);
     // One reading of the clock for the whole drawing, so its curves and the age agree on the day at midnight.
     const double today = platform::toDateValue(platform::now());
     DrawnPerson person;
@@ -104,8 +101,7 @@ void TForm1::MenuProgramDrawExtraClick(QObject* sender) {
     for (const auto& r : rhythm::Rhythms)
         if (!r.Base && (rhythmOption(r)->isChecked() || sender == MenuProgramDrawExtra)) drawRhythm(r, person);
     Panel2->resize(Panel2->width(), Label17->y() + 18);
-    for (QWidget* w : std::initializer_list<QWidget*>{Label16, Label17, Shape5, Shape6, Shape7, Shape8})
-        w->setVisible(true);
+    showExtraLegend(true);
     extraDrawn_ = true;
     if (drawn_) DrawCriticalMarks();
 }
@@ -114,6 +110,12 @@ rhythm::ShownRhythms TForm1::checkedRhythms() const {
     rhythm::ShownRhythms shown{};
     for (const auto& r : rhythm::Rhythms) shown[std::size_t(r.Number - 1)] = rhythmOption(r)->isChecked();
     return shown;
+}
+
+void TForm1::showExtraLegend(bool shown) {
+    // While the panel's edge hides it, a script whose letters reach a line's top would still show a row of them.
+    for (QWidget* w : std::initializer_list<QWidget*>{Label16, Label17, Shape5, Shape6, Shape7, Shape8})
+        w->setVisible(shown);
 }
 
 void TForm1::afterDraw() { DrawCriticalMarks(); }

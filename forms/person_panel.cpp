@@ -49,9 +49,8 @@ PersonPanel PersonPanel::create(QWidget* parent, const Layout& layout) {
     panel.date.year =
         dateBox(parent, QStringLiteral("Edit_year") + suffix, at + QPoint(54, 0), 35, 4, layout.digitsOnly);
     // A screen reader names each box by its caption.
-    const QWidget* boxes[] = {panel.name, panel.date.day, panel.date.month, panel.date.year};
-    for (std::size_t i = 0; i < panel.captions.size(); ++i)
-        const_cast<QWidget*>(boxes[i])->setAccessibleName(panel.captions[i]->text());
+    QLineEdit* const boxes[] = {panel.name, panel.date.day, panel.date.month, panel.date.year};
+    for (std::size_t i = 0; i < panel.captions.size(); ++i) boxes[i]->setAccessibleName(panel.captions[i]->text());
     return panel;
 }
 

@@ -99,9 +99,13 @@ ColourChanges& colourChanges() {
     return *changes;
 }
 
+QColor readableText(const QColor& color, const QColor& background) {
+    return darkWindows() ? readableOn(color, background, kTextContrast) : color;
+}
+
 void setTextColor(QWidget* widget, const QColor& color) {
     widget->setProperty(kDesignColour, color);
-    applyTextColor(widget, darkWindows() ? readableOn(color, windowBackground(), kTextContrast) : color);
+    applyTextColor(widget, readableText(color, windowBackground()));
 }
 
 void setQuietTextColor(QWidget* widget, double ratio) {

@@ -49,6 +49,9 @@ QString padded(int value, int digits);
 // A search box with the toolkit's clear button, which is named for a screen reader.
 void showClearButton(QLineEdit* box);
 
+// A text's colour as designed on a light desktop; on a dark one lightened as far as needed for 4.5:1 on the
+// background.
+QColor readableText(const QColor& color, const QColor& background);
 // The colour a control writes its text in. On a dark desktop it is lightened as far as needed to read on the
 // window's background; recolourAll() applies it again after the desktop's scheme changes.
 void setTextColor(QWidget* widget, const QColor& color);
