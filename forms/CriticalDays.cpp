@@ -41,7 +41,7 @@ QString colouredNames(rhythm::RhythmSet set, const QColor& background) {
             const QColor colour = readableText(QColor(QRgb(rhythm::colourOf(r))), background);
             names << QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour.name(), rhythmName(r));
         }
-    return names.join(QCoreApplication::translate("DayReading", ", ", "between names"));
+    return joinNames(names);
 }
 
 }  // namespace
@@ -218,14 +218,12 @@ void TFormCritical::fill(int days) {
     listedDays_ = days;
     days_ = rhythm::criticalDays(birth_, fromValue(), days, listedRhythms());
 
-    const QLocale locale;
     TableCritical->setRowCount(0);
     TableCritical->setRowCount(int(days_.size()));
     for (int row = 0; row < int(days_.size()); ++row) {
         const rhythm::CriticalDay& day = days_[std::size_t(row)];
         const QDate date = platform::toQDate(day.Date);
-        auto* dateItem = new QTableWidgetItem(locale.toString(date, QStringLiteral("ddd ")) +
-                                              locale.toString(date, QLocale::ShortFormat));
+        auto* dateItem = new QTableWidgetItem(dateWithWeekday(date));
         auto* rhythmsItem = new QTableWidgetItem(rhythmNames(day.Rhythms));
         auto* kindItem = new QTableWidgetItem(kindName(day.Kind));
         TableCritical->setItem(row, 0, dateItem);

@@ -5,8 +5,6 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QKeyEvent>
-#include <QLocale>
-#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 
@@ -65,9 +63,7 @@ class ChartCell : public QAccessibleInterface, public QAccessibleTableCellInterf
 class ChartTable : public QAccessibleWidget, public QAccessibleTableInterface {
   public:
     explicit ChartTable(QWidget* strip) : QAccessibleWidget(strip, QAccessible::Table) {}
-    ~ChartTable() override {
-        for (QAccessible::Id id : std::as_const(cells_)) QAccessible::deleteAccessibleInterface(id);
-    }
+    ~ChartTable() override { forgetCells(); }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
@@ -131,28 +127,20 @@ class ChartTable : public QAccessibleWidget, public QAccessibleTableInterface {
     bool selectColumn(int) override { return false; }
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {
-        for (QAccessible::Id id : std::as_const(cells_)) QAccessible::deleteAccessibleInterface(id);
-        cells_.clear();
-    }
+    void modelChange(QAccessibleTableModelChangeEvent*) override { forgetCells(); }
 
     QString cellText(int row, int column) const {
         const std::optional<DayReading> r = reading(row);
         if (!r) return {};
-        if (column == 0) {
-            const QLocale locale;
-            return locale.toString(r->date, QStringLiteral("ddd ")) + locale.toString(r->date, QLocale::ShortFormat);
-        }
+        if (column == 0) return dateWithWeekday(r->date);
         if (column <= r->rows.size()) {
             const DayReading::Row& rhythm = r->rows[column - 1];
             //: A rhythm's cell of the chart's table: "87 % rising".
             return QCoreApplication::translate("ChartTable", "%1 % %2")
                 .arg(rhythm.percent)
-                .arg(rhythm.rising ? QCoreApplication::translate("ChartTable", "rising")
-                                   : QCoreApplication::translate("ChartTable", "falling"));
+                .arg(direction(rhythm.rising));
         }
-        return r->critical.isEmpty() ? QCoreApplication::translate("ChartTable", "none")
-                                     : r->critical.join(QStringLiteral(", "));
+        return r->critical.isEmpty() ? QCoreApplication::translate("ChartTable", "none") : joinNames(r->critical);
     }
     QRect cellRect(int row) const {
         const QWidget* w = widget();
@@ -162,6 +150,10 @@ class ChartTable : public QAccessibleWidget, public QAccessibleTableInterface {
     const StripData& data() const { return strips()[object()]; }
 
   private:
+    void forgetCells() {
+        for (QAccessible::Id id : std::as_const(cells_)) QAccessible::deleteAccessibleInterface(id);
+        cells_.clear();
+    }
     std::optional<DayReading> reading(int row) const {
         const StripData& strip = data();
         return strip.day && row >= 0 && row < strip.days ? strip.day(row) : std::nullopt;

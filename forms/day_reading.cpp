@@ -21,20 +21,21 @@ DayReading readDay(double birth, double date, rhythm::RhythmSet rhythms) {
     return reading;
 }
 
-QString dayReadingText(const DayReading& reading) {
+QString dateWithWeekday(const QDate& date) {
     const QLocale locale;
-    QStringList lines{locale.toString(reading.date, QStringLiteral("ddd ")) +
-                      locale.toString(reading.date, QLocale::ShortFormat)};
+    return locale.toString(date, QStringLiteral("ddd ")) + locale.toString(date, QLocale::ShortFormat);
+}
+
+QString dayReadingText(const DayReading& reading) {
+    QStringList lines{dateWithWeekday(reading.date)};
     for (const DayReading::Row& row : reading.rows)
         //: A rhythm, its percentage and which way it goes: "Physical 87 % rising".
         lines << QCoreApplication::translate("DayReading", "%1 %2 % %3")
                      .arg(row.rhythm)
                      .arg(row.percent)
-                     .arg(row.rising ? QCoreApplication::translate("DayReading", "rising")
-                                     : QCoreApplication::translate("DayReading", "falling"));
+                     .arg(direction(row.rising));
     if (!reading.critical.isEmpty())
-        lines << QCoreApplication::translate("DayReading", "Critical: %1")
-                     .arg(reading.critical.join(QCoreApplication::translate("DayReading", ", ", "between names")));
+        lines << QCoreApplication::translate("DayReading", "Critical: %1").arg(joinNames(reading.critical));
     return lines.join(QLatin1Char('\n'));
 }
 

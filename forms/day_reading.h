@@ -10,6 +10,8 @@
 namespace rorovovo::forms {
 
 using platform::criticalKindNote;
+using platform::direction;
+using platform::joinNames;
 using platform::kindName;
 using platform::rhythmName;
 using platform::rhythmNames;
@@ -26,6 +28,9 @@ struct DayReading {
     QList<Row> rows;       // the rhythms asked for, in the rhythm table's order
     QStringList critical;  // those of them critical that day
 };
+
+// The date with its weekday, in the user's short format ("Fri 15.03.24").
+QString dateWithWeekday(const QDate& date);
 
 // The reading of `date` for someone born on `birth` (date values), of the rhythms in `rhythms`.
 DayReading readDay(double birth, double date, rhythm::RhythmSet rhythms);

@@ -13,7 +13,16 @@ QString rhythmNames(rhythm::RhythmSet set) {
     QStringList names;
     for (const rhythm::Rhythm& r : rhythm::Rhythms)
         if (set & (1u << (r.Number - 1))) names << rhythmName(r);
+    return joinNames(names);
+}
+
+QString joinNames(const QStringList& names) {
     return names.join(QCoreApplication::translate("DayReading", ", ", "between names"));
+}
+
+QString direction(bool rising) {
+    return rising ? QCoreApplication::translate("DayReading", "rising")
+                  : QCoreApplication::translate("DayReading", "falling");
 }
 
 QString kindName(rhythm::CriticalKind kind) { return core::translated("CriticalKind", rhythm::criticalKindName(kind)); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "rhythm/critical.h"
 #include "rhythm/rhythms.h"
@@ -12,6 +13,9 @@ namespace rorovovo::platform {
 // triple.
 QString rhythmName(const rhythm::Rhythm& r);
 QString rhythmNames(rhythm::RhythmSet set);
+// Names joined as a list of rhythms is ("Physical, Emotional"); a rhythm's direction ("rising", "falling").
+QString joinNames(const QStringList& names);
+QString direction(bool rising);
 QString kindName(rhythm::CriticalKind kind);
 QString criticalKindNote();
 

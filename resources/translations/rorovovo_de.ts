@@ -90,14 +90,6 @@
         <translation>%1 % %2</translation>
     </message>
     <message>
-        <source>rising</source>
-        <translation>steigend</translation>
-    </message>
-    <message>
-        <source>falling</source>
-        <translation>fallend</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>

@@ -90,14 +90,6 @@
         <translation>%1 % %2</translation>
     </message>
     <message>
-        <source>rising</source>
-        <translation>subiendo</translation>
-    </message>
-    <message>
-        <source>falling</source>
-        <translation>bajando</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>ninguno</translation>
     </message>

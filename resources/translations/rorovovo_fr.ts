@@ -90,14 +90,6 @@
         <translation>%1 % %2</translation>
     </message>
     <message>
-        <source>rising</source>
-        <translation>en hausse</translation>
-    </message>
-    <message>
-        <source>falling</source>
-        <translation>en baisse</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>aucun</translation>
     </message>

@@ -90,14 +90,6 @@
         <translation>%1 % %2</translation>
     </message>
     <message>
-        <source>rising</source>
-        <translation>in salita</translation>
-    </message>
-    <message>
-        <source>falling</source>
-        <translation>in discesa</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>nessuno</translation>
     </message>

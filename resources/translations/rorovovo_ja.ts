@@ -90,14 +90,6 @@
         <translation>%1 % %2</translation>
     </message>
     <message>
-        <source>rising</source>
-        <translation>上昇</translation>
-    </message>
-    <message>
-        <source>falling</source>
-        <translation>下降</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>なし</translation>
     </message>

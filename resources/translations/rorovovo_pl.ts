@@ -90,14 +90,6 @@
         <translation>%1 % %2</translation>
     </message>
     <message>
-        <source>rising</source>
-        <translation>rośnie</translation>
-    </message>
-    <message>
-        <source>falling</source>
-        <translation>spada</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>brak</translation>
     </message>

@@ -90,14 +90,6 @@
         <translation>%1 % %2</translation>
     </message>
     <message>
-        <source>rising</source>
-        <translation>subindo</translation>
-    </message>
-    <message>
-        <source>falling</source>
-        <translation>descendo</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>nenhum</translation>
     </message>

@@ -90,14 +90,6 @@
         <translation>%1 % %2</translation>
     </message>
     <message>
-        <source>rising</source>
-        <translation>растёт</translation>
-    </message>
-    <message>
-        <source>falling</source>
-        <translation>падает</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>нет</translation>
     </message>
