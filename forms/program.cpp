@@ -53,8 +53,8 @@ void installProgramLanguage() {
 void followDesktopScheme(QObject* owner) {
     auto* scheme = new platform::DesktopScheme(owner);
     QObject::connect(scheme, &platform::DesktopScheme::changed, owner, [](platform::ColourScheme s) {
-        platform::applyScheme(s);
-        recolourAll();
+        // A light desktop's answer at start changes nothing, so nothing is drawn again for it.
+        if (platform::applyScheme(s)) recolourAll();
     });
 }
 

@@ -105,15 +105,16 @@ void DesktopScheme::take(ColourScheme scheme) {
     emit changed(scheme);
 }
 
-void applyScheme(ColourScheme scheme) {
+bool applyScheme(ColourScheme scheme) {
     static std::optional<QPalette> started;  // the palette of the light desktop, as the style gave it
     if (!started) {
-        if (scheme != ColourScheme::Dark) return;
+        if (scheme != ColourScheme::Dark) return false;
         started = QApplication::palette();
     }
     QApplication::setPalette(scheme == ColourScheme::Dark ? darkPalette() : *started);
     // The controls take the new palette from posted events: delivered now, whatever is drawn next reads it from them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationPaletteChange);
+    return true;
 }
 
 }  // namespace rorovovo::platform

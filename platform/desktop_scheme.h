@@ -33,7 +33,8 @@ class DesktopScheme : public QObject {
     ColourScheme scheme_ = ColourScheme::NoPreference;
 };
 
-// Gives the application the palette of the scheme: dark, or the one it had before the first dark one.
-void applyScheme(ColourScheme scheme);
+// Gives the application the palette of the scheme: dark, or the one it had before the first dark one. False when
+// the palette stays as it was (a light desktop that was never dark).
+bool applyScheme(ColourScheme scheme);
 
 }  // namespace rorovovo::platform
