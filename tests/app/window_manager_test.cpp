@@ -33,6 +33,14 @@ const struct {
     {"Edit4", {579, 74, 21, 19}},          {"Edit5", {579, 98, 21, 19}},       {"Button_now", {8, 92, 16, 25}},
 };
 
+// Pixels of the physical curve's red in a picture of the chart.
+int physicalPixels(const QImage& image) {
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) red += (image.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+    return red;
+}
+
 class ManagedWindow : public ::testing::TestWithParam<Desk> {
   protected:
     void SetUp() override {
@@ -320,10 +328,7 @@ TEST_P(ManagedWindow, aChartScrolledStepByStep_looksAsWhenPaintedAfresh) {
     for (int i = 0; i < 7; ++i) keys << QStringLiteral("Left");
     xtool("xdotool", keys);
     const QImage stepped = settled();
-    int curve = 0;
-    for (int y = 0; y < stepped.height(); ++y)
-        for (int x = 0; x < stepped.width(); ++x) curve += (stepped.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
-    ASSERT_GT(curve, 100) << "no physical curve in the chart";
+    ASSERT_GT(physicalPixels(stepped), 100) << "no physical curve in the chart";
     ASSERT_FALSE(todayAtLeftEdge(origin));
     // A window one pixel taller and back has the whole chart painted again.
     const QRect c = client(window);
@@ -372,11 +377,8 @@ TEST_P(ManagedWindow, inGermanAndJapanese_theWindowSpeaksTheLanguageAndDrawsItsC
         ASSERT_FALSE(window.isEmpty()) << language << ": no window titled " << title.toStdString();
         const QPoint origin = clientOrigin(window);
         ASSERT_GE(origin.y(), 0) << language << ": today's band not found";
-        const QImage strip = shot().copy(QRect(origin + QPoint(26, 22), QSize(509, 181)));
-        int curve = 0;
-        for (int y = 0; y < strip.height(); ++y)
-            for (int x = 0; x < strip.width(); ++x) curve += (strip.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
-        EXPECT_GT(curve, 100) << language << ": no physical curve in the chart";
+        EXPECT_GT(physicalPixels(shot().copy(QRect(origin + QPoint(26, 22), QSize(509, 181)))), 100)
+            << language << ": no physical curve in the chart";
         ASSERT_TRUE(close(window)) << language;
     }
 }
